@@ -1,0 +1,33 @@
+// Replaces a file as a whole: a temporary file in the same folder, flushed to disk, then renamed over the old one.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace zorvik {
+
+// Whoever is killed, crashes or runs out of disk while the new file is being written, the old file stays as it
+// was: until the rename the old file is not touched, and the rename itself is atomic within one file system.
+// The low-level steps are virtual so that tests can simulate a full disk or a refused folder.
+class AtomicFileWriter {
+public:
+    enum class ReadStatus { Ok, Missing, Failed };
+
+    virtual ~AtomicFileWriter() = default;
+
+    // Creates the folder when missing. On failure returns false with a readable reason in error; the file at
+    // path is then unchanged and no temporary file is left behind.
+    bool Replace(const std::string& path, const std::string& content, std::string& error);
+
+    // The whole file; Missing when it does not exist, Failed when it exists and cannot be read.
+    static ReadStatus ReadAll(const std::string& path, std::string& content, std::string& error);
+
+protected:
+    // Creates and opens a unique file from a mkstemp template (ending in XXXXXX), filling in its name.
+    virtual int OpenTemporary(std::string& pathTemplate);
+    virtual ssize_t WriteSome(int fd, const char* data, std::size_t size);
+    virtual int SyncFile(int fd);
+    virtual int RenameFile(const std::string& from, const std::string& to);
+};
+
+}  // namespace zorvik

@@ -1,0 +1,93 @@
+// The saved-game file "Zorvik.ini": nine game records (GameNo1..GameNo8 and CurrentGame) moved to and from GameState.
+#pragma once
+
+#include "engine/GameState.h"
+#include "persistence/AtomicFileWriter.h"
+
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zorvik {
+
+class ProfileFile;
+
+// Slot indexes: 0-7 are the player's slots GameNo1..GameNo8, 8 is the current game.
+inline constexpr int PlayerSlotCount = 8;
+inline constexpr int CurrentGameSlot = 8;
+inline constexpr const char* CurrentGameName = "CurrentGame";
+inline constexpr std::size_t GameNameLimit = 30;  // characters kept when a name is read back
+inline constexpr std::size_t GameDateLimit = 10;
+
+// What the Load/Save dialog shows of one slot, read without touching the game.
+struct SlotSummary {
+    std::string GameName;
+    std::string GameDate;
+    std::int32_t Credits = 1000;
+    std::int32_t Borrowed = 1000;
+};
+
+// $XDG_DATA_HOME/zorvik-slots/Zorvik.ini, or ~/.local/share/zorvik-slots/Zorvik.ini when that is unset or relative.
+std::string DefaultSavedGamesPath();
+
+class SavedGames {
+public:
+    using ErrorReporter = std::function<void(const std::string& text)>;
+    using DateSource = std::function<std::tm()>;  // local calendar date of "today"
+
+    explicit SavedGames(std::string path);
+    ~SavedGames();
+
+    const std::string& Path() const { return path_; }
+
+    // Reads the section of slot (0-8) into state; missing or unreadable values take their defaults, impossible
+    // ones are brought into range. Also sets GameName and GameDate. Never fails: a missing or damaged file
+    // loads as a fresh game named after the section.
+    void LoadGameSlot(GameState& state, int slot);
+
+    // Writes the saved subset of state into the section of slot (0-8) with name and today's date. The whole
+    // file is replaced at once, so a failure leaves the previous file as it was; it returns false, keeps the
+    // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter.
+    bool SaveGameSlot(const GameState& state, int slot, const std::string& name);
+
+    // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's panels.
+    SlotSummary ReadSlotSummary(int slot) const;
+
+    // Name and date of the section that LoadGameSlot read last.
+    const std::string& GameName() const { return gameName_; }
+    const std::string& GameDate() const { return gameDate_; }
+    const std::string& LastError() const { return lastError_; }
+
+    void SetErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+    // Seams for tests: the clock that dates a save, and the writer that replaces the file.
+    void SetDateSource(DateSource source) { dateSource_ = std::move(source); }
+    void SetWriter(std::shared_ptr<AtomicFileWriter> writer) { writer_ = std::move(writer); }
+
+    // "GameNo1".."GameNo8" for 0-7, "CurrentGame" for 8; empty for anything else.
+    static std::string SectionName(int slot);
+    // Month, day and year as two digits each, joined by sep: "12/01/96".
+    static std::string FormatGameDate(const std::tm& date, char sep);
+    // The date separator of the user's LC_TIME locale ('/' when it cannot be told).
+    static char LocaleDateSeparator();
+
+    // The in-memory halves of load and save, shared with the fuzz target.
+    static void ReadSection(const ProfileFile& file, int slot, const std::string& today, GameState& state,
+                            std::string& gameName, std::string& gameDate);
+    static void WriteSection(ProfileFile& file, int slot, const GameState& state, const std::string& name,
+                             const std::string& date);
+
+private:
+    std::string Today() const;
+    bool Fail();
+
+    std::string path_;
+    std::string gameName_;
+    std::string gameDate_;
+    std::string lastError_;
+    ErrorReporter reporter_;
+    DateSource dateSource_;
+    std::shared_ptr<AtomicFileWriter> writer_;
+};
+
+}  // namespace zorvik
