@@ -61,6 +61,10 @@ public:
 
     // Auto-save of the current game (slot 8, "CurrentGame").
     virtual void SaveCurrentGame() {}
+
+    // Called after each spin's evaluation and payout (paid, free or Cobra Roll), before the bonus spins
+    // it earned; logs and statistics follow the game through it. SlotEngine::LastSpin() has the details.
+    virtual void SpinEvaluated() {}
 };
 
 }  // namespace zorvik

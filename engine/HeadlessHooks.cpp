@@ -1,0 +1,19 @@
+// Hooks for running the game without a window: no display, no sound, a clock that never makes the game wait.
+#include "HeadlessHooks.h"
+
+namespace zorvik {
+
+std::uint32_t HeadlessHooks::GetTickCount()
+{
+    tick_ += 1000;
+    return tick_;
+}
+
+std::uint32_t HeadlessHooks::TimeOfDayMs() { return timeOfDay_; }
+
+void HeadlessHooks::SaveCurrentGame()
+{
+    if (OnSaveCurrentGame) OnSaveCurrentGame();
+}
+
+}  // namespace zorvik
