@@ -1,0 +1,147 @@
+// Replaces a file as a whole: a temporary file in the same folder, flushed to disk, then renamed over the old one.
+#include "persistence/AtomicFileWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zorvik {
+
+namespace {
+
+std::string Reason(const char* step, int err)
+{
+    return std::string(step) + ": " + std::strerror(err);
+}
+
+}  // namespace
+
+int AtomicFileWriter::OpenTemporary(std::string& pathTemplate)
+{
+    return ::mkostemp(pathTemplate.data(), O_CLOEXEC);
+}
+
+ssize_t AtomicFileWriter::WriteSome(int fd, const char* data, std::size_t size)
+{
+    return ::write(fd, data, size);
+}
+
+int AtomicFileWriter::SyncFile(int fd)
+{
+    return ::fsync(fd);
+}
+
+int AtomicFileWriter::RenameFile(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str());
+}
+
+bool AtomicFileWriter::Replace(const std::string& path, const std::string& content, std::string& error)
+{
+    // Write through a symbolic link to its target rather than replacing the link with a plain file.
+    fs::path target(path);
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    ec.clear();
+    fs::create_directories(folder, ec);
+    if (ec) {
+        error = "cannot create the folder " + folder.string() + ": " + ec.message();
+        return false;
+    }
+
+    std::string temp = target.string() + ".new-XXXXXX";
+    const int fd = OpenTemporary(temp);
+    if (fd < 0) {
+        error = Reason("cannot create a file in the folder", errno);
+        return false;
+    }
+    auto abandon = [&](const char* step, int err) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        error = Reason(step, err);
+        return false;
+    };
+
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = WriteSome(fd, data, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return abandon("cannot write", n < 0 ? errno : ENOSPC);
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+
+    // Keep the permissions the player gave the old file; a new file is readable by its owner and others.
+    struct stat old {};
+    ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+
+    if (SyncFile(fd) != 0) return abandon("cannot flush to disk", errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        error = Reason("cannot close", err);
+        return false;
+    }
+    if (RenameFile(temp, target.string()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        error = Reason("cannot replace the file", err);
+        return false;
+    }
+
+    // Make the rename itself survive a power cut; the save has happened either way.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+AtomicFileWriter::ReadStatus AtomicFileWriter::ReadAll(const std::string& path, std::string& content,
+                                                       std::string& error)
+{
+    content.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return ReadStatus::Missing;
+        error = Reason("cannot open", errno);
+        return ReadStatus::Failed;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        error = "not a plain file";
+        return ReadStatus::Failed;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            error = Reason("cannot read", err);
+            return ReadStatus::Failed;
+        }
+        if (n == 0) break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return ReadStatus::Ok;
+}
+
+}  // namespace zorvik

@@ -1,0 +1,249 @@
+// The saved-game file "Zorvik.ini": nine game records (GameNo1..GameNo8 and CurrentGame) moved to and from GameState.
+#include "persistence/SavedGames.h"
+
+#include "persistence/ProfileFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <langinfo.h>
+#include <locale.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace zorvik {
+
+namespace {
+
+struct IntegerKey {
+    const char* name;
+    std::int32_t GameState::*field;
+    std::int32_t fallback;
+};
+
+struct FlagKey {
+    const char* name;
+    bool GameState::*field;
+    bool fallback;
+};
+
+// Keys 3-20 of a section, in the order they are written; GameName and GameDate come first, the flags last.
+constexpr IntegerKey IntegerKeys[] = {
+    {"Credits", &GameState::Credits, 1000},
+    {"Borrowed", &GameState::Borrowed, 1000},
+    {"Cherries", &GameState::Cherries, 6},
+    {"Bells", &GameState::Bells, 3},
+    {"BellPool", &GameState::BellPool, 0},
+    {"Spins", &GameState::Spins, 0},
+    {"LinesPlayed", &GameState::LinesPlayed, 8},
+    {"CoinsPerLine", &GameState::CoinsPerLine, 1},
+    {"BellPoolWon", &GameState::BellPoolWon, 0},
+    {"CherryRollsWon", &GameState::CherryRollsWon, 0},
+    {"DoubleOrNothingWon", &GameState::DoubleOrNothingWon, 0},
+    {"BarRollWon", &GameState::BarRollWon, 0},
+    {"NumberOfCherryRolls", &GameState::NumberOfCherryRolls, 0},
+    {"NumberOfBarRolls", &GameState::NumberOfBarRolls, 0},
+    {"GotBonusCount", &GameState::GotBonusCount, 0},
+    {"SevensWon", &GameState::SevensWon, 0},
+    {"FruitWon", &GameState::FruitWon, 0},
+    {"TotalBets", &GameState::TotalBets, 0},
+};
+
+constexpr FlagKey FlagKeys[] = {
+    {"Sound", &GameState::Sound, true},
+    {"Double", &GameState::Double, true},
+    {"PayMode", &GameState::PayMode, true},
+    {"AutoSave", &GameState::AutoSave, true},
+};
+
+// The first `limit` characters of UTF-8 text; a cut never splits a character.
+std::string CutCharacters(const std::string& text, std::size_t limit)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80) {
+            if (count == limit) return text.substr(0, i);
+            ++count;
+        }
+    }
+    return text;
+}
+
+// Values the game itself never produces are brought back to ones it can play on. Only the statistic
+// DoubleOrNothingWon may rightly be negative (it falls when the player loses the card game).
+void BringIntoRange(GameState& s)
+{
+    s.LinesPlayed = std::clamp(s.LinesPlayed, 0, LineCount);
+    s.CoinsPerLine = std::clamp(s.CoinsPerLine, 0, 8);
+    // Between spins the counters lie in 1-6 and 1-3; anything else is what a refill would leave.
+    if (s.Cherries < 1 || s.Cherries > 6) s.Cherries = 6;
+    if (s.Bells < 1 || s.Bells > 3) s.Bells = 3;
+    for (std::int32_t GameState::*field :
+         {&GameState::Credits, &GameState::Borrowed, &GameState::BellPool, &GameState::Spins, &GameState::TotalBets,
+          &GameState::BellPoolWon, &GameState::CherryRollsWon, &GameState::BarRollWon,
+          &GameState::NumberOfCherryRolls, &GameState::NumberOfBarRolls, &GameState::GotBonusCount,
+          &GameState::SevensWon, &GameState::FruitWon}) {
+        s.*field = std::max(s.*field, 0);
+    }
+}
+
+std::string BaseName(const std::string& path)
+{
+    const std::string name = std::filesystem::path(path).filename().string();
+    return name.empty() ? path : name;
+}
+
+}  // namespace
+
+std::string DefaultSavedGamesPath()
+{
+    const std::string tail = "zorvik-slots/Zorvik.ini";
+    // Relative values of XDG_DATA_HOME are invalid and are ignored.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && dataHome[0] == '/') {
+        std::string folder(dataHome);
+        if (folder.back() != '/') folder += '/';
+        return folder + tail;
+    }
+    std::string home;
+    if (const char* env = std::getenv("HOME"); env != nullptr && env[0] != '\0') {
+        home = env;
+    } else if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+        home = pw->pw_dir;
+    }
+    if (home.empty()) return "Zorvik.ini";
+    if (home.back() != '/') home += '/';
+    return home + ".local/share/" + tail;
+}
+
+SavedGames::SavedGames(std::string path)
+    : path_(std::move(path)), writer_(std::make_shared<AtomicFileWriter>())
+{
+}
+
+SavedGames::~SavedGames() = default;
+
+std::string SavedGames::SectionName(int slot)
+{
+    if (slot >= 0 && slot < PlayerSlotCount) return "GameNo" + std::to_string(slot + 1);
+    if (slot == CurrentGameSlot) return CurrentGameName;
+    return {};
+}
+
+std::string SavedGames::FormatGameDate(const std::tm& date, char sep)
+{
+    const int year = ((date.tm_year % 100) + 100) % 100;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", (date.tm_mon % 12 + 12) % 12 + 1, sep,
+                  std::clamp(date.tm_mday, 0, 99), sep, year);
+    return text;
+}
+
+char SavedGames::LocaleDateSeparator()
+{
+    char sep = '/';
+    const locale_t loc = ::newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr)) return sep;
+    // The first literal character of the locale's date format, e.g. '.' in "%d.%m.%Y".
+    const char* format = ::nl_langinfo_l(D_FMT, loc);
+    for (const char* p = format; p != nullptr && *p != '\0'; ++p) {
+        if (*p == '%') {
+            while (p[1] == 'E' || p[1] == 'O' || p[1] == '-' || p[1] == '_' || p[1] == '0' || p[1] == '^') ++p;
+            if (p[1] == 'D') break;  // %D is %m/%d/%y
+            if (p[1] != '\0') ++p;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(*p);
+        if (c < 0x80 && c > ' ' && !std::isalnum(c)) {
+            sep = static_cast<char>(c);
+        }
+        break;
+    }
+    ::freelocale(loc);
+    return sep;
+}
+
+std::string SavedGames::Today() const
+{
+    std::tm date{};
+    if (dateSource_) {
+        date = dateSource_();
+    } else {
+        const std::time_t now = std::time(nullptr);
+        ::localtime_r(&now, &date);
+    }
+    return FormatGameDate(date, LocaleDateSeparator());
+}
+
+void SavedGames::ReadSection(const ProfileFile& file, int slot, const std::string& today, GameState& state,
+                             std::string& gameName, std::string& gameDate)
+{
+    const std::string section = SectionName(slot);
+    if (section.empty()) return;
+    gameName = CutCharacters(file.ReadString(section, "GameName").value_or(section), GameNameLimit);
+    gameDate = CutCharacters(file.ReadString(section, "GameDate").value_or(today), GameDateLimit);
+    for (const IntegerKey& key : IntegerKeys) state.*key.field = file.ReadInteger(section, key.name, key.fallback);
+    for (const FlagKey& key : FlagKeys) state.*key.field = file.ReadFlag(section, key.name, key.fallback);
+    BringIntoRange(state);
+}
+
+void SavedGames::WriteSection(ProfileFile& file, int slot, const GameState& state, const std::string& name,
+                              const std::string& date)
+{
+    const std::string section = SectionName(slot);
+    if (section.empty()) return;
+    file.WriteString(section, "GameName", name);
+    file.WriteString(section, "GameDate", date);
+    for (const IntegerKey& key : IntegerKeys) file.WriteString(section, key.name, std::to_string(state.*key.field));
+    for (const FlagKey& key : FlagKeys) file.WriteString(section, key.name, state.*key.field ? "1" : "0");
+}
+
+void SavedGames::LoadGameSlot(GameState& state, int slot)
+{
+    if (SectionName(slot).empty()) return;
+    std::string content;
+    std::string error;
+    // An unreadable file loads like a missing one: the player gets a fresh game instead of an error.
+    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
+    ReadSection(ProfileFile::Parse(content), slot, Today(), state, gameName_, gameDate_);
+}
+
+SlotSummary SavedGames::ReadSlotSummary(int slot) const
+{
+    std::string content;
+    std::string error;
+    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
+    GameState scratch;
+    SlotSummary summary;
+    ReadSection(ProfileFile::Parse(content), slot, Today(), scratch, summary.GameName, summary.GameDate);
+    summary.Credits = scratch.Credits;
+    summary.Borrowed = scratch.Borrowed;
+    return summary;
+}
+
+bool SavedGames::Fail()
+{
+    lastError_ = "Unable to write to " + BaseName(path_);
+    if (reporter_) reporter_(lastError_);
+    return false;
+}
+
+bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::string& name)
+{
+    if (SectionName(slot).empty()) return Fail();
+    std::string content;
+    std::string error;
+    // Never replace a file that exists but cannot be read: the other slots in it would be lost.
+    if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed) return Fail();
+    ProfileFile file = ProfileFile::Parse(content);
+    WriteSection(file, slot, state, name, Today());
+    if (!writer_->Replace(path_, file.Serialize(), error)) return Fail();
+    lastError_.clear();
+    return true;
+}
+
+}  // namespace zorvik
