@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "GameHooks.h"
 #include "GameState.h"
@@ -79,7 +80,8 @@ private:
     void RunAnimationSchedule(int& lamp, int& dir, const std::int32_t offsets[WheelCount]);
     void SkillStop(const bool done[WheelCount]);
     void EvaluateBonusSpin(bool cobraRoll);
-    void AppendSummary(const std::string& text);
+    bool TrySpin();  // one spin, or a refusal that ends auto spin
+    void AppendSummary(std::string_view text);  // cut off at 255 characters
     void PlayWave(const char* file);
     void RefuseBetChange();
     void InstallBonusStrips(const StripSet& set);
