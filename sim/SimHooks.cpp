@@ -1,0 +1,130 @@
+// The simulator's front end: headless hooks that feed the seeds, count every spin, trace it and end the run.
+#include "SimHooks.h"
+
+#include <charconv>
+
+namespace zorvik {
+
+namespace {
+
+void AppendInt(std::string& out, std::int64_t value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
+    out.append(buffer, result.ptr);
+}
+
+void AppendJsonString(std::string& out, const std::string& text)
+{
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+const char* KindName(SpinKind kind)
+{
+    switch (kind) {
+    case SpinKind::Paid: return "paid";
+    case SpinKind::Free: return "free";
+    case SpinKind::Cobra: return "cobra";
+    }
+    return "paid";
+}
+
+}  // namespace
+
+SimHooks::SimHooks(SeedSource& seeds, SimStatistics& statistics, std::int64_t paidSpins, std::FILE* trace)
+    : seeds_(seeds), statistics_(statistics), paidSpins_(paidSpins), trace_(trace)
+{
+}
+
+std::uint32_t SimHooks::TimeOfDayMs() { return seeds_.Next(); }
+
+void SimHooks::SpinEvaluated()
+{
+    const SpinRecord& spin = engine_->LastSpin();
+    const GameState& state = engine_->State();
+    statistics_.AddSpin(spin, state.LinesDoubled);
+    if (trace_) {
+        line_ = TraceLine(state, spin);
+        line_ += '\n';
+        std::fwrite(line_.data(), 1, line_.size(), trace_);
+    }
+}
+
+void SimHooks::WaitSeconds(double /*seconds*/)
+{
+    GameState& state = engine_->State();
+    if (!state.Spinning && statistics_.PaidSpins() >= paidSpins_) state.AutoSpin = false;
+}
+
+void SimHooks::ShowInformation(const std::string& text) { refusal_ = text; }
+
+std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin)
+{
+    std::string out;
+    out.reserve(512);
+    out += "{\"seed\":";
+    AppendInt(out, spin.Seed);
+    out += ",\"kind\":\"";
+    out += KindName(spin.Kind);
+    out += "\",\"stops\":[";
+    for (int w = 0; w < WheelCount; ++w) {
+        if (w) out += ',';
+        AppendInt(out, s.Stops[w]);
+    }
+    out += "],\"lampStart\":";
+    AppendInt(out, spin.LampStart);
+    out += ",\"lampDir\":";
+    AppendInt(out, spin.LampDirection);
+    out += ",\"doubled\":";
+    out += s.LinesDoubled ? "true" : "false";
+    out += ",\"lineWins\":[";
+    for (int n = 0; n < LineCount; ++n) {
+        if (n) out += ',';
+        AppendInt(out, s.LineWins[n]);
+    }
+    out += "],\"screenBonus\":";
+    AppendInt(out, s.ScreenBonus);
+    // The spin's win as paid: a count-off has already run SpinWin down to 0 by now.
+    out += ",\"spinWin\":";
+    AppendInt(out, spin.Won);
+    out += ",\"firstWinLine\":";
+    AppendInt(out, s.FirstWinLine);
+    out += ",\"credits\":";
+    AppendInt(out, s.Credits);
+    out += ",\"cherries\":";
+    AppendInt(out, s.Cherries);
+    out += ",\"bells\":";
+    AppendInt(out, s.Bells);
+    out += ",\"bellPool\":";
+    AppendInt(out, s.BellPool);
+    out += ",\"freeSpinsLeft\":";
+    AppendInt(out, s.FreeSpinsLeft);
+    out += ",\"cobraRollsLeft\":";
+    AppendInt(out, s.CobraRollsLeft);
+    out += ",\"summary\":";
+    AppendJsonString(out, s.LastSpinSummary);
+    out += '}';
+    return out;
+}
+
+}  // namespace zorvik

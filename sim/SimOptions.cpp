@@ -1,0 +1,109 @@
+// The command line of zorvik-sim: every option, its default and its check, in one place.
+#include "SimOptions.h"
+
+#include <charconv>
+#include <limits>
+#include <string_view>
+
+namespace zorvik {
+
+namespace {
+
+template <typename T>
+bool ParseNumber(std::string_view text, T low, T high, T& value)
+{
+    T parsed{};
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
+    if (parsed < low || parsed > high) return false;
+    value = parsed;
+    return true;
+}
+
+}  // namespace
+
+const char* SimOptions::Usage()
+{
+    return "Usage: zorvik-sim [options]\n"
+           "Plays Zorvik Slots headless with auto spin on, sound and Double or Nothing off.\n"
+           "  --spins N             paid spins to play (default 1000000)\n"
+           "  --lines L             lines played, 0-8 (default 8)\n"
+           "  --coins C             coins per line, 0-8 (default 1)\n"
+           "  --credits N           starting credits of the new game (default 1000)\n"
+           "  --pay-mode MODE       instant or count (default instant)\n"
+           "  --seed S              seed of the generator that picks each spin's time of day (default 1)\n"
+           "  --seeds FILE          time-of-day values in milliseconds, one per line, one per spin\n"
+           "  --trace               print one JSON line for every spin, bonus spins included\n"
+           "  --json                print the report as one JSON object\n"
+           "  --help                show this text\n";
+}
+
+bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& error)
+{
+    bool seedGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view name = argv[i];
+        // Options that take a value read it here; a missing value is an error.
+        const auto value = [&](std::string_view& out) {
+            if (i + 1 >= argc) {
+                error = "missing value after " + std::string(name);
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        const auto bad = [&](std::string_view text) {
+            error = "bad value for " + std::string(name) + ": '" + std::string(text) + "'";
+            return false;
+        };
+        std::string_view text;
+        if (name == "--spins") {
+            if (!value(text)) return false;
+            if (!ParseNumber<std::int64_t>(text, 0, std::numeric_limits<std::int64_t>::max(), options.Spins))
+                return bad(text);
+        } else if (name == "--lines") {
+            if (!value(text)) return false;
+            if (!ParseNumber<std::int32_t>(text, 0, 8, options.Lines)) return bad(text);
+        } else if (name == "--coins") {
+            if (!value(text)) return false;
+            if (!ParseNumber<std::int32_t>(text, 0, 8, options.Coins)) return bad(text);
+        } else if (name == "--credits") {
+            if (!value(text)) return false;
+            if (!ParseNumber<std::int32_t>(text, 0, std::numeric_limits<std::int32_t>::max(), options.Credits))
+                return bad(text);
+        } else if (name == "--pay-mode") {
+            if (!value(text)) return false;
+            if (text == "instant")
+                options.CountOff = false;
+            else if (text == "count")
+                options.CountOff = true;
+            else
+                return bad(text);
+        } else if (name == "--seed") {
+            if (!value(text)) return false;
+            if (!ParseNumber<std::uint64_t>(text, 0, std::numeric_limits<std::uint64_t>::max(), options.Seed))
+                return bad(text);
+            seedGiven = true;
+        } else if (name == "--seeds") {
+            if (!value(text)) return false;
+            if (text.empty()) return bad(text);
+            options.SeedsFile = text;
+        } else if (name == "--trace") {
+            options.Trace = true;
+        } else if (name == "--json") {
+            options.Json = true;
+        } else if (name == "--help" || name == "-h") {
+            options.Help = true;
+        } else {
+            error = "unknown option " + std::string(name);
+            return false;
+        }
+    }
+    if (seedGiven && !options.SeedsFile.empty()) {
+        error = "--seed and --seeds cannot be used together";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zorvik

@@ -1,0 +1,27 @@
+// The command line of zorvik-sim: every option, its default and its check, in one place.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zorvik {
+
+struct SimOptions {
+    std::int64_t Spins = 1000000;  // paid spins to play
+    std::int32_t Lines = 8;
+    std::int32_t Coins = 1;
+    std::int32_t Credits = 1000;  // starting credits of the new game
+    bool CountOff = false;        // --pay-mode count
+    std::uint64_t Seed = 1;       // picks the time-of-day seed of every spin
+    std::string SeedsFile;        // when set, the seeds come from this file instead
+    bool Trace = false;
+    bool Json = false;
+    bool Help = false;
+
+    // Fills the options from argv; on a bad option returns false with the reason in error.
+    static bool Parse(int argc, char** argv, SimOptions& options, std::string& error);
+    static const char* Usage();
+};
+
+}  // namespace zorvik

@@ -1,0 +1,97 @@
+// The simulator's own tallies, in 64 bits so that long runs never saturate, and the report built from them.
+#include "SimStatistics.h"
+
+#include <cinttypes>
+#include <cmath>
+
+namespace zorvik {
+
+void SimStatistics::CloseCycle()
+{
+    if (!cycleOpen_) return;
+    const double x = static_cast<double>(cycleWon_);
+    sum_ += x;
+    sumSquares_ += x * x;
+    cycleWon_ = 0;
+    cycleOpen_ = false;
+}
+
+void SimStatistics::AddSpin(const SpinRecord& spin, bool doubled)
+{
+    if (spin.Kind == SpinKind::Paid) {
+        CloseCycle();
+        cycleOpen_ = true;
+        ++paid_;
+        if (spin.Won > 0) ++hits_;
+        if (doubled) ++doubled_;
+    } else if (spin.Kind == SpinKind::Free) {
+        ++free_;
+    } else {
+        ++cobra_;
+    }
+    won_ += spin.Won;
+    cycleWon_ += spin.Won;
+    if (spin.PoolAward != 0) ++poolWins_;
+}
+
+void SimStatistics::Finish() { CloseCycle(); }
+
+double SimStatistics::ReturnToPlayer() const
+{
+    const std::int64_t bet = TotalBet();
+    return bet > 0 ? 100.0 * static_cast<double>(won_) / static_cast<double>(bet) : 0.0;
+}
+
+double SimStatistics::ReturnHalfWidth() const
+{
+    if (paid_ < 2 || bet_ <= 0) return 0.0;
+    const double n = static_cast<double>(paid_);
+    const double mean = sum_ / n;
+    const double variance = std::max(0.0, (sumSquares_ - n * mean * mean) / (n - 1));
+    return 100.0 * 1.96 * std::sqrt(variance / n) / bet_;
+}
+
+double SimStatistics::HitFrequency() const
+{
+    return paid_ > 0 ? 100.0 * static_cast<double>(hits_) / static_cast<double>(paid_) : 0.0;
+}
+
+double SimStatistics::DoubledShare() const
+{
+    return paid_ > 0 ? 100.0 * static_cast<double>(doubled_) / static_cast<double>(paid_) : 0.0;
+}
+
+void SimStatistics::PrintText(std::FILE* out, std::int32_t finalCredits, double seconds) const
+{
+    const double rate = seconds > 0 ? static_cast<double>(paid_) / seconds : 0.0;
+    std::fprintf(out,
+                 "Paid spins:            %" PRId64 "\n"
+                 "Free spins:            %" PRId64 "\n"
+                 "Cobra Rolls:           %" PRId64 "\n"
+                 "Total bet:             %" PRId64 "\n"
+                 "Total won:             %" PRId64 "\n"
+                 "Return to player:      %.3f%% +/- %.3f%% (95%% confidence)\n"
+                 "Hit frequency:         %.3f%%\n"
+                 "Doubled spins:         %.3f%%\n"
+                 "Pool wins:             %" PRId64 "\n"
+                 "Final credits:         %" PRId32 "\n"
+                 "Elapsed seconds:       %.3f\n"
+                 "Paid spins per second: %.0f\n",
+                 paid_, free_, cobra_, TotalBet(), won_, ReturnToPlayer(), ReturnHalfWidth(), HitFrequency(),
+                 DoubledShare(), poolWins_, finalCredits, seconds, rate);
+}
+
+void SimStatistics::PrintJson(std::FILE* out, std::int32_t finalCredits, double seconds) const
+{
+    const double rate = seconds > 0 ? static_cast<double>(paid_) / seconds : 0.0;
+    std::fprintf(out,
+                 "{\"paidSpins\":%" PRId64 ",\"freeSpins\":%" PRId64 ",\"cobraRolls\":%" PRId64
+                 ",\"totalBet\":%" PRId64 ",\"totalWon\":%" PRId64
+                 ",\"returnToPlayerPercent\":%.6f,\"returnToPlayerHalfWidth95\":%.6f"
+                 ",\"hitFrequencyPercent\":%.6f,\"doubledSharePercent\":%.6f,\"poolWins\":%" PRId64
+                 ",\"finalCredits\":%" PRId32 ",\"elapsedSeconds\":%.6f,\"paidSpinsPerSecond\":%.1f}\n",
+                 paid_, free_, cobra_, TotalBet(), won_, ReturnToPlayer(), ReturnHalfWidth(), HitFrequency(),
+                 DoubledShare(), poolWins_, finalCredits, seconds, rate);
+}
+
+}  // namespace zorvik

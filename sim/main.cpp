@@ -1,0 +1,69 @@
+// zorvik-sim: plays the game headless through StartSpin with auto spin, and reports what it paid.
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "SeedSource.h"
+#include "SimHooks.h"
+#include "SimOptions.h"
+#include "SimStatistics.h"
+#include "SlotEngine.h"
+
+using namespace zorvik;
+
+int main(int argc, char** argv)
+{
+    SimOptions options;
+    std::string error;
+    if (!SimOptions::Parse(argc, argv, options, error)) {
+        std::fprintf(stderr, "zorvik-sim: %s\n%s", error.c_str(), SimOptions::Usage());
+        return 2;
+    }
+    if (options.Help) {
+        std::fputs(SimOptions::Usage(), stdout);
+        return 0;
+    }
+
+    SeedSource seeds(options.Seed);
+    if (!options.SeedsFile.empty() && !seeds.OpenFile(options.SeedsFile, error)) {
+        std::fprintf(stderr, "zorvik-sim: %s\n%s", error.c_str(), SimOptions::Usage());
+        return 2;
+    }
+
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof(outputBuffer));
+
+    SimStatistics statistics(options.Lines * options.Coins);
+    SimHooks hooks(seeds, statistics, options.Spins, options.Trace ? stdout : nullptr);
+    GameState state;
+    SlotEngine engine(state, hooks);
+    hooks.Attach(engine);
+
+    engine.SetStartupValues();
+    state.Credits = options.Credits;
+    state.Borrowed = options.Credits;
+    state.LinesPlayed = options.Lines;
+    state.CoinsPerLine = options.Coins;
+    state.PayMode = options.CountOff;
+    state.Sound = false;
+    state.Double = false;
+
+    const auto start = std::chrono::steady_clock::now();
+    if (options.Spins > 0) {
+        state.AutoSpin = true;
+        engine.StartSpin();
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    statistics.Finish();
+
+    if (options.Json)
+        statistics.PrintJson(stdout, state.Credits, seconds);
+    else
+        statistics.PrintText(stdout, state.Credits, seconds);
+    std::fflush(stdout);
+
+    if (seeds.Wrapped())
+        std::fprintf(stderr, "zorvik-sim: the seeds file ran out and was read again from its start\n");
+    if (!hooks.Refusal().empty()) std::fprintf(stderr, "%s\n", hooks.Refusal().c_str());
+    return 0;
+}
