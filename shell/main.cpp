@@ -1,15 +1,22 @@
 // The program entry: the application title, the main window and the message loop.
+#include "shell/TForm1.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
+    // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Zorvik Slots");
-    QApplication::setApplicationDisplayName("Zorvik Slots");
-    QWidget window;
-    window.setWindowTitle("Zorvik Slots");
-    window.resize(640, 480);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
+    const QIcon icon(QStringLiteral(":/art/icon.png"));
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
+
+    zorvik::TForm1 form;
+    form.show();
     return app.exec();
 }

@@ -1,0 +1,380 @@
+// The main window: owns the game, builds the machine face at start-up and is the engine's front end.
+#include "shell/TForm1.h"
+
+#include "presentation/ControlPanel.h"
+#include "presentation/PlayerDialogs.h"
+#include "presentation/ProgramFolder.h"
+#include "windows/HelpViewer.h"
+#include "windows/TCardForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zorvik {
+
+ScreenInfo ScreenInfo::FromPrimaryScreen()
+{
+    ScreenInfo info;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        info.Width = screen->geometry().width();
+        info.Height = screen->geometry().height();
+        info.ColourDepth = screen->depth();
+        info.Dpi = static_cast<int>(std::lround(screen->logicalDotsPerInch()));
+    }
+    return info;
+}
+
+namespace {
+
+ScreenInfo ScreenOf(const TForm1Options& options)
+{
+    return options.Screen ? *options.Screen : ScreenInfo::FromPrimaryScreen();
+}
+
+QString FolderOf(const TForm1Options& options)
+{
+    return options.ProgramFolder.isEmpty() ? zorvik::ProgramFolder() : options.ProgramFolder;
+}
+
+std::string GamesPathOf(const TForm1Options& options)
+{
+    return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
+}
+
+}  // namespace
+
+TForm1::TForm1(TForm1Options options, QWidget* parent)
+    : QWidget(parent), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
+      games_(GamesPathOf(options)), engine_(state_, *this),
+      face_(state_, pictures_, screen_.Width, screen_.Dpi)
+{
+    clock_.start();
+    setWindowTitle(QStringLiteral("Zorvik Slots"));
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    // The manual stands in for the help file beside the program.
+    HelpViewer::SetManualFolder(programFolder_ + QStringLiteral("manual/"));
+
+    engine_.SetEarlyStartupValues();
+
+    if (!LoadPictures())
+        PlayerDialogs::Inform(nullptr, QStringLiteral(
+            "There are BMP files missing which may cause this program to not function properly!"));
+
+    engine_.SetStartupStrips();
+    LoadClickSound();
+
+    // The window takes the screen's width less 10 pixels and its full height; below 100 pixels per inch it
+    // opens maximised, which for a window of fixed size means the whole screen.
+    const QSize client = screen_.Dpi < 100 ? QSize(screen_.Width, screen_.Height)
+                                          : QSize(screen_.Width - 10, screen_.Height);
+    setFixedSize(client);
+    move(screen_.Dpi < 100 ? 0 : 5, 0);
+    // The canvas spans the whole screen width so that nothing laid out against it is ever clipped off it.
+    face_.ResizeCanvas(QSize(std::max(client.width(), screen_.Width), client.height()));
+    face_.SetFlush([this](const QRect& area) { update(area); });
+
+    face_.ComputeGeometry();
+    panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, games_, face_.OptionsRect,
+                                            pictures_.Options);
+
+    engine_.SetStartupBet();
+    engine_.NewGame();
+    engine_.SetStartupOptions();
+
+    games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
+    games_.LoadGameSlot(state_, CurrentGameSlot);
+
+    timer1_.setInterval(200);
+    timer2_.setInterval(200);
+    timer4_.setInterval(400);
+    timer5_.setInterval(300);
+    connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(&timer4_, &QTimer::timeout, this, &TForm1::Timer4Timer);
+    connect(&timer5_, &QTimer::timeout, this, &TForm1::Timer5Timer);
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+
+    FormPaint();
+}
+
+TForm1::~TForm1() = default;
+
+// ---- start-up
+
+bool TForm1::LoadPictures() { return pictures_.LoadPictures(programFolder_, screen_.Width, screen_.ColourDepth); }
+
+void TForm1::LoadClickSound()
+{
+    QString error;
+    if (!sound_.LoadClickSound(programFolder_ + QStringLiteral("Zorvik0.wav"), &error))
+        PlayerDialogs::Error(nullptr, error + QStringLiteral("\nThe game goes on without its click sound."));
+}
+
+// ---- painting
+
+void TForm1::FormPaint()
+{
+    face_.FormPaint();
+    if (panel_) panel_->DrawControlPanel();
+}
+
+void TForm1::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.drawImage(area, face_.Canvas(), area);
+}
+
+// ---- input
+
+void TForm1::FormMouseDown(QPoint p)
+{
+    const Area& stop = face_.StopRect;
+    const Area& spin = face_.SpinRect;
+    if (p.x() >= stop.Left && p.x() <= stop.Right) {
+        if (p.y() >= stop.Top && p.y() <= stop.Bottom)
+            state_.StopRequested = true;
+        else if (p.y() >= spin.Top && p.y() <= spin.Bottom && !state_.Spinning)
+            engine_.StartSpin();
+    }
+    if (face_.LinesPlusRect.Contains(p)) engine_.AddLine();
+    if (face_.LinesMinusRect().Contains(p)) engine_.RemoveLine();
+    if (face_.CoinsPlusRect.Contains(p)) engine_.AddCoin();
+    if (face_.CoinsMinusRect().Contains(p)) engine_.RemoveCoin();
+}
+
+void TForm1::FormKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!state_.Spinning) engine_.StartSpin();
+        break;
+    case Qt::Key_Space: state_.StopRequested = true; break;
+    case Qt::Key_C: engine_.AddCoin(); break;
+    case Qt::Key_X: engine_.RemoveCoin(); break;
+    case Qt::Key_L: engine_.AddLine(); break;
+    case Qt::Key_K: engine_.RemoveLine(); break;
+    default: break;
+    }
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    // The logo is a picture of its own on the face; its clicks open the about box and nothing else.
+    if (face_.LogoRect.contains(p)) {
+        if (panel_) panel_->LogoClick();
+        return;
+    }
+    FormMouseDown(p);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) return;
+    FormKeyDown(event->key());
+}
+
+void TForm1::FormClose()
+{
+    state_.AutoSpin = false;
+    state_.StopRequested = true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    closing_ = true;
+    sound_.Silence();
+    timer1_.stop();
+    timer2_.stop();
+    timer4_.stop();
+    timer5_.stop();
+    event->accept();
+}
+
+// ---- timers
+
+void TForm1::CelebrationTick(bool alternate)
+{
+    bool* lamps = state_.Lamps;
+    lamps[0] = !lamps[0];
+    for (int k = 1; k < LampCount; ++k) lamps[k] = alternate ? (k % 2 == 0 ? lamps[0] : !lamps[0]) : lamps[0];
+    face_.DrawLampRow();
+    face_.DrawLeftSideLamp(lamps[0]);
+    face_.DrawRightSideLamp(!lamps[0]);
+    state_.LampFlashCount += 1;
+    if (state_.LampFlashCount > 6) {
+        state_.LampFlashCount = 0;
+        (alternate ? timer2_ : timer1_).stop();
+        (alternate ? timer1_ : timer2_).start();
+    }
+}
+
+void TForm1::Timer1Timer() { CelebrationTick(false); }
+
+void TForm1::Timer2Timer() { CelebrationTick(true); }
+
+void TForm1::Timer4Timer()
+{
+    GameState& s = state_;
+    auto next = [](int item) { return item == SpinWinIndex ? ScreenBonusIndex : item > SpinWinIndex ? 0 : item + 1; };
+    if (s.LineFlashCount >= 6) {
+        if (s.FirstWinLine == ScreenBonusIndex)
+            face_.FlashScreenBonus(false);
+        else
+            face_.FlashLine(s.FirstWinLine, false);
+        s.LineFlashCount = 0;
+        int item = next(s.FirstWinLine);
+        // Ten steps visit every item; a list with nothing to flash stops the timer instead of hanging.
+        int tries = 0;
+        while (s.WinItem(item) == 0 && ++tries <= ScreenBonusIndex + 1) item = next(item);
+        if (s.WinItem(item) == 0) {
+            timer4_.stop();
+            return;
+        }
+        s.FirstWinLine = item;
+    }
+    s.LineFlashOn = !s.LineFlashOn;
+    if (s.FirstWinLine == ScreenBonusIndex)
+        face_.FlashScreenBonus(s.LineFlashOn);
+    else
+        face_.FlashLine(s.FirstWinLine, s.LineFlashOn);
+    s.LineFlashCount += 1;
+}
+
+void TForm1::Timer5Timer()
+{
+    state_.FreeSpinTextOn = !state_.FreeSpinTextOn;
+    face_.DrawFreeSpinText(state_.FreeSpinTextOn, state_.FreeSpinsLeft);
+}
+
+QTimer* TForm1::TimerOf(GameTimer timer)
+{
+    switch (timer) {
+    case GameTimer::Timer1: return &timer1_;
+    case GameTimer::Timer2: return &timer2_;
+    case GameTimer::Timer4: return &timer4_;
+    case GameTimer::Timer5: return &timer5_;
+    }
+    return nullptr;
+}
+
+void TForm1::StartTimer(GameTimer timer)
+{
+    if (closing_) return;
+    if (QTimer* t = TimerOf(timer)) t->start();
+}
+
+void TForm1::StopTimer(GameTimer timer)
+{
+    if (QTimer* t = TimerOf(timer)) t->stop();
+}
+
+// ---- drawing hooks
+
+void TForm1::UnflashLine(int line) { face_.FlashLine(line, false); }
+void TForm1::DrawLeftSideLamp(bool lit) { face_.DrawLeftSideLamp(lit); }
+void TForm1::DrawRightSideLamp(bool lit) { face_.DrawRightSideLamp(lit); }
+void TForm1::DrawLamp(int lamp, bool lit) { face_.DrawLamp(lamp, lit); }
+void TForm1::DrawMotionWindow(int wheel, int offset) { face_.DrawMotionWindow(wheel, offset); }
+
+void TForm1::ShowStoppedWheel(int wheel)
+{
+    PlayClick();
+    face_.ShowStoppedWheel(wheel);
+}
+
+void TForm1::BounceWheel(int wheel, int dy, bool capture) { face_.BounceWheel(wheel, dy, capture); }
+void TForm1::RepaintWindow() { FormPaint(); }
+void TForm1::DrawCredits() { face_.DrawCredits(); }
+void TForm1::ShowWinnings(bool on) { face_.ShowWinnings(on); }
+void TForm1::DrawCobraCounter() { face_.DrawCobraCounter(); }
+void TForm1::DrawIdolCounter() { face_.DrawIdolCounter(); }
+void TForm1::DrawIdolPool() { face_.DrawIdolPool(); }
+void TForm1::DrawLinesPlayed() { face_.DrawLinesPlayed(); }
+void TForm1::DrawCoinsPerLine() { face_.DrawCoinsPerLine(); }
+void TForm1::DrawCoinsPlayed() { face_.DrawCoinsPlayed(); }
+
+void TForm1::DrawControlPanel()
+{
+    if (panel_) panel_->DrawControlPanel();
+}
+
+// ---- sound and dialogs
+
+void TForm1::PlayClick()
+{
+    if (state_.Sound && !closing_) sound_.PlayClick();
+}
+
+void TForm1::PlayWave(const std::string& file)
+{
+    const QString path = programFolder_ + QString::fromStdString(file);
+    if (state_.Sound && !closing_) sound_.PlayWave(path, SoundPlayer::ModeOf(file));
+}
+
+void TForm1::ShowInformation(const std::string& text) { PlayerDialogs::Inform(this, QString::fromStdString(text)); }
+
+void TForm1::ShowError(const std::string& text) { PlayerDialogs::Error(this, QString::fromStdString(text)); }
+
+void TForm1::ShowDoubleOrNothing()
+{
+    if (closing_) return;  // the player has left; the win is paid as it stands
+    TCardForm cards(state_, engine_, *this, this);
+    cards.exec();
+}
+
+void TForm1::SaveCurrentGame() { games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName); }
+
+// ---- clock and message pumping
+
+std::uint32_t TForm1::GetTickCount() { return static_cast<std::uint32_t>(clock_.elapsed()); }
+
+std::uint32_t TForm1::TimeOfDayMs()
+{
+    return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+void TForm1::PumpMessages(std::uint32_t untilTick)
+{
+    const auto remaining = static_cast<std::int32_t>(untilTick - GetTickCount());
+    if (closing_ || remaining <= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    // Sleep in the event loop until a message arrives or the wake-up timer marks the frame time. The
+    // remainder is measured to the microsecond so the wake-up does not land a whole tick late.
+    const qint64 remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
+    wake_.start(static_cast<int>(std::max<qint64>(0, (remainingUs + 999) / 1000)));
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    wake_.stop();
+}
+
+void TForm1::WaitSeconds(double seconds)
+{
+    const std::uint32_t start = GetTickCount();
+    const auto until = start + static_cast<std::uint32_t>(std::max(0.0, seconds) * 1000.0);
+    while (!closing_ && static_cast<std::int32_t>(until - GetTickCount()) > 0) PumpMessages(until);
+    if (closing_) QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace zorvik
