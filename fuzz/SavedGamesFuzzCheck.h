@@ -1,0 +1,14 @@
+// One fuzz input through the profile reader, LoadGameSlot's reading half and a save, with the promises checked.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace zorvik {
+
+// Returns an empty string when every promise held, otherwise what broke. Shared by the libFuzzer target and
+// the corpus replay in the normal test suite.
+std::string CheckSavedGamesInput(const std::uint8_t* data, std::size_t size);
+
+}  // namespace zorvik

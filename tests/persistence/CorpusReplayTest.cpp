@@ -1,0 +1,26 @@
+// Replays every seed of the fuzz corpus through the fuzz target's own check, so the suite keeps what fuzzing found.
+#include "fuzz/SavedGamesFuzzCheck.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TEST(FuzzCorpus, EverySeedKeepsEveryPromise)
+{
+    std::size_t seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ZORVIK_FUZZ_CORPUS)) {
+        if (!entry.is_regular_file()) continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        const std::string bytes = zorvik::testing::ReadWholeFile(entry.path().string());
+        EXPECT_EQ(zorvik::CheckSavedGamesInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+                  "");
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 6u) << "the seed corpus went missing";
+}
+
+}  // namespace
