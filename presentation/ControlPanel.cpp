@@ -1,0 +1,329 @@
+// The control panel, the game's menu: fourteen picture buttons beside the wheels, the about box and Timer3.
+#include "presentation/ControlPanel.h"
+
+#include "engine/GameHooks.h"
+#include "engine/SlotEngine.h"
+#include "persistence/SavedGames.h"
+#include "persistence/TLoadSave.h"
+#include "presentation/ControlPanelStyle.h"
+#include "presentation/PlayerDialogs.h"
+#include "windows/HelpViewer.h"
+#include "windows/TBorrowC.h"
+#include "windows/TPaychart.h"
+#include "windows/TStatsForm.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+#include <cmath>
+
+namespace zorvik {
+
+namespace {
+
+enum Tag {
+    HelpTag,
+    PayModeTag,
+    PayChartTag,
+    BorrowTag,
+    NewGameTag,
+    SummaryTag,
+    AutoSpinTag,
+    ExitTag,
+    SoundTag,
+    WebSiteTag,
+    DoubleTag,
+    SaveGameTag,
+    LoadGameTag,
+    StatsTag,
+};
+
+constexpr const char* Captions[ControlPanel::ButtonCount] = {
+    "Help?", "Pay Mode", "Pay Chart", "Borrow",   "New Game",  "Summary",   "Auto Spin",
+    "Exit",  "Sound",    "WWW Site",  "Double",   "Save Game", "Load Game", "Stats",
+};
+
+const QString WebSiteName = QStringLiteral("the Zorvik Slots Home Page");
+
+QString StartupTooltip(int tag)
+{
+    switch (tag) {
+    case HelpTag: return QStringLiteral("View the Zorvik Slots Manual");
+    case PayModeTag: return QStringLiteral("Instant Payoff or Count Off Credits");
+    case PayChartTag: return QStringLiteral("View the Zorvik Slots Payoff Chart");
+    case BorrowTag: return QStringLiteral("Borrow Credits");
+    case NewGameTag: return QStringLiteral("Start a New Game");
+    case SummaryTag: return QStringLiteral("Summary of Last Spin");
+    case AutoSpinTag: return QStringLiteral("Click to Start Auto Spin Mode");
+    case ExitTag: return QStringLiteral("Exit");
+    case SoundTag: return QStringLiteral("Click to Turn Sound On or Off");
+    case WebSiteTag: return QStringLiteral("Visit %1 in Your Web Browser").arg(WebSiteName);
+    case DoubleTag: return QStringLiteral("Click to Disable the Double or Nothing Bonus Game");
+    case SaveGameTag: return QStringLiteral("Save a Game");
+    case LoadGameTag: return QStringLiteral("Load a Game");
+    case StatsTag: return QStringLiteral("View Your Zorvik Slots Statistics");
+    }
+    return {};
+}
+
+const QColor Yellow(255, 255, 0);
+const QColor Silver(192, 192, 192);
+const QColor White(255, 255, 255);
+
+// A plain button face of the template's size, for when the template picture is missing.
+QImage FallbackButtonFace(QSize size)
+{
+    QImage face(size.isEmpty() ? QSize(62, 20) : size, QImage::Format_RGB32);
+    face.fill(QColor(40, 40, 72));
+    QPainter painter(&face);
+    painter.setPen(QColor(150, 150, 190));
+    painter.drawLine(0, 0, face.width() - 1, 0);
+    painter.drawLine(0, 0, 0, face.height() - 1);
+    painter.setPen(QColor(10, 10, 24));
+    painter.drawLine(0, face.height() - 1, face.width() - 1, face.height() - 1);
+    painter.drawLine(face.width() - 1, 0, face.width() - 1, face.height() - 1);
+    return face;
+}
+
+}  // namespace
+
+ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, GameHooks& hooks,
+                           SavedGames& games, const QRect& optionsTemplate, const QImage& optionsPicture)
+    : QObject(&form), form(form), state(state), engine(engine), hooks(hooks), games(games),
+      templatePicture(optionsPicture.isNull() ? FallbackButtonFace(optionsTemplate.size())
+                                              : optionsPicture.convertToFormat(QImage::Format_RGB32)),
+      buttonStyle(std::make_unique<ControlPanelStyle>()),
+      urlOpener([](const QUrl& page) { return QDesktopServices::openUrl(page); })
+{
+    // Every button has the picture's size; the buttons grow upward from the template's place.
+    const int width = templatePicture.width();
+    const int height = templatePicture.height();
+    for (int tag = 0; tag < ButtonCount; ++tag) {
+        auto* button = new QLabel(&form);
+        button->setObjectName(QStringLiteral("ControlButton%1").arg(tag));
+        button->setGeometry(optionsTemplate.left() + (tag / 7) * width, optionsTemplate.top() - (tag % 7) * height,
+                            width, height);
+        button->setStyle(buttonStyle.get());
+        button->setToolTip(StartupTooltip(tag));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setProperty("tag", tag);
+        button->installEventFilter(this);
+        button->show();
+        buttons[static_cast<std::size_t>(tag)] = button;
+    }
+    DrawControlPanel();
+
+    timer3 = new QTimer(this);
+    timer3->setObjectName(QStringLiteral("Timer3"));
+    timer3->setInterval(StartupTimerMs);
+    connect(timer3, &QTimer::timeout, this, &ControlPanel::Timer3Timer);
+    timer3->start();
+}
+
+ControlPanel::~ControlPanel()
+{
+    // The buttons belong to the form and may outlive the panel by a moment; they must not keep our style.
+    for (QLabel* button : buttons) {
+        if (button) {
+            button->removeEventFilter(this);
+            button->setStyle(nullptr);
+        }
+    }
+}
+
+QString ControlPanel::Caption(int tag)
+{
+    if (tag < 0 || tag >= ButtonCount) return {};
+    return QString::fromLatin1(Captions[tag]);
+}
+
+QColor ControlPanel::CaptionColour(int tag) const
+{
+    if (tag == AutoSpinTag && state.AutoSpin) return White;
+    if ((tag == SoundTag && !state.Sound) || (tag == DoubleTag && !state.Double)) return Silver;
+    if (tag == PayModeTag && !state.PayMode) return Silver;
+    return Yellow;
+}
+
+QLabel* ControlPanel::Button(int tag) const
+{
+    if (tag < 0 || tag >= ButtonCount) return nullptr;
+    return buttons[static_cast<std::size_t>(tag)];
+}
+
+void ControlPanel::DrawControlPanel()
+{
+    // Frozen for the whole pass so the fourteen captions appear together.
+    const bool wasEnabled = form.updatesEnabled();
+    form.setUpdatesEnabled(false);
+
+    QFont font = form.font();
+    font.setPointSize(8);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    // Hard-edged captions: at this size smoothing only blurs the letters into the button face.
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    // Drawn at the screen's whole-number scale so the captions stay sharp on a scaled desktop.
+    const qreal scale = std::max<qreal>(1.0, std::round(form.devicePixelRatioF()));
+
+    for (int tag = 0; tag < ButtonCount; ++tag) {
+        // Each pass starts from the template, so a caption that changed colour leaves no trace of the old one.
+        QImage face(templatePicture.size() * scale, QImage::Format_RGB32);
+        face.setDevicePixelRatio(scale);
+        QPainter painter(&face);
+        painter.drawImage(QRect(QPoint(0, 0), templatePicture.size()), templatePicture);
+        painter.setFont(font);
+        painter.setPen(CaptionColour(tag));
+        const QString caption = Caption(tag);
+        const int x = (templatePicture.width() - metrics.horizontalAdvance(caption)) / 2;
+        const int y = (templatePicture.height() - metrics.height()) / 2;
+        painter.drawText(x, y + metrics.ascent(), caption);
+        painter.end();
+        buttons[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
+    }
+
+    form.setUpdatesEnabled(wasEnabled);
+}
+
+bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* button = qobject_cast<QLabel*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        // A click counts when the button is let go over the button it was pressed on.
+        if (button && mouse->button() == Qt::LeftButton && button->rect().contains(mouse->position().toPoint())) {
+            OptionsClick(button->property("tag").toInt());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ControlPanel::OptionsClick(int tag)
+{
+    switch (tag) {
+    case HelpTag:
+        ShowHelpTopic(&form, HelpContents);
+        break;
+    case PayModeTag:
+        state.PayMode = !state.PayMode;
+        Button(tag)->setToolTip(state.PayMode ? QStringLiteral("Paymode is Count Off Credits")
+                                              : QStringLiteral("Paymode is Instant Payoff"));
+        DrawControlPanel();
+        break;
+    case PayChartTag: {
+        TPaychart chart(&form);
+        OpenModal(chart);
+        break;
+    }
+    case BorrowTag: {
+        {
+            TBorrowC borrow(state, &form);
+            OpenModal(borrow);
+        }
+        hooks.RepaintWindow();
+        break;
+    }
+    case NewGameTag:
+        if (PlayerDialogs::Confirm(&form, QStringLiteral("Start a New Game?"))) engine.NewGame();
+        break;
+    case SummaryTag:
+        if (state.LastSpinSummary.empty()) {
+            PlayerDialogs::Inform(&form, QStringLiteral("You must spin before viewing a summary of the last spin."));
+        } else {
+            // The summary's lines are joined by carriage return and line feed; a message box wants plain breaks.
+            QString summary = QString::fromStdString(state.LastSpinSummary);
+            summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            PlayerDialogs::Inform(&form, summary);
+        }
+        break;
+    case AutoSpinTag:
+        state.AutoSpin = !state.AutoSpin;
+        Button(tag)->setToolTip(QStringLiteral("Auto Spin Mode: %1").arg(state.AutoSpin ? "On" : "Off"));
+        DrawControlPanel();
+        // A running spin sees the switch itself and carries on; only an idle machine is started here.
+        if (state.AutoSpin && !state.Spinning) engine.StartSpin();
+        break;
+    case ExitTag:
+        if (PlayerDialogs::Confirm(&form, QStringLiteral("Are you sure you want to exit the game?"))) form.close();
+        break;
+    case SoundTag:
+        state.Sound = !state.Sound;
+        Button(tag)->setToolTip(state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off"));
+        DrawControlPanel();
+        break;
+    case WebSiteTag:
+        OpenWebPage(HomePage());
+        break;
+    case DoubleTag:
+        state.Double = !state.Double;
+        Button(tag)->setToolTip(state.Double ? QStringLiteral("Double or Nothing Game is On")
+                                             : QStringLiteral("Double or Nothing Game is Off"));
+        DrawControlPanel();
+        break;
+    case SaveGameTag:
+        ShowLoadSave(TLoadSave::SaveMode);
+        break;
+    case LoadGameTag:
+        ShowLoadSave(0);
+        hooks.RepaintWindow();
+        break;
+    case StatsTag: {
+        TStatsForm stats(state, &form);
+        OpenModal(stats);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ControlPanel::OpenModal(QDialog& dialog)
+{
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
+}
+
+void ControlPanel::ShowLoadSave(int mode)
+{
+    // A new dialog for every opening: it reads its mode while it is being built.
+    TLoadSave dialog(mode, state, games, &form);
+    if (dialog.Opened()) dialog.exec();
+}
+
+void ControlPanel::LogoClick()
+{
+    PlayerDialogs::Inform(&form, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") + QStringLiteral("1.1"));
+}
+
+QUrl ControlPanel::HomePage()
+{
+    return QUrl::fromLocalFile(HelpViewer::ManualFolder() + HelpViewer::TopicFile(HelpContents));
+}
+
+void ControlPanel::OpenWebPage(const QUrl& page)
+{
+    if (urlOpener(page)) return;
+    PlayerDialogs::Error(&form, QStringLiteral("Could not find a web browser on your system!"));
+    PlayerDialogs::Inform(&form, QStringLiteral("Please visit %1 at\n%2")
+                                     .arg(WebSiteName, page.isLocalFile() ? page.toLocalFile() : page.toString()));
+}
+
+void ControlPanel::Timer3Timer()
+{
+    timer3->stop();
+    if (timer3Fired) return;
+    timer3Fired = true;
+    hooks.StartTimer(GameTimer::Timer1);
+}
+
+}  // namespace zorvik

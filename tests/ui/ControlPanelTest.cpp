@@ -1,0 +1,352 @@
+// The control panel on a bare window: layout, caption colours, tooltips, the actions and their questions.
+#include "DialogRecorder.h"
+
+#include "engine/HeadlessHooks.h"
+#include "engine/SlotEngine.h"
+#include "persistence/SavedGames.h"
+#include "persistence/TLoadSave.h"
+#include "presentation/ControlPanel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace zorvik {
+namespace {
+
+using testing::DialogRecorder;
+
+const QColor Yellow(255, 255, 0);
+const QColor Silver(192, 192, 192);
+const QColor White(255, 255, 255);
+
+class PanelHooks : public HeadlessHooks {
+public:
+    void RepaintWindow() override { ++repaints; }
+    void StartTimer(GameTimer timer) override { started.push_back(timer); }
+    // The player switches auto spin off during the first pause, so an auto spin series is one spin long.
+    void WaitSeconds(double) override
+    {
+        if (state) state->AutoSpin = false;
+    }
+
+    GameState* state = nullptr;
+    int repaints = 0;
+    std::vector<GameTimer> started;
+};
+
+class ControlPanelTest : public ::testing::Test {
+protected:
+    static constexpr QRect Template{200, 400, 62, 20};
+
+    ControlPanelTest() : engine(state, hooks), games(dir.filePath("Zorvik.ini").toStdString())
+    {
+        hooks.state = &state;
+        engine.SetStartupValues();
+        face = QImage(Template.size(), QImage::Format_RGB32);
+        face.fill(QColor(20, 30, 90));
+        form.resize(640, 480);
+        form.show();
+        panel = std::make_unique<ControlPanel>(form, state, engine, hooks, games, Template, face);
+        panel->SetUrlOpener([this](const QUrl& page) {
+            opened.push_back(page);
+            return browserWorks;
+        });
+        hooks.repaints = 0;  // the start-up's new game asked for one
+    }
+
+    // Pixels of exactly this colour on the button's picture (the template holds none of the caption colours).
+    int PixelsOf(int tag, const QColor& colour) const
+    {
+        const QImage picture = panel->Button(tag)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixelColor(x, y) == colour) ++count;
+        return count;
+    }
+
+    void ExpectCaptionIn(int tag, const QColor& colour)
+    {
+        SCOPED_TRACE("caption " + ControlPanel::Caption(tag).toStdString());
+        EXPECT_EQ(panel->CaptionColour(tag), colour);
+        for (const QColor& other : {Yellow, Silver, White}) {
+            if (other == colour) {
+                EXPECT_GT(PixelsOf(tag, other), 0) << "caption not drawn in its colour";
+            } else {
+                EXPECT_EQ(PixelsOf(tag, other), 0) << "caption shows a colour it should not";
+            }
+        }
+    }
+
+    void Click(int tag) { QTest::mouseClick(panel->Button(tag), Qt::LeftButton); }
+
+    QTemporaryDir dir;
+    GameState state;
+    PanelHooks hooks;
+    SlotEngine engine;
+    SavedGames games;
+    QWidget form;
+    QImage face;
+    std::unique_ptr<ControlPanel> panel;
+    std::vector<QUrl> opened;
+    bool browserWorks = true;
+};
+
+TEST_F(ControlPanelTest, ButtonsFormTwoColumnsOfSevenGrowingUpward)
+{
+    struct Row {
+        int tag;
+        QPoint topLeft;
+    } rows[] = {
+        {0, {200, 400}}, {1, {200, 380}}, {6, {200, 280}},  // left column: Help? at the template's place
+        {7, {262, 400}}, {8, {262, 380}}, {13, {262, 280}}, // right column: Exit beside Help?
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.tag);
+        EXPECT_EQ(panel->Button(row.tag)->geometry(), QRect(row.topLeft, Template.size()));
+    }
+    EXPECT_EQ(ControlPanel::Caption(6), "Auto Spin");
+    EXPECT_EQ(ControlPanel::Caption(13), "Stats");
+    EXPECT_EQ(panel->Button(14), nullptr);
+}
+
+TEST_F(ControlPanelTest, MissingTemplatePictureGivesPlainButtonsOfTheTemplateSize)
+{
+    ControlPanel plain(form, state, engine, hooks, games, QRect(10, 300, 62, 20), QImage());
+    EXPECT_EQ(plain.Button(0)->size(), QSize(62, 20));
+    EXPECT_EQ(plain.Button(0)->pixmap().size(), QSize(62, 20));
+}
+
+TEST_F(ControlPanelTest, AllCaptionsStartYellow)
+{
+    for (int tag = 0; tag < ControlPanel::ButtonCount; ++tag) ExpectCaptionIn(tag, Yellow);
+}
+
+TEST_F(ControlPanelTest, CaptionColoursFollowEachSwitchAndSurviveARepaint)
+{
+    struct Row {
+        const char* name;
+        int tag;
+        QColor afterOneClick;
+    } rows[] = {
+        {"pay mode to instant payoff", 1, Silver},
+        {"sound off", 8, Silver},
+        {"double or nothing off", 10, Silver},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Click(row.tag);
+        ExpectCaptionIn(row.tag, row.afterOneClick);
+        panel->DrawControlPanel();  // what every paint of the window does
+        ExpectCaptionIn(row.tag, row.afterOneClick);
+        Click(row.tag);
+        ExpectCaptionIn(row.tag, Yellow);
+    }
+    // Switches change only their own caption.
+    state.Sound = false;
+    state.Double = false;
+    state.PayMode = false;
+    panel->DrawControlPanel();
+    ExpectCaptionIn(6, Yellow);
+    ExpectCaptionIn(9, Yellow);
+}
+
+TEST_F(ControlPanelTest, AutoSpinCaptionIsWhiteWhileOnAndYellowAgainWhenItEnds)
+{
+    state.Spinning = true;  // a spin is running, so the click starts nothing
+    Click(6);
+    ExpectCaptionIn(6, White);
+    // Auto spin ends elsewhere (a refused spin): the caption follows, the tooltip keeps its text.
+    state.AutoSpin = false;
+    panel->DrawControlPanel();
+    ExpectCaptionIn(6, Yellow);
+    EXPECT_EQ(panel->Button(6)->toolTip(), "Auto Spin Mode: On");
+}
+
+TEST_F(ControlPanelTest, TooltipsChangeWithTheirSwitchesOnly)
+{
+    state.Spinning = true;
+    struct Row {
+        int tag;
+        const char* startup;
+        const char* afterOne;
+        const char* afterTwo;
+    } rows[] = {
+        {1, "Instant Payoff or Count Off Credits", "Paymode is Instant Payoff", "Paymode is Count Off Credits"},
+        {6, "Click to Start Auto Spin Mode", "Auto Spin Mode: On", "Auto Spin Mode: Off"},
+        {8, "Click to Turn Sound On or Off", "Sound is Off", "Sound is On"},
+        {10, "Click to Disable the Double or Nothing Bonus Game", "Double or Nothing Game is Off",
+         "Double or Nothing Game is On"},
+    };
+    DialogRecorder dialogs;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.startup);
+        EXPECT_EQ(panel->Button(row.tag)->toolTip(), row.startup);
+        Click(row.tag);
+        EXPECT_EQ(panel->Button(row.tag)->toolTip(), row.afterOne);
+        Click(row.tag);
+        EXPECT_EQ(panel->Button(row.tag)->toolTip(), row.afterTwo);
+    }
+    EXPECT_TRUE(state.PayMode);
+    EXPECT_TRUE(state.Sound);
+    EXPECT_TRUE(state.Double);
+
+    Click(5);
+    Click(5);
+    EXPECT_EQ(panel->Button(5)->toolTip(), "Summary of Last Spin");
+    EXPECT_EQ(panel->Button(8)->toolTip(), "Sound is On");
+    EXPECT_EQ(panel->Button(0)->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, panel->Button(0)), 50);
+}
+
+TEST_F(ControlPanelTest, NewGameAndExitAnsweredNoChangeNothing)
+{
+    DialogRecorder dialogs;
+    dialogs.answer = false;
+    state.Credits = 5;
+    state.Borrowed = 3000;
+    state.Spins = 77;
+    state.BellPool = 640;
+
+    Click(4);
+    Click(7);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Confirmation);
+    EXPECT_EQ(dialogs.messages[0].text, "Start a New Game?");
+    EXPECT_EQ(dialogs.messages[1].kind, PlayerDialogs::Kind::Confirmation);
+    EXPECT_EQ(dialogs.messages[1].text, "Are you sure you want to exit the game?");
+    EXPECT_EQ(state.Credits, 5);
+    EXPECT_EQ(state.Borrowed, 3000);
+    EXPECT_EQ(state.Spins, 77);
+    EXPECT_EQ(state.BellPool, 640);
+    EXPECT_EQ(hooks.repaints, 0);
+    EXPECT_TRUE(form.isVisible());
+
+    dialogs.answer = true;
+    Click(4);
+    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_EQ(state.Borrowed, 1000);
+    EXPECT_EQ(state.Spins, 0);
+    EXPECT_EQ(state.BellPool, 100);
+    Click(7);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(ControlPanelTest, AutoSpinSwitchedOnDuringASpinStartsNoSecondCycle)
+{
+    state.Credits = 100;
+    state.Spinning = true;
+    Click(6);
+    EXPECT_TRUE(state.AutoSpin);
+    EXPECT_EQ(state.Spins, 0);
+    EXPECT_EQ(state.Credits, 100);
+    EXPECT_EQ(state.TotalBets, 0);
+}
+
+TEST_F(ControlPanelTest, AutoSpinSwitchedOnWhileIdleStartsTheSpinCycle)
+{
+    state.Credits = 100;
+    Click(6);
+    EXPECT_EQ(state.Spins, 1);  // the pause after the first spin switched auto spin off
+    EXPECT_EQ(state.TotalBets, 8);
+    EXPECT_FALSE(state.AutoSpin);
+    EXPECT_FALSE(state.Spinning);
+}
+
+TEST_F(ControlPanelTest, SummaryBeforeTheFirstSpinAndAfterIt)
+{
+    DialogRecorder dialogs;
+    Click(5);
+    state.LastSpinSummary = "Line 1 paid 10 credits.\r\nLine 3 paid 5 credits.";
+    Click(5);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Information);
+    EXPECT_EQ(dialogs.messages[0].text, "You must spin before viewing a summary of the last spin.");
+    EXPECT_EQ(dialogs.messages[1].text, "Line 1 paid 10 credits.\nLine 3 paid 5 credits.");
+}
+
+TEST_F(ControlPanelTest, SummaryAfterARealSpinIsNeverTheBeforeFirstSpinText)
+{
+    DialogRecorder dialogs;
+    state.Credits = 100;
+    engine.StartSpin();
+    Click(5);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_FALSE(dialogs.messages[0].text.isEmpty());
+    EXPECT_NE(dialogs.messages[0].text, "You must spin before viewing a summary of the last spin.");
+}
+
+TEST_F(ControlPanelTest, AboutBoxNamesTitleAndVersion)
+{
+    DialogRecorder dialogs;
+    panel->LogoClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Information);
+    EXPECT_EQ(dialogs.messages[0].text, "Zorvik Slots Version 1.1");
+}
+
+TEST_F(ControlPanelTest, WebSiteOpensOurOwnPageAndExplainsAMissingBrowser)
+{
+    DialogRecorder dialogs;
+    Click(9);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].isLocalFile());
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith("manual/index.html")) << opened[0].toString().toStdString();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    browserWorks = false;
+    Click(9);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Error);
+    EXPECT_EQ(dialogs.messages[0].text, "Could not find a web browser on your system!");
+    EXPECT_EQ(dialogs.messages[1].kind, PlayerDialogs::Kind::Information);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(opened[1].toLocalFile()));
+}
+
+TEST_F(ControlPanelTest, Timer3StartsTheLampCelebrationOnce)
+{
+    EXPECT_TRUE(panel->Timer3()->isActive());
+    EXPECT_TRUE(hooks.started.empty());
+    QTest::qWait(ControlPanel::StartupTimerMs * 3);
+    EXPECT_FALSE(panel->Timer3()->isActive());
+    panel->Timer3Timer();
+    ASSERT_EQ(hooks.started.size(), 1u);
+    EXPECT_EQ(hooks.started[0], GameTimer::Timer1);
+}
+
+TEST_F(ControlPanelTest, LoadGameOpensTheDialogInLoadModeAndRepaintsAfterwards)
+{
+    GameState saved = state;
+    saved.Credits = 4321;
+    saved.Borrowed = 12;
+    ASSERT_TRUE(games.SaveGameSlot(saved, 6, "Holiday"));
+    state.Credits = 55;
+
+    QString caption;
+    // The dialog is modal: pick slot 7 as soon as it is up.
+    QTimer picker;
+    QObject::connect(&picker, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget())) {
+            picker.stop();
+            caption = dialog->windowTitle();
+            dialog->findChild<QPushButton*>("BitBtn6")->click();
+        }
+    });
+    picker.start(10);
+    Click(12);
+
+    EXPECT_EQ(caption, "Open a Game -- Select Game Slot");
+    EXPECT_EQ(state.Credits, 4321);
+    EXPECT_EQ(state.Borrowed, 12);
+    EXPECT_EQ(hooks.repaints, 1);
+}
+
+}  // namespace
+}  // namespace zorvik
