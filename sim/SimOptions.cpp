@@ -35,6 +35,10 @@ const char* SimOptions::Usage()
            "  --seeds FILE          time-of-day values in milliseconds, one per line, one per spin\n"
            "  --trace               print one JSON line for every spin, bonus spins included\n"
            "  --json                print the report as one JSON object\n"
+           "  --game FILE           play the game saved as CurrentGame in FILE (a Zorvik.ini) and save it\n"
+           "                        back, auto-saving as the game does; --lines, --coins and --credits\n"
+           "                        override the loaded values\n"
+           "  --dump-state          with --game: print the loaded game as one JSON object and exit\n"
            "  --help                show this text\n";
 }
 
@@ -64,13 +68,16 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
         } else if (name == "--lines") {
             if (!value(text)) return false;
             if (!ParseNumber<std::int32_t>(text, 0, 8, options.Lines)) return bad(text);
+            options.LinesGiven = true;
         } else if (name == "--coins") {
             if (!value(text)) return false;
             if (!ParseNumber<std::int32_t>(text, 0, 8, options.Coins)) return bad(text);
+            options.CoinsGiven = true;
         } else if (name == "--credits") {
             if (!value(text)) return false;
             if (!ParseNumber<std::int32_t>(text, 0, std::numeric_limits<std::int32_t>::max(), options.Credits))
                 return bad(text);
+            options.CreditsGiven = true;
         } else if (name == "--pay-mode") {
             if (!value(text)) return false;
             if (text == "instant")
@@ -88,6 +95,12 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
             if (!value(text)) return false;
             if (text.empty()) return bad(text);
             options.SeedsFile = text;
+        } else if (name == "--game") {
+            if (!value(text)) return false;
+            if (text.empty()) return bad(text);
+            options.GameFile = text;
+        } else if (name == "--dump-state") {
+            options.DumpState = true;
         } else if (name == "--trace") {
             options.Trace = true;
         } else if (name == "--json") {
@@ -101,6 +114,10 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
     }
     if (seedGiven && !options.SeedsFile.empty()) {
         error = "--seed and --seeds cannot be used together";
+        return false;
+    }
+    if (options.DumpState && options.GameFile.empty()) {
+        error = "--dump-state needs --game FILE";
         return false;
     }
     return true;

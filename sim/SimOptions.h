@@ -18,6 +18,12 @@ struct SimOptions {
     bool Trace = false;
     bool Json = false;
     bool Help = false;
+    std::string GameFile;  // --game: load "CurrentGame" from it before playing, save it back after
+    bool DumpState = false;
+    // Which of the bet and money options were given, so that they override a loaded game.
+    bool LinesGiven = false;
+    bool CoinsGiven = false;
+    bool CreditsGiven = false;
 
     // Fills the options from argv; on a bad option returns false with the reason in error.
     static bool Parse(int argc, char** argv, SimOptions& options, std::string& error);

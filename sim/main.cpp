@@ -1,9 +1,11 @@
 // zorvik-sim: plays the game headless through StartSpin with auto spin, and reports what it paid.
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "SeedSource.h"
+#include "SimGameFile.h"
 #include "SimHooks.h"
 #include "SimOptions.h"
 #include "SimStatistics.h"
@@ -33,6 +35,15 @@ int main(int argc, char** argv)
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof(outputBuffer));
 
+    // With a saved game the report's bet is the loaded one, unless the command line sets it.
+    std::optional<SimGameFile> gameFile;
+    if (!options.GameFile.empty()) {
+        gameFile.emplace(options.GameFile);
+        GameState saved;
+        gameFile->Load(saved);
+        if (!options.LinesGiven) options.Lines = saved.LinesPlayed;
+        if (!options.CoinsGiven) options.Coins = saved.CoinsPerLine;
+    }
     SimStatistics statistics(options.Lines * options.Coins);
     SimHooks hooks(seeds, statistics, options.Spins, options.Trace ? stdout : nullptr);
     GameState state;
@@ -48,12 +59,29 @@ int main(int argc, char** argv)
     state.Sound = false;
     state.Double = false;
 
+    // A saved game replaces the new game, as at the game's start-up; options given on the command line win.
+    if (gameFile) {
+        gameFile->Load(state);
+        if (options.LinesGiven) state.LinesPlayed = options.Lines;
+        if (options.CoinsGiven) state.CoinsPerLine = options.Coins;
+        if (options.CreditsGiven) state.Credits = options.Credits;
+        if (options.DumpState) {
+            std::printf("%s\n", gameFile->DumpJson(state).c_str());
+            return 0;
+        }
+        state.PayMode = options.CountOff;
+        state.Sound = false;
+        state.Double = false;
+        hooks.OnSaveCurrentGame = [&] { gameFile->Save(state); };
+    }
+
     const auto start = std::chrono::steady_clock::now();
     if (options.Spins > 0) {
         state.AutoSpin = true;
         engine.StartSpin();
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const bool saved = !gameFile || gameFile->Save(state);
     statistics.Finish();
 
     if (options.Json)
@@ -65,5 +93,5 @@ int main(int argc, char** argv)
     if (seeds.Wrapped())
         std::fprintf(stderr, "zorvik-sim: the seeds file ran out and was read again from its start\n");
     if (!hooks.Refusal().empty()) std::fprintf(stderr, "%s\n", hooks.Refusal().c_str());
-    return 0;
+    return saved ? 0 : 1;
 }
