@@ -59,18 +59,28 @@ constexpr FlagKey FlagKeys[] = {
     {"AutoSave", &GameState::AutoSave, true},
 };
 
-// The first `limit` characters of UTF-8 text; a cut never splits a character.
+// Length in bytes of the character at text[i]: a well-formed UTF-8 sequence is one character, and so is
+// every byte that does not start one (stray continuation bytes must not ride along for free).
+std::size_t CharacterLength(const std::string& text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (length == 1 || i + length > text.size()) return 1;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
+// The first `limit` characters of the text; a cut never splits a character.
 std::string CutCharacters(const std::string& text, std::size_t limit)
 {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) != 0x80) {
-            if (count == limit) return text.substr(0, i);
-            ++count;
-        }
-    }
-    return text;
+    std::size_t i = 0;
+    for (std::size_t count = 0; count < limit && i < text.size(); ++count) i += CharacterLength(text, i);
+    return text.substr(0, i);
 }
 
 // Values the game itself never produces are brought back to ones it can play on. Only the statistic

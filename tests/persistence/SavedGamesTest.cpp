@@ -229,6 +229,14 @@ TEST_F(SavedGamesTest, NameAndDateAreCutOnReadButWrittenWhole)
     games.LoadGameSlot(s, 2);
     EXPECT_EQ(games.GameName(), umlauts.substr(0, 60));
 
+    // Bytes that do not form characters count one each, so damaged text is still cut.
+    WriteWholeFile(path, "[GameNo1]\nGameName=" + std::string(1000, '\x80') + "\n");
+    games.LoadGameSlot(s, 0);
+    EXPECT_EQ(games.GameName(), std::string(30, '\x80'));
+    WriteWholeFile(path, "[GameNo1]\nGameName=\xc3\xa4\xc3" + std::string(40, 'a') + "\n");
+    games.LoadGameSlot(s, 0);
+    EXPECT_EQ(games.GameName(), "\xc3\xa4\xc3" + std::string(28, 'a'));
+
     WriteWholeFile(path, "[GameNo1]\nGameDate=2026-12-08 evening\n");
     games.LoadGameSlot(s, 0);
     EXPECT_EQ(games.GameDate(), "2026-12-08");
