@@ -1,4 +1,4 @@
-// One fuzz input through the profile reader, LoadGameSlot's reading half and a save, with the promises checked.
+// One fuzz input through the profile reader, the slot reading and a save, with every promise checked.
 #include "fuzz/SavedGamesFuzzCheck.h"
 
 #include "persistence/ProfileFile.h"
@@ -14,7 +14,8 @@ std::string CheckRanges(const GameState& s, const std::string& name, const std::
 {
     if (s.LinesPlayed < 0 || s.LinesPlayed > 8) return "LinesPlayed out of range";
     if (s.CoinsPerLine < 0 || s.CoinsPerLine > 8) return "CoinsPerLine out of range";
-    if (s.Credits < 0 || s.Borrowed < 0 || s.BellPool < 0 || s.Spins < 0 || s.TotalBets < 0) return "negative money";
+    if (s.Credits < 0 || s.Borrowed < 0 || s.BellPool < 0 || s.Spins < 0 || s.TotalBets < 0)
+        return "negative money";
     if (s.Cherries < 1 || s.Cherries > 6) return "Cherries out of range";
     if (s.Bells < 1 || s.Bells > 3) return "Bells out of range";
     if (name.size() > GameNameLimit * 4 || date.size() > GameDateLimit * 4) return "name or date not cut";
@@ -23,14 +24,15 @@ std::string CheckRanges(const GameState& s, const std::string& name, const std::
 
 bool SameSavedFields(const GameState& a, const GameState& b)
 {
-    return a.Credits == b.Credits && a.Borrowed == b.Borrowed && a.Cherries == b.Cherries && a.Bells == b.Bells &&
-           a.BellPool == b.BellPool && a.Spins == b.Spins && a.LinesPlayed == b.LinesPlayed &&
-           a.CoinsPerLine == b.CoinsPerLine && a.BellPoolWon == b.BellPoolWon &&
-           a.CherryRollsWon == b.CherryRollsWon && a.DoubleOrNothingWon == b.DoubleOrNothingWon &&
-           a.BarRollWon == b.BarRollWon && a.NumberOfCherryRolls == b.NumberOfCherryRolls &&
-           a.NumberOfBarRolls == b.NumberOfBarRolls && a.GotBonusCount == b.GotBonusCount &&
-           a.SevensWon == b.SevensWon && a.FruitWon == b.FruitWon && a.TotalBets == b.TotalBets &&
-           a.Sound == b.Sound && a.Double == b.Double && a.PayMode == b.PayMode && a.AutoSave == b.AutoSave;
+    return a.Credits == b.Credits && a.Borrowed == b.Borrowed && a.Cherries == b.Cherries &&
+           a.Bells == b.Bells && a.BellPool == b.BellPool && a.Spins == b.Spins &&
+           a.LinesPlayed == b.LinesPlayed && a.CoinsPerLine == b.CoinsPerLine &&
+           a.BellPoolWon == b.BellPoolWon && a.CherryRollsWon == b.CherryRollsWon &&
+           a.DoubleOrNothingWon == b.DoubleOrNothingWon && a.BarRollWon == b.BarRollWon &&
+           a.NumberOfCherryRolls == b.NumberOfCherryRolls && a.NumberOfBarRolls == b.NumberOfBarRolls &&
+           a.GotBonusCount == b.GotBonusCount && a.SevensWon == b.SevensWon && a.FruitWon == b.FruitWon &&
+           a.TotalBets == b.TotalBets && a.Sound == b.Sound && a.Double == b.Double &&
+           a.PayMode == b.PayMode && a.AutoSave == b.AutoSave;
 }
 
 }  // namespace
@@ -72,7 +74,8 @@ std::string CheckSavedGamesInput(const std::uint8_t* data, std::size_t size)
             for (char& c : expectedName) {
                 if (c == '\r' || c == '\n') c = ' ';
             }
-            if (expectedName.compare(0, readName.size(), readName) != 0) return "the saved name does not read back";
+            if (expectedName.compare(0, readName.size(), readName) != 0)
+                return "the saved name does not read back";
         } else if (!SameSavedFields(after, before[slot])) {
             return "a save changed another slot";
         }

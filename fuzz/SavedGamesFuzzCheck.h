@@ -1,4 +1,4 @@
-// One fuzz input through the profile reader, LoadGameSlot's reading half and a save, with the promises checked.
+// One fuzz input through the profile reader, the slot reading and a save, with every promise checked.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,8 @@
-// Replaces a file as a whole: a temporary file in the same folder, flushed to disk, then renamed over the old one.
+// Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over the old one.
 #include "persistence/AtomicFileWriter.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +20,24 @@ namespace {
 std::string Reason(const char* step, int err)
 {
     return std::string(step) + ": " + std::strerror(err);
+}
+
+constexpr const char* TemporarySuffix = ".new-";
+
+// A save that was killed half way leaves its temporary file behind. Those old enough not to belong to a save
+// still running in another process are removed; the file they were meant to replace was never touched.
+void RemoveAbandonedTemporaries(const fs::path& folder, const std::string& fileName)
+{
+    const std::string prefix = fileName + TemporarySuffix;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(10);
+    std::error_code ec;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+        std::error_code statError;
+        if (!it->is_regular_file(statError) || it->last_write_time(statError) > cutoff || statError) continue;
+        fs::remove(it->path(), statError);
+    }
 }
 
 }  // namespace
@@ -61,7 +80,7 @@ bool AtomicFileWriter::Replace(const std::string& path, const std::string& conte
         return false;
     }
 
-    std::string temp = target.string() + ".new-XXXXXX";
+    std::string temp = target.string() + TemporarySuffix + "XXXXXX";
     const int fd = OpenTemporary(temp);
     if (fd < 0) {
         error = Reason("cannot create a file in the folder", errno);
@@ -108,6 +127,7 @@ bool AtomicFileWriter::Replace(const std::string& path, const std::string& conte
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    RemoveAbandonedTemporaries(folder, target.filename().string());
     return true;
 }
 

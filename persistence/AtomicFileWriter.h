@@ -1,4 +1,4 @@
-// Replaces a file as a whole: a temporary file in the same folder, flushed to disk, then renamed over the old one.
+// Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over the old one.
 #pragma once
 
 #include <string>
@@ -6,9 +6,9 @@
 
 namespace zorvik {
 
-// Whoever is killed, crashes or runs out of disk while the new file is being written, the old file stays as it
-// was: until the rename the old file is not touched, and the rename itself is atomic within one file system.
-// The low-level steps are virtual so that tests can simulate a full disk or a refused folder.
+// Whoever is killed, crashes or runs out of disk while the new file is being written, the old file stays as
+// it was: until the rename the old file is not touched, and the rename itself is atomic within one file
+// system. The low-level steps are virtual so that tests can simulate a full disk or a refused folder.
 class AtomicFileWriter {
 public:
     enum class ReadStatus { Ok, Missing, Failed };

@@ -1,4 +1,4 @@
-// An INI file held line by line, read with the rules of the classic private-profile service and rewritten in place.
+// An INI file held line by line, read as the classic private-profile service reads it, rewritten in place.
 #include "persistence/ProfileFile.h"
 
 #include <cstdint>
@@ -187,7 +187,8 @@ std::optional<std::int32_t> ProfileFile::ParseInteger(std::string_view text)
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const
+std::int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
+                                      std::int32_t fallback) const
 {
     const std::optional<std::string> text = ReadString(section, key);
     if (!text) return fallback;
@@ -235,7 +236,8 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
         return;
     }
 
-    // Add after the last non-blank line of the section, so the blank line before the next section stays there.
+    // Add after the last non-blank line of the section, so the blank line before the next section stays
+    // there.
     std::size_t last = s;
     for (std::size_t i = s + 1; i < lines_.size(); ++i) {
         if (Classify(lines_[i].text).kind == Kind::Section) break;

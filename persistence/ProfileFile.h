@@ -1,4 +1,4 @@
-// An INI file held line by line, read with the rules of the classic private-profile service and rewritten in place.
+// An INI file held line by line, read as the classic private-profile service reads it, rewritten in place.
 #pragma once
 
 #include <cstdint>

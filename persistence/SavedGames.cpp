@@ -1,4 +1,4 @@
-// The saved-game file "Zorvik.ini": nine game records (GameNo1..GameNo8 and CurrentGame) moved to and from GameState.
+// The saved-game file "Zorvik.ini": nine game records moved between GameState and their sections.
 #include "persistence/SavedGames.h"
 
 #include "persistence/ProfileFile.h"
@@ -65,9 +65,12 @@ std::size_t CharacterLength(const std::string& text, std::size_t i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
     std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
     if (length == 1 || i + length > text.size()) return 1;
     for (std::size_t k = 1; k < length; ++k) {
         if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
@@ -93,8 +96,8 @@ void BringIntoRange(GameState& s)
     if (s.Cherries < 1 || s.Cherries > 6) s.Cherries = 6;
     if (s.Bells < 1 || s.Bells > 3) s.Bells = 3;
     for (std::int32_t GameState::*field :
-         {&GameState::Credits, &GameState::Borrowed, &GameState::BellPool, &GameState::Spins, &GameState::TotalBets,
-          &GameState::BellPoolWon, &GameState::CherryRollsWon, &GameState::BarRollWon,
+         {&GameState::Credits, &GameState::Borrowed, &GameState::BellPool, &GameState::Spins,
+          &GameState::TotalBets, &GameState::BellPoolWon, &GameState::CherryRollsWon, &GameState::BarRollWon,
           &GameState::NumberOfCherryRolls, &GameState::NumberOfBarRolls, &GameState::GotBonusCount,
           &GameState::SevensWon, &GameState::FruitWon}) {
         s.*field = std::max(s.*field, 0);
@@ -162,7 +165,8 @@ char SavedGames::LocaleDateSeparator()
     const char* format = ::nl_langinfo_l(D_FMT, loc);
     for (const char* p = format; p != nullptr && *p != '\0'; ++p) {
         if (*p == '%') {
-            while (p[1] == 'E' || p[1] == 'O' || p[1] == '-' || p[1] == '_' || p[1] == '0' || p[1] == '^') ++p;
+            while (p[1] == 'E' || p[1] == 'O' || p[1] == '-' || p[1] == '_' || p[1] == '0' || p[1] == '^')
+                ++p;
             if (p[1] == 'D') break;  // %D is %m/%d/%y
             if (p[1] != '\0') ++p;
             continue;
@@ -196,7 +200,8 @@ void SavedGames::ReadSection(const ProfileFile& file, int slot, const std::strin
     if (section.empty()) return;
     gameName = CutCharacters(file.ReadString(section, "GameName").value_or(section), GameNameLimit);
     gameDate = CutCharacters(file.ReadString(section, "GameDate").value_or(today), GameDateLimit);
-    for (const IntegerKey& key : IntegerKeys) state.*key.field = file.ReadInteger(section, key.name, key.fallback);
+    for (const IntegerKey& key : IntegerKeys)
+        state.*key.field = file.ReadInteger(section, key.name, key.fallback);
     for (const FlagKey& key : FlagKeys) state.*key.field = file.ReadFlag(section, key.name, key.fallback);
     BringIntoRange(state);
 }
@@ -208,7 +213,8 @@ void SavedGames::WriteSection(ProfileFile& file, int slot, const GameState& stat
     if (section.empty()) return;
     file.WriteString(section, "GameName", name);
     file.WriteString(section, "GameDate", date);
-    for (const IntegerKey& key : IntegerKeys) file.WriteString(section, key.name, std::to_string(state.*key.field));
+    for (const IntegerKey& key : IntegerKeys)
+        file.WriteString(section, key.name, std::to_string(state.*key.field));
     for (const FlagKey& key : FlagKeys) file.WriteString(section, key.name, state.*key.field ? "1" : "0");
 }
 
@@ -248,7 +254,8 @@ bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::strin
     std::string content;
     std::string error;
     // Never replace a file that exists but cannot be read: the other slots in it would be lost.
-    if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed) return Fail();
+    if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed)
+        return Fail();
     ProfileFile file = ProfileFile::Parse(content);
     WriteSection(file, slot, state, name, Today());
     if (!writer_->Replace(path_, file.Serialize(), error)) return Fail();

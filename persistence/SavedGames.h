@@ -1,4 +1,4 @@
-// The saved-game file "Zorvik.ini": nine game records (GameNo1..GameNo8 and CurrentGame) moved to and from GameState.
+// The saved-game file "Zorvik.ini": nine game records moved between GameState and their sections.
 #pragma once
 
 #include "engine/GameState.h"
@@ -28,7 +28,8 @@ struct SlotSummary {
     std::int32_t Borrowed = 1000;
 };
 
-// $XDG_DATA_HOME/zorvik-slots/Zorvik.ini, or ~/.local/share/zorvik-slots/Zorvik.ini when that is unset or relative.
+// $XDG_DATA_HOME/zorvik-slots/Zorvik.ini, or ~/.local/share/zorvik-slots/Zorvik.ini when that is unset or
+// relative.
 std::string DefaultSavedGamesPath();
 
 class SavedGames {
@@ -41,9 +42,9 @@ public:
 
     const std::string& Path() const { return path_; }
 
-    // Reads the section of slot (0-8) into state; missing or unreadable values take their defaults, impossible
-    // ones are brought into range. Also sets GameName and GameDate. Never fails: a missing or damaged file
-    // loads as a fresh game named after the section.
+    // Reads the section of slot (0-8) into state; missing or unreadable values take their defaults,
+    // impossible ones are brought into range. Also sets GameName and GameDate. Never fails: a missing or
+    // damaged file loads as a fresh game named after the section.
     void LoadGameSlot(GameState& state, int slot);
 
     // Writes the saved subset of state into the section of slot (0-8) with name and today's date. The whole
@@ -51,7 +52,8 @@ public:
     // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter.
     bool SaveGameSlot(const GameState& state, int slot, const std::string& name);
 
-    // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's panels.
+    // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's
+    // panels.
     SlotSummary ReadSlotSummary(int slot) const;
 
     // Name and date of the section that LoadGameSlot read last.

@@ -32,7 +32,8 @@ void AppendJsonText(std::string& out, const std::string& text)
 
 SimGameFile::SimGameFile(std::string path) : games_(std::move(path))
 {
-    games_.SetErrorReporter([](const std::string& text) { std::fprintf(stderr, "zorvik-sim: %s\n", text.c_str()); });
+    games_.SetErrorReporter(
+        [](const std::string& text) { std::fprintf(stderr, "zorvik-sim: %s\n", text.c_str()); });
 }
 
 void SimGameFile::Load(GameState& state)

@@ -15,7 +15,8 @@ public:
     // Reads "CurrentGame" over a game that already holds the start-up values. Remembers the player's
     // options, which the simulator switches off for its own play but must not change in the file.
     void Load(GameState& state);
-    // Writes "CurrentGame"; on failure prints "zorvik-sim: Unable to write to ..." to stderr and returns false.
+    // Writes "CurrentGame"; on failure prints "zorvik-sim: Unable to write to ..." to stderr and returns
+    // false.
     bool Save(const GameState& state);
 
     // What Save would write: the game with the player's own Sound, Double and PayMode.

@@ -1,4 +1,4 @@
-// Replays every seed of the fuzz corpus through the fuzz target's own check, so the suite keeps what fuzzing found.
+// Replays every seed of the fuzz corpus through the fuzz target's own check in the normal test suite.
 #include "fuzz/SavedGamesFuzzCheck.h"
 
 #include "TempFolder.h"
@@ -16,8 +16,9 @@ TEST(FuzzCorpus, EverySeedKeepsEveryPromise)
         if (!entry.is_regular_file()) continue;
         SCOPED_TRACE(entry.path().filename().string());
         const std::string bytes = zorvik::testing::ReadWholeFile(entry.path().string());
-        EXPECT_EQ(zorvik::CheckSavedGamesInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
-                  "");
+        EXPECT_EQ(
+            zorvik::CheckSavedGamesInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+            "");
         ++seeds;
     }
     EXPECT_GE(seeds, 6u) << "the seed corpus went missing";

@@ -25,7 +25,8 @@ TEST(ProfileFileRead, FollowsTheRulesOfTheProfileService)
     const ReadCase cases[] = {
         {"CR LF endings", "[Game]\r\nCredits=5\r\nBorrowed=6\r\n", "Game", "Credits", "5"},
         {"LF endings", "[Game]\nCredits=5\nBorrowed=6\n", "Game", "Borrowed", "6"},
-        {"section and key names ignore case", "[currentGAME]\r\ncREDITS=5\r\n", "CurrentGame", "Credits", "5"},
+        {"section and key names ignore case", "[currentGAME]\r\ncREDITS=5\r\n", "CurrentGame", "Credits",
+         "5"},
         {"spaces around key and value trimmed", "[S]\n   K   =   a b   \n", "S", "K", "a b"},
         {"tabs trimmed too", "[S]\n\tK\t=\tv\t\n", "S", "K", "v"},
         {"spaces inside the brackets", "[  S  ]\nK=1\n", "S", "K", "1"},
@@ -136,13 +137,13 @@ TEST(ProfileFileWrite, ChangesOnlyWhatItNames)
 {
     const WriteCase cases[] = {
         {"replaces the line where it stands, keeping CR LF, comments and unknown lines",
-         "; saved games\r\n[S]\r\nA=1\r\n; note\r\nK=old\r\nodd line\r\nZ=9\r\n\r\n[T]\r\nK=t\r\n", "S", "K", "new",
-         "; saved games\r\n[S]\r\nA=1\r\n; note\r\nK=new\r\nodd line\r\nZ=9\r\n\r\n[T]\r\nK=t\r\n"},
-        {"a mixed-case key is replaced, not added twice", "[currentgame]\ncredits = 5\n", "CurrentGame", "Credits",
-         "7", "[currentgame]\nCredits=7\n"},
+         "; saved games\r\n[S]\r\nA=1\r\n; note\r\nK=old\r\nodd line\r\nZ=9\r\n\r\n[T]\r\nK=t\r\n", "S", "K",
+         "new", "; saved games\r\n[S]\r\nA=1\r\n; note\r\nK=new\r\nodd line\r\nZ=9\r\n\r\n[T]\r\nK=t\r\n"},
+        {"a mixed-case key is replaced, not added twice", "[currentgame]\ncredits = 5\n", "CurrentGame",
+         "Credits", "7", "[currentgame]\nCredits=7\n"},
         {"only the first of two equal keys is replaced", "[S]\nK=1\nK=2\n", "S", "K", "3", "[S]\nK=3\nK=2\n"},
-        {"adds the key after the section's last line, before the blank line", "[S]\nA=1\n\n[T]\nB=2\n", "S", "K",
-         "v", "[S]\nA=1\nK=v\n\n[T]\nB=2\n"},
+        {"adds the key after the section's last line, before the blank line", "[S]\nA=1\n\n[T]\nB=2\n", "S",
+         "K", "v", "[S]\nA=1\nK=v\n\n[T]\nB=2\n"},
         {"adds to the first of two equal sections", "[S]\nA=1\n[S]\nB=2\n", "s", "K", "v",
          "[S]\nA=1\nK=v\n[S]\nB=2\n"},
         {"adds the section at the end, after a blank line", "[S]\r\nA=1\r\n", "T", "K", "v",
@@ -164,8 +165,9 @@ TEST(ProfileFileWrite, ChangesOnlyWhatItNames)
 
 TEST(ProfileFileWrite, EveryValueReadsBackAsWritten)
 {
-    const std::string values[] = {"", "plain", "  padded  ", "\"quoted\"", "'single'", "\"", "'", "a=b",
-                                  "; not a comment", "[S]", "\t tab", "Wochenende \xc3\xa4", "\"'mixed\"'"};
+    const std::string values[] = {
+        "",    "plain",  "  padded  ",          "\"quoted\"", "'single'", "\"", "'", "a=b", "; not a comment",
+        "[S]", "\t tab", "Wochenende \xc3\xa4", "\"'mixed\"'"};
     for (const std::string& value : values) {
         SCOPED_TRACE(value);
         ProfileFile file = ProfileFile::Parse("[S]\nOther=1\n");

@@ -1,4 +1,4 @@
-// Saving and loading game records: key order, read defaults, range checks, damaged files, failed and killed saves.
+// Saving and loading game records: key order, defaults, range checks, damaged files, failed saves.
 #include "persistence/SavedGames.h"
 
 #include "TempFolder.h"
@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -102,12 +103,13 @@ protected:
 TEST_F(SavedGamesTest, WritesTheTwentyFourKeysInOrder)
 {
     ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 3, "Weekend"));
-    EXPECT_EQ(ReadWholeFile(path),
-              "[GameNo4]\nGameName=Weekend\nGameDate=12/01/96\nCredits=1234\nBorrowed=500\nCherries=2\nBells=1\n"
-              "BellPool=321\nSpins=77\nLinesPlayed=5\nCoinsPerLine=3\nBellPoolWon=11\nCherryRollsWon=12\n"
-              "DoubleOrNothingWon=-13\nBarRollWon=14\nNumberOfCherryRolls=15\nNumberOfBarRolls=16\n"
-              "GotBonusCount=17\nSevensWon=18\nFruitWon=19\nTotalBets=20\nSound=0\nDouble=1\nPayMode=0\n"
-              "AutoSave=0\n");
+    EXPECT_EQ(
+        ReadWholeFile(path),
+        "[GameNo4]\nGameName=Weekend\nGameDate=12/01/96\nCredits=1234\nBorrowed=500\nCherries=2\nBells=1\n"
+        "BellPool=321\nSpins=77\nLinesPlayed=5\nCoinsPerLine=3\nBellPoolWon=11\nCherryRollsWon=12\n"
+        "DoubleOrNothingWon=-13\nBarRollWon=14\nNumberOfCherryRolls=15\nNumberOfBarRolls=16\n"
+        "GotBonusCount=17\nSevensWon=18\nFruitWon=19\nTotalBets=20\nSound=0\nDouble=1\nPayMode=0\n"
+        "AutoSave=0\n");
     EXPECT_TRUE(reported.empty());
 }
 
@@ -198,9 +200,10 @@ TEST_F(SavedGamesTest, LoadLeavesTheFieldsOutsideTheFileAlone)
 
 TEST_F(SavedGamesTest, ReadsHandWrittenValues)
 {
-    WriteWholeFile(path,
-                   "; edited by hand\r\n[currentgame]\r\n  gamename = \"My Game\" \r\nCREDITS=0x1F\r\nBorrowed=12abc\r\n"
-                   "Sound=2\r\nDouble=abc\r\nPayMode=0\r\nAutoSave= 0 \r\nSpins=+25\r\nCredits=999\r\n");
+    WriteWholeFile(
+        path,
+        "; edited by hand\r\n[currentgame]\r\n  gamename = \"My Game\" \r\nCREDITS=0x1F\r\nBorrowed=12abc\r\n"
+        "Sound=2\r\nDouble=abc\r\nPayMode=0\r\nAutoSave= 0 \r\nSpins=+25\r\nCredits=999\r\n");
     GameState s;
     games.LoadGameSlot(s, CurrentGameSlot);
     EXPECT_EQ(games.GameName(), "My Game");
@@ -298,7 +301,8 @@ TEST_F(SavedGamesTest, SavingKeepsEverythingElseInTheFile)
     WriteWholeFile(path, "; header\r\n" + other + "[CurrentGame]\r\nExtra=keep me\r\nCredits=5\r\n" + tail);
     ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), CurrentGameSlot, "CurrentGame"));
     const std::string after = ReadWholeFile(path);
-    EXPECT_EQ(after.rfind("; header\r\n" + other + "[CurrentGame]\r\nExtra=keep me\r\nCredits=1234\r\n", 0), 0u);
+    EXPECT_EQ(after.rfind("; header\r\n" + other + "[CurrentGame]\r\nExtra=keep me\r\nCredits=1234\r\n", 0),
+              0u);
     EXPECT_EQ(after.substr(after.size() - tail.size()), tail);
     EXPECT_EQ(after.find("\n\n"), std::string::npos) << "added lines take the file's CR LF";
     GameState s;
@@ -309,8 +313,11 @@ TEST_F(SavedGamesTest, SavingKeepsEverythingElseInTheFile)
 TEST_F(SavedGamesTest, ADamagedFileLoadsWithDefaultsAndKeepsWhatIsReadable)
 {
     using namespace std::string_literals;
-    const std::string damaged = "\x7f" "ELF\x02\x01\x00\x00junk\xff\xfe\n"s + std::string(1 << 20, '\xa5') +
-                                "\n[GameNo3]\nCredits=4321\nBorrowed=\xc3\x28\xff\n[CurrentGame]\nCredits=12"s;
+    const std::string damaged =
+        "\x7f"
+        "ELF\x02\x01\x00\x00junk\xff\xfe\n"s +
+        std::string(1 << 20, '\xa5') +
+        "\n[GameNo3]\nCredits=4321\nBorrowed=\xc3\x28\xff\n[CurrentGame]\nCredits=12"s;
     WriteWholeFile(path, damaged);
     GameState s;
     games.LoadGameSlot(s, 2);
@@ -436,7 +443,8 @@ TEST_F(SavedGamesTest, AFailedSaveLeavesTheOldFileByteForByte)
         {"write error on flush", FailingWriter::Step::Sync, EIO, 0},
         {"rename refused", FailingWriter::Step::Rename, EXDEV, 0},
     };
-    const std::string old = "[CurrentGame]\r\nGameName=CurrentGame\r\nCredits=55\r\n; mine\r\n[GameNo1]\r\nCredits=1\r\n";
+    const std::string old =
+        "[CurrentGame]\r\nGameName=CurrentGame\r\nCredits=55\r\n; mine\r\n[GameNo1]\r\nCredits=1\r\n";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteWholeFile(path, old);
@@ -455,7 +463,8 @@ TEST_F(SavedGamesTest, AFailedSaveLeavesTheOldFileByteForByte)
 
 TEST_F(SavedGamesTest, AReallyReadOnlyFolderRefusesTheSave)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; the refused folder case above stands in";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; the refused folder case above stands in";
     WriteWholeFile(path, "[GameNo1]\nCredits=9\n");
     ::chmod(folder.Path().c_str(), 0555);
     EXPECT_FALSE(games.SaveGameSlot(DistinctGame(), 0, "x"));
@@ -510,6 +519,21 @@ TEST_F(SavedGamesTest, KillingTheProcessInTheMiddleOfASaveKeepsTheOldFile)
     GameState s;
     games.LoadGameSlot(s, CurrentGameSlot);
     EXPECT_EQ(s.Credits, 55);
+}
+
+TEST_F(SavedGamesTest, ASaveSweepsAwayTemporaryFilesOfKilledSaves)
+{
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"Zorvik.ini.new-a1B2c3", "Zorvik.ini.new-fresh1", "Zorvik.ini.new-longer1",
+                             "Other.ini.new-a1B2c3"}) {
+        WriteWholeFile(folder.File(name), "partial");
+        if (std::string(name) != "Zorvik.ini.new-fresh1") std::filesystem::last_write_time(folder.File(name), past);
+    }
+    ASSERT_TRUE(games.SaveGameSlot(GameState{}, 0, "x"));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Zorvik.ini.new-a1B2c3")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("Zorvik.ini.new-fresh1"))) << "may be another running save";
+    EXPECT_TRUE(std::filesystem::exists(folder.File("Zorvik.ini.new-longer1")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("Other.ini.new-a1B2c3")));
 }
 
 TEST(SavedGamesPaths, FollowTheXdgDataFolder)

@@ -14,7 +14,8 @@ public:
     TempFolder()
     {
         const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/zorvik-XXXXXX";
+        std::string pattern =
+            std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/zorvik-XXXXXX";
         if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
     ~TempFolder()
@@ -26,8 +27,8 @@ public:
             std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add, ec);
         }
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     ec);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     TempFolder(const TempFolder&) = delete;

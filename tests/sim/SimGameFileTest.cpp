@@ -43,7 +43,8 @@ std::int32_t SavedInteger(const std::string& path, const std::string& key)
 {
     std::smatch match;
     const std::string text = ReadWholeFile(path);
-    if (!std::regex_search(text, match, std::regex("\\[CurrentGame\\][^\\[]*\\n" + key + "=(-?[0-9]+)"))) return -999;
+    if (!std::regex_search(text, match, std::regex("\\[CurrentGame\\][^\\[]*\\n" + key + "=(-?[0-9]+)")))
+        return -999;
     return std::stoi(match[1]);
 }
 
@@ -56,18 +57,20 @@ protected:
 
 TEST_F(SimGameFileTest, DumpStatePrintsTheTwentyFourKeysInOrderAndWritesNothing)
 {
-    const std::string file =
-        "[CurrentGame]\r\nGameName=Say \"hi\" \\ \x01\r\nGameDate=12/01/96\r\nCredits=0x1F\r\nLinesPlayed=12\r\n"
-        "DoubleOrNothingWon=-40\r\nSound=0\r\nPayMode=7\r\n[GameNo1]\r\nCredits=5\r\n";
+    const std::string file = "[CurrentGame]\r\nGameName=Say \"hi\" \\ "
+                             "\x01\r\nGameDate=12/01/96\r\nCredits=0x1F\r\nLinesPlayed=12\r\n"
+                             "DoubleOrNothingWon=-40\r\nSound=0\r\nPayMode=7\r\n[GameNo1]\r\nCredits=5\r\n";
     WriteWholeFile(path, file);
     const RunResult run = RunSim("--game " + path + " --dump-state --coins 3");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.output,
-              "{\"GameName\":\"Say \\\"hi\\\" \\\\ \\u0001\",\"GameDate\":\"12/01/96\",\"Credits\":31,"
-              "\"Borrowed\":1000,\"Cherries\":6,\"Bells\":3,\"BellPool\":0,\"Spins\":0,\"LinesPlayed\":8,"
-              "\"CoinsPerLine\":3,\"BellPoolWon\":0,\"CherryRollsWon\":0,\"DoubleOrNothingWon\":-40,\"BarRollWon\":0,"
-              "\"NumberOfCherryRolls\":0,\"NumberOfBarRolls\":0,\"GotBonusCount\":0,\"SevensWon\":0,\"FruitWon\":0,"
-              "\"TotalBets\":0,\"Sound\":false,\"Double\":true,\"PayMode\":true,\"AutoSave\":true}\n");
+    EXPECT_EQ(
+        run.output,
+        "{\"GameName\":\"Say \\\"hi\\\" \\\\ \\u0001\",\"GameDate\":\"12/01/96\",\"Credits\":31,"
+        "\"Borrowed\":1000,\"Cherries\":6,\"Bells\":3,\"BellPool\":0,\"Spins\":0,\"LinesPlayed\":8,"
+        "\"CoinsPerLine\":3,\"BellPoolWon\":0,\"CherryRollsWon\":0,\"DoubleOrNothingWon\":-40,\"BarRollWon\":"
+        "0,"
+        "\"NumberOfCherryRolls\":0,\"NumberOfBarRolls\":0,\"GotBonusCount\":0,\"SevensWon\":0,\"FruitWon\":0,"
+        "\"TotalBets\":0,\"Sound\":false,\"Double\":true,\"PayMode\":true,\"AutoSave\":true}\n");
     EXPECT_EQ(ReadWholeFile(path), file);
     EXPECT_EQ(RunSim("--dump-state").status, 2) << "--dump-state without a game is refused";
 }
@@ -88,7 +91,8 @@ TEST_F(SimGameFileTest, PlaysTheSavedGameAndSavesItBack)
     EXPECT_EQ(SavedInteger(path, "Sound"), 0);
     EXPECT_EQ(SavedInteger(path, "Double"), 1);
     EXPECT_EQ(SavedInteger(path, "PayMode"), 0);
-    EXPECT_EQ(ReadWholeFile(path).rfind("; mine\n[GameNo3]\nGameName=Keep\nCredits=3\n\n[CurrentGame]\n", 0), 0u);
+    EXPECT_EQ(ReadWholeFile(path).rfind("; mine\n[GameNo3]\nGameName=Keep\nCredits=3\n\n[CurrentGame]\n", 0),
+              0u);
 
     const std::int32_t credits = SavedInteger(path, "Credits");
     ASSERT_EQ(RunSim("--game " + path + " --spins 1 --lines 1 --coins 1 --credits 9").status, 0);
@@ -114,7 +118,8 @@ TEST_F(SimGameFileTest, AutoSaveKeepsTheFileCurrentEveryTwentyFiveSpinsWhileKill
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::execl(ZORVIK_SIM_PROGRAM, ZORVIK_SIM_PROGRAM, "--game", path.c_str(), "--spins", "1000000000", nullptr);
+        ::execl(ZORVIK_SIM_PROGRAM, ZORVIK_SIM_PROGRAM, "--game", path.c_str(), "--spins", "1000000000",
+                nullptr);
         ::_exit(127);
     }
     // Killed while it plays and saves, it must have left whole saves behind, each at a multiple of 25.
