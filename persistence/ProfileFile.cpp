@@ -43,27 +43,31 @@ int HexDigit(char c)
 
 }  // namespace
 
+ProfileFile::Line::Line(std::string lineText, std::string lineEnding)
+    : text(std::move(lineText)), ending(std::move(lineEnding)), valueBegin(text.size())
+{
+    const Parsed parsed = Classify(text);
+    kind = parsed.kind;
+    if (kind == Kind::Other) return;
+    nameBegin = static_cast<std::size_t>(parsed.name.data() - text.data());
+    nameSize = parsed.name.size();
+    if (kind == Kind::Key) valueBegin = static_cast<std::size_t>(parsed.value.data() - text.data());
+}
+
 ProfileFile ProfileFile::Parse(std::string_view bytes)
 {
     ProfileFile file;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
-        Line line;
         if (end == std::string_view::npos) {
-            line.text = std::string(bytes);
-            bytes = {};
-        } else {
-            std::string_view text = bytes.substr(0, end);
-            if (!text.empty() && text.back() == '\r') {
-                text.remove_suffix(1);
-                line.ending = "\r\n";
-            } else {
-                line.ending = "\n";
-            }
-            line.text = std::string(text);
-            bytes.remove_prefix(end + 1);
+            file.lines_.emplace_back(std::string(bytes), "");
+            break;
         }
-        file.lines_.push_back(std::move(line));
+        std::string_view text = bytes.substr(0, end);
+        const bool crlf = !text.empty() && text.back() == '\r';
+        if (crlf) text.remove_suffix(1);
+        file.lines_.emplace_back(std::string(text), crlf ? "\r\n" : "\n");
+        bytes.remove_prefix(end + 1);
     }
     return file;
 }
@@ -106,8 +110,7 @@ ProfileFile::Parsed ProfileFile::Classify(std::string_view text)
 std::size_t ProfileFile::FindSection(std::string_view section) const
 {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const Parsed p = Classify(lines_[i].text);
-        if (p.kind == Kind::Section && SameName(p.name, section)) return i;
+        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section)) return i;
     }
     return std::string::npos;
 }
@@ -115,9 +118,8 @@ std::size_t ProfileFile::FindSection(std::string_view section) const
 std::size_t ProfileFile::FindKey(std::size_t sectionLine, std::string_view key) const
 {
     for (std::size_t i = sectionLine + 1; i < lines_.size(); ++i) {
-        const Parsed p = Classify(lines_[i].text);
-        if (p.kind == Kind::Section) break;
-        if (p.kind == Kind::Key && SameName(p.name, key)) return i;
+        if (lines_[i].kind == Kind::Section) break;
+        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key)) return i;
     }
     return std::string::npos;
 }
@@ -142,7 +144,7 @@ std::optional<std::string> ProfileFile::ReadString(std::string_view section, std
     if (s == std::string::npos) return std::nullopt;
     const std::size_t k = FindKey(s, key);
     if (k == std::string::npos) return std::nullopt;
-    return std::string(CleanValue(Classify(lines_[k].text).value));
+    return std::string(CleanValue(lines_[k].Value()));
 }
 
 std::optional<std::int32_t> ProfileFile::ParseInteger(std::string_view text)
@@ -223,16 +225,16 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     if (s == std::string::npos) {
         if (!lines_.empty()) {
             if (lines_.back().ending.empty()) lines_.back().ending = newline;
-            if (!Trim(lines_.back().text).empty()) lines_.push_back({"", newline});
+            if (!Trim(lines_.back().text).empty()) lines_.emplace_back("", newline);
         }
-        lines_.push_back({"[" + std::string(section) + "]", newline});
-        lines_.push_back({std::move(text), newline});
+        lines_.emplace_back("[" + std::string(section) + "]", newline);
+        lines_.emplace_back(std::move(text), newline);
         return;
     }
 
     const std::size_t k = FindKey(s, key);
     if (k != std::string::npos) {
-        lines_[k].text = std::move(text);
+        lines_[k] = Line(std::move(text), lines_[k].ending);
         return;
     }
 
@@ -240,11 +242,11 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     // there.
     std::size_t last = s;
     for (std::size_t i = s + 1; i < lines_.size(); ++i) {
-        if (Classify(lines_[i].text).kind == Kind::Section) break;
+        if (lines_[i].kind == Kind::Section) break;
         if (!Trim(lines_[i].text).empty()) last = i;
     }
     if (lines_[last].ending.empty()) lines_[last].ending = newline;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), Line{std::move(text), newline});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), Line(std::move(text), newline));
 }
 
 }  // namespace zorvik

@@ -38,15 +38,24 @@ public:
     static std::string_view CleanValue(std::string_view raw);
 
 private:
-    struct Line {
-        std::string text;    // without its line ending
-        std::string ending;  // "\r\n", "\n" or "" (the last line of a file without a final break)
-    };
     enum class Kind { Other, Section, Key };
     struct Parsed {
         Kind kind = Kind::Other;
         std::string_view name;   // section or key name, trimmed
         std::string_view value;  // raw value after '=', untrimmed
+    };
+    // One line and what it reads as, worked out once so that every lookup is a plain comparison.
+    struct Line {
+        Line(std::string lineText, std::string lineEnding);
+        std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameSize); }
+        std::string_view Value() const { return std::string_view(text).substr(valueBegin); }
+
+        std::string text;    // without its line ending
+        std::string ending;  // "\r\n", "\n" or "" (the last line of a file without a final break)
+        Kind kind = Kind::Other;
+        std::size_t nameBegin = 0;
+        std::size_t nameSize = 0;
+        std::size_t valueBegin = 0;
     };
     static Parsed Classify(std::string_view text);
     // Index of the first line of the first section of that name, or npos.
