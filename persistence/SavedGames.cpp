@@ -156,27 +156,34 @@ std::string SavedGames::FormatGameDate(const std::tm& date, char sep)
     return text;
 }
 
-char SavedGames::LocaleDateSeparator()
+char SavedGames::DateSeparatorOf(std::string_view format)
 {
-    char sep = '/';
-    const locale_t loc = ::newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-    if (loc == static_cast<locale_t>(nullptr)) return sep;
-    // The first literal character of the locale's date format, e.g. '.' in "%d.%m.%Y".
-    const char* format = ::nl_langinfo_l(D_FMT, loc);
-    for (const char* p = format; p != nullptr && *p != '\0'; ++p) {
-        if (*p == '%') {
-            while (p[1] == 'E' || p[1] == 'O' || p[1] == '-' || p[1] == '_' || p[1] == '0' || p[1] == '^')
-                ++p;
-            if (p[1] == 'D') break;  // %D is %m/%d/%y
-            if (p[1] != '\0') ++p;
+    // The first literal character between the fields, e.g. '.' in "%d.%m.%Y".
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%') {
+            // Skip the flags and modifiers of a field ("%-d", "%Ey").
+            const std::string_view modifiers = "EO-_0^#";
+            while (i + 1 < format.size() && modifiers.find(format[i + 1]) != std::string_view::npos) ++i;
+            if (i + 1 >= format.size()) break;
+            const char field = format[++i];
+            if (field == 'D') return '/';  // %m/%d/%y
+            if (field == 'F') return '-';  // %Y-%m-%d
             continue;
         }
-        const auto c = static_cast<unsigned char>(*p);
-        if (c < 0x80 && c > ' ' && !std::isalnum(c)) {
-            sep = static_cast<char>(c);
-        }
+        const auto c = static_cast<unsigned char>(format[i]);
+        // A space or a letter of the locale's own script is no separator of two-digit fields.
+        if (c < 0x80 && c > ' ' && !std::isalnum(c)) return static_cast<char>(c);
         break;
     }
+    return '/';
+}
+
+char SavedGames::LocaleDateSeparator()
+{
+    const locale_t loc = ::newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr)) return '/';
+    const char* format = ::nl_langinfo_l(D_FMT, loc);
+    const char sep = DateSeparatorOf(format != nullptr ? format : "");
     ::freelocale(loc);
     return sep;
 }

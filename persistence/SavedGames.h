@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zorvik {
 
@@ -72,6 +73,8 @@ public:
     static std::string FormatGameDate(const std::tm& date, char sep);
     // The date separator of the user's LC_TIME locale ('/' when it cannot be told).
     static char LocaleDateSeparator();
+    // The separator of a strftime date format ("%d.%m.%Y" gives '.'); '/' when it has none.
+    static char DateSeparatorOf(std::string_view format);
 
     // The in-memory halves of load and save, shared with the fuzz target.
     static void ReadSection(const ProfileFile& file, int slot, const std::string& today, GameState& state,

@@ -527,11 +527,12 @@ TEST_F(SavedGamesTest, ASaveSweepsAwayTemporaryFilesOfKilledSaves)
     for (const char* name : {"Zorvik.ini.new-a1B2c3", "Zorvik.ini.new-fresh1", "Zorvik.ini.new-longer1",
                              "Other.ini.new-a1B2c3"}) {
         WriteWholeFile(folder.File(name), "partial");
-        if (std::string(name) != "Zorvik.ini.new-fresh1") std::filesystem::last_write_time(folder.File(name), past);
+        if (std::string(name) != "Zorvik.ini.new-fresh1")
+            std::filesystem::last_write_time(folder.File(name), past);
     }
     ASSERT_TRUE(games.SaveGameSlot(GameState{}, 0, "x"));
     EXPECT_FALSE(std::filesystem::exists(folder.File("Zorvik.ini.new-a1B2c3")));
-    EXPECT_TRUE(std::filesystem::exists(folder.File("Zorvik.ini.new-fresh1"))) << "may be another running save";
+    EXPECT_TRUE(std::filesystem::exists(folder.File("Zorvik.ini.new-fresh1"))) << "another save may own it";
     EXPECT_TRUE(std::filesystem::exists(folder.File("Zorvik.ini.new-longer1")));
     EXPECT_TRUE(std::filesystem::exists(folder.File("Other.ini.new-a1B2c3")));
 }
@@ -567,6 +568,20 @@ TEST(SavedGamesDates, TwoDigitMonthDayYearWithTheSeparator)
     EXPECT_EQ(SavedGames::FormatGameDate(Date(2000, 7, 31), '-'), "07-31-00");
     ::setenv("LC_ALL", "C", 1);
     EXPECT_EQ(SavedGames::LocaleDateSeparator(), '/');
+
+    const struct {
+        const char* format;
+        char expected;
+    } formats[] = {
+        {"%m/%d/%y", '/'},   {"%d.%m.%Y", '.'},    {"%Y-%m-%d", '-'},
+        {"%D", '/'},         {"%F", '-'},          {"%Od.%Om.%EY", '.'},
+        {"%e-%b-%y", '-'},   {"%d %B %Y", '/'},    {"%Y\xe5\xb9\xb4%m", '/'},
+        {"", '/'},           {"%", '/'},
+    };
+    for (const auto& f : formats) {
+        SCOPED_TRACE(f.format);
+        EXPECT_EQ(SavedGames::DateSeparatorOf(f.format), f.expected);
+    }
 }
 
 }  // namespace
