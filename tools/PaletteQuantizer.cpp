@@ -94,9 +94,22 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage& source, bool d
         return result;
     }
 
+    // Colours that cover large areas (the white wheel fields, black surrounds) keep their exact value:
+    // an averaged palette entry there would tint a field that the game later paints in the pure colour.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> byCount(histogram.begin(), histogram.end());
+    std::stable_sort(byCount.begin(), byCount.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::map<std::uint32_t, int> exact;
+    const std::uint64_t pixels = std::uint64_t(w) * h;
+    for (const auto& [rgb, count] : byCount) {
+        if (exact.size() >= 16 || std::uint64_t(count) * 200 < pixels) break;
+        exact[rgb] = result.colourCount;
+        result.palette[result.colourCount++] = 0xff000000u | rgb;
+    }
+
     std::vector<Box> boxes(1);
-    for (const auto& [rgb, count] : histogram) boxes[0].colours.push_back({rgb, count});
-    while (boxes.size() < 256) {
+    for (const auto& [rgb, count] : histogram)
+        if (!exact.count(rgb)) boxes[0].colours.push_back({rgb, count});
+    while (int(boxes.size()) + result.colourCount < 256) {
         // Split the box with the most pixels times spread, so large smooth areas get their share.
         int chosen = -1;
         std::uint64_t bestScore = 0;
@@ -139,6 +152,12 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage& source, bool d
         const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         std::fill(next.begin(), next.end(), 0.f);
         for (int x = 0; x < w; ++x) {
+            const auto exactHit = exact.find(line[x] & 0xffffff);
+            if (exactHit != exact.end()) {
+                // Taken as is: no error flows into an exact colour, so its area stays clean.
+                result.indexes[std::size_t(y) * w + x] = std::uint8_t(exactHit->second);
+                continue;
+            }
             float want[3] = {float(qRed(line[x])), float(qGreen(line[x])), float(qBlue(line[x]))};
             if (dither)
                 for (int c = 0; c < 3; ++c) want[c] = std::clamp(want[c] + current[std::size_t(x + 1) * 3 + c], 0.f, 255.f);
