@@ -125,7 +125,7 @@ void SoundPlayer::Play(Mix_Chunk* chunk, Mode mode)
     Mix_QuerySpec(&frequency, &format, &channels);
     const int bytesPerSecond = std::max(1, frequency * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8));
     const Uint32 limit = SDL_GetTicks() + static_cast<Uint32>(1000.0 * chunk->alen / bytesPerSecond) + 500;
-    while (Mix_Playing(Voice) && SDL_TICKS_PASSED(limit, SDL_GetTicks()) == SDL_FALSE) SDL_Delay(5);
+    while (Mix_Playing(Voice) && !SDL_TICKS_PASSED(SDL_GetTicks(), limit)) SDL_Delay(5);
 }
 
 void SoundPlayer::PlayClick()

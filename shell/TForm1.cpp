@@ -236,7 +236,11 @@ void TForm1::Timer2Timer() { CelebrationTick(true); }
 void TForm1::Timer4Timer()
 {
     GameState& s = state_;
-    auto next = [](int item) { return item == SpinWinIndex ? ScreenBonusIndex : item > SpinWinIndex ? 0 : item + 1; };
+    // The spin total (index 8) is never flashed: the step from 7 goes straight to the screen bonus.
+    auto next = [](int item) {
+        const int n = item + 1;
+        return n == SpinWinIndex ? ScreenBonusIndex : n > ScreenBonusIndex ? 0 : n;
+    };
     if (s.LineFlashCount >= 6) {
         if (s.FirstWinLine == ScreenBonusIndex)
             face_.FlashScreenBonus(false);
