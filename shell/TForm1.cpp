@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -360,17 +361,20 @@ std::uint32_t TForm1::TimeOfDayMs()
 
 void TForm1::PumpMessages(std::uint32_t untilTick)
 {
-    const auto remaining = static_cast<std::int32_t>(untilTick - GetTickCount());
-    if (closing_ || remaining <= 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (closing_) return;
+    // Sleep in the event loop until a message arrives or the wake-up timer fires shortly before the frame
+    // time; the last stretch is a plain sleep to the exact millisecond, so frames neither drift late nor
+    // cost a busy wait.
+    constexpr qint64 SleepMarginUs = 1500;
+    qint64 remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
+    if (remainingUs > SleepMarginUs) {
+        wake_.start(static_cast<int>((remainingUs - SleepMarginUs) / 1000));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        wake_.stop();
+        remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
     }
-    // Sleep in the event loop until a message arrives or the wake-up timer marks the frame time. The
-    // remainder is measured to the microsecond so the wake-up does not land a whole tick late.
-    const qint64 remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
-    wake_.start(static_cast<int>(std::max<qint64>(0, (remainingUs + 999) / 1000)));
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    wake_.stop();
+    if (remainingUs > 0 && remainingUs <= SleepMarginUs) QThread::usleep(static_cast<unsigned long>(remainingUs));
 }
 
 void TForm1::WaitSeconds(double seconds)
