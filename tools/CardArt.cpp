@@ -235,15 +235,20 @@ QImage CardArt::Royal() {
             {
                 QPainter h(&half);
                 ArtStyle::Begin(h);
-                QLinearGradient robe(0, 20, 0, 37);
-                robe.setColorAt(0.0, trim.lighter(130));
-                robe.setColorAt(1.0, trim);
+                // A band of the row's colour behind the shoulders, the figure, and its letter in the corner.
+                QLinearGradient band(0, 22, 0, 37);
+                band.setColorAt(0.0, trim.lighter(150));
+                band.setColorAt(1.0, trim);
                 h.setPen(Qt::NoPen);
-                h.setBrush(robe);
-                h.drawRoundedRect(QRectF(6, 24, 35, 16), 6, 6);
-                h.setBrush(ArtStyle::Gold(QPointF(0, 26), QPointF(0, 30)));
-                h.drawRect(QRectF(6, 27, 35, 2.5));
-                ArtStyle::Emoji(h, QRectF(9, 1, 29, 29), QString::fromUcs4(&figures[col], 1));
+                h.setBrush(band);
+                h.drawRect(QRectF(0, 24, 47, 13));
+                h.setBrush(ArtStyle::Gold(QPointF(0, 23), QPointF(0, 26)));
+                h.drawRect(QRectF(0, 23, 47, 2));
+                ArtStyle::Emoji(h, QRectF(3, 2, 32, 35), QString::fromUcs4(&figures[col], 1));
+                h.setBrush(trim);
+                static const char* letters[3] = {"K", "Q", "J"};
+                h.drawPath(ArtStyle::TextPath(letters[col], ArtStyle::Font("Liberation Serif", 60, true),
+                                              QRectF(36, 4, 9, 13)));
             }
             QPainter p(&img);
             ArtStyle::Begin(p);

@@ -78,7 +78,7 @@ void PayRowLine(QPainter& p, double x, double y, double width, const PayRow& row
 }
 
 void Heading(QPainter& p, const QRectF& box, const QString& text) {
-    ArtStyle::EmbossedText(p, text, ArtStyle::Font("Liberation Serif", 60, true), box.adjusted(4, 3, -4, -3),
+    ArtStyle::EmbossedText(p, text, ArtStyle::Font("Liberation Serif", 60, true), box.adjusted(12, 3, -12, -3),
                            ArtStyle::Gold(box.topLeft(), box.bottomLeft()), QColor(40, 10, 0), 1.2);
 }
 

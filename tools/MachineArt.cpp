@@ -3,7 +3,8 @@
 // Why the backgrounds are 318 x 410 (cell 64) and 498 x 620 (cell 96)
 // ---------------------------------------------------------------------
 // Fixed by the game: the cells (64: left 49, pitch 81, top 59, pitch 112; 96: left 79, pitch 124, top 94,
-// pitch 173), the wheel windows (64: 49,45 64x97; 96: the white field 75,70 99x150), the lamp rows
+// pitch 173), the wheel windows (64: 49,45 64x97; 96: cleared at 75,70 99x150 but drawn over 79..174, so
+// the white field is 75,70 100x150), the lamp rows
 // (318 x 30, 498 x 100, drawn from BackgroundX at the background's bottom), and every label, value,
 // counter and button position of the layout tables. Screen width S, background BgW x BgH,
 // BackgroundX = (S - BgW) div 2, BgRight = BackgroundX + BgW, BgBottom = BackgroundY + BgH.
@@ -26,7 +27,8 @@
 //   640 x 480: lamp row 410..440, side lamps (bands of 30) 415..445, inside a ~450-pixel client area.
 //   800 x 600: lamp row 500..530 (40 lower on the medium layout), side lamps (bands of 60) 475..535.
 // Width, cell 96 (large layout on 1024 and 1920):
-//   the white fields span 75 .. 422; BgW = 498 centres them (75 left, 76 right) and equals the lamp row.
+//   the white fields cover x 75 to 422 inclusive; BgW = 498 leaves 75 pixels on each side and equals
+//   the lamp row.
 //   1024: BackgroundX = 263. Left: idol counter 136..232, cobra counter 10..202, credits digits from 5.
 //         Right from BgRight = 761: coins minus button to BgRight + 231 = 992, "Coins/Line:" to about
 //         BgRight + 215 = 976, winnings from BgRight + 15, Spin/Stop 781..905; window 1014 wide.
@@ -60,7 +62,8 @@ Geometry GeometryFor(int cell) {
     if (cell == 64)
         return {MachineArt::SmallWidth, MachineArt::SmallHeight, 49, 81, 64, 45, 112, 97, 3.0, 9.0, 8.5,
                 QRectF(50, 3, 218, 29)};
-    return {MachineArt::LargeWidth, MachineArt::LargeHeight, 75, 124, 99, 70, 173, 150, 4.0, 14.0, 13.0,
+    // The white field is 100 wide: the game clears 75..173 and draws the cell and the moving strip over 79..174.
+    return {MachineArt::LargeWidth, MachineArt::LargeHeight, 75, 124, 100, 70, 173, 150, 4.0, 14.0, 13.0,
             QRectF(80, 6, 338, 44)};
 }
 

@@ -84,6 +84,7 @@ TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals) {
 
 // The wheels paint a white field over each window and the symbols into the cells; the background must
 // hold its white windows exactly there, or a spin would leave steps and seams on the machine face.
+// With cell 96 the field spans the cleared rectangle (75..173) and the cell and strip (79..174).
 TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint) {
     struct Layout {
         const char* file;
@@ -92,8 +93,8 @@ TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint) {
     const Layout layouts[] = {
         {"Backsm.bmp", 49, 81, 64, 45, 112, 97},
         {"Backs256.bmp", 49, 81, 64, 45, 112, 97},
-        {"Backlg.bmp", 75, 124, 99, 70, 173, 150},
-        {"Backlg2.bmp", 75, 124, 99, 70, 173, 150},
+        {"Backlg.bmp", 75, 124, 100, 70, 173, 150},
+        {"Backlg2.bmp", 75, 124, 100, 70, 173, 150},
     };
     for (const Layout& l : layouts) {
         SCOPED_TRACE(l.file);
