@@ -693,6 +693,8 @@ bool SlotEngine::TrySpin()
 void SlotEngine::StartSpin()
 {
     GameState& s = state_;
+    // Callers check this too; a second spin inside a running one would tear its animation and payout apart.
+    if (s.Spinning) return;
     std::int32_t spinsBefore = s.Spins;
     TrySpin();
     while (s.AutoSpin) {

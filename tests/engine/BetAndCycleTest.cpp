@@ -99,6 +99,16 @@ TEST_F(BetAndCycle, StartSpinRefusesAndEndsAutoSpin)
     }
 }
 
+TEST_F(BetAndCycle, StartSpinDuringASpinDoesNothing)
+{
+    state.Spinning = true;
+    state.AutoSpin = true;
+    engine.StartSpin();
+    EXPECT_TRUE(hooks.Calls.empty());
+    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_TRUE(state.AutoSpin);
+}
+
 class AutoSpin : public EngineFixture {
 protected:
     void SetUp() override
