@@ -96,6 +96,29 @@ TEST_F(Spin, TwentyDrawsInOrderAndTheFullFrameSchedule)
     EXPECT_EQ(CountIn(calls, "WaitSeconds 0.02"), 0) << "no skill stop without a request";
 }
 
+TEST_F(Spin, StartAndDoublingSequences)
+{
+    // A seed whose chaser starts on lamp 4 running right: the last lamp ends lit.
+    std::uint32_t seed = 0;
+    while (!(DrawsFor(seed).start == 4 && DrawsFor(seed).dir == 1)) ++seed;
+    hooks.TimeOfDay = seed;
+    state.FirstWinLine = 3;
+    state.RestoreNormalStrips = true;
+    hooks.Animate = false;
+    engine.StartSpin();
+    const auto calls = FirstSpinCalls();
+    const std::vector<std::string> start = {
+        "StopTimer Timer1",      "StopTimer Timer2",   "StopTimer Timer4", "UnflashLine 3",
+        "DrawLeftSideLamp off",  "DrawRightSideLamp off", "RepaintWindow", "DrawCredits",
+        "ShowWinnings off",      "PlayWave Zorvik2.wav", "StartTimer Timer1", "WaitSeconds 1.00"};
+    ASSERT_GE(calls.size(), start.size());
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + start.size()), start);
+    EXPECT_TRUE(state.LinesDoubled);
+    EXPECT_EQ(state.Credits, 1000 - 8 + engine.LastSpin().Won);
+    EXPECT_GE(engine.LastSpin().Won, 8) << "a doubled paid spin returns at least its bet";
+    EXPECT_EQ(hooks.Calls.back(), "StopTimer Timer5");
+}
+
 TEST_F(Spin, FramesWaitForTheClockAndPumpUntilTheNextFrame)
 {
     hooks.TimeOfDay = 5;
