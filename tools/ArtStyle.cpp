@@ -9,19 +9,22 @@
 
 namespace zorvik::art {
 
-QImage ArtStyle::Canvas(int w, int h, QColor fill) {
+QImage ArtStyle::Canvas(int w, int h, QColor fill)
+{
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
     return img;
 }
 
-void ArtStyle::Begin(QPainter& p) {
+void ArtStyle::Begin(QPainter &p)
+{
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-QFont ArtStyle::Font(const QString& family, double pixelSize, bool bold) {
+QFont ArtStyle::Font(const QString &family, double pixelSize, bool bold)
+{
     QFont f(family);
     f.setPixelSize(std::max(1, int(pixelSize + 0.5)));
     f.setBold(bold);
@@ -30,7 +33,8 @@ QFont ArtStyle::Font(const QString& family, double pixelSize, bool bold) {
     return f;
 }
 
-QLinearGradient ArtStyle::Chrome(QPointF a, QPointF b) {
+QLinearGradient ArtStyle::Chrome(QPointF a, QPointF b)
+{
     QLinearGradient g(a, b);
     g.setColorAt(0.0, QColor(250, 250, 252));
     g.setColorAt(0.22, QColor(196, 200, 208));
@@ -41,7 +45,8 @@ QLinearGradient ArtStyle::Chrome(QPointF a, QPointF b) {
     return g;
 }
 
-QLinearGradient ArtStyle::Gold(QPointF a, QPointF b) {
+QLinearGradient ArtStyle::Gold(QPointF a, QPointF b)
+{
     QLinearGradient g(a, b);
     g.setColorAt(0.0, QColor(255, 246, 180));
     g.setColorAt(0.35, QColor(240, 192, 60));
@@ -51,7 +56,8 @@ QLinearGradient ArtStyle::Gold(QPointF a, QPointF b) {
     return g;
 }
 
-void ArtStyle::ChromeFrame(QPainter& p, const QRectF& inner, double t, double radius) {
+void ArtStyle::ChromeFrame(QPainter &p, const QRectF &inner, double t, double radius)
+{
     const QRectF outer = inner.adjusted(-t, -t, t, t);
     QPainterPath ring;
     ring.addRoundedRect(outer, radius + t, radius + t);
@@ -71,7 +77,8 @@ void ArtStyle::ChromeFrame(QPainter& p, const QRectF& inner, double t, double ra
     p.restore();
 }
 
-void ArtStyle::Emoji(QPainter& p, const QRectF& box, const QString& emoji) {
+void ArtStyle::Emoji(QPainter &p, const QRectF &box, const QString &emoji)
+{
     // Cache per glyph: the same glyph is drawn many times at different sizes.
     static std::map<QString, QImage> cache;
     auto it = cache.find(emoji);
@@ -97,23 +104,25 @@ void ArtStyle::Emoji(QPainter& p, const QRectF& box, const QString& emoji) {
         QImage glyph = right < 0 ? QImage() : big.copy(left, top, right - left + 1, bottom - top + 1);
         it = cache.emplace(emoji, glyph).first;
     }
-    const QImage& glyph = it->second;
+    const QImage &glyph = it->second;
     if (glyph.isNull()) return;
     const double scale = std::min(box.width() / glyph.width(), box.height() / glyph.height());
     const QSizeF size(glyph.width() * scale, glyph.height() * scale);
-    const QRectF target(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2, size.width(),
-                        size.height());
+    const QRectF target(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2,
+                        size.width(), size.height());
     // Shrink in halving steps: one big smooth scale would alias the fine fur and outlines.
     QImage scaled = glyph;
     while (scaled.width() > 2 * target.width() + 2)
-        scaled = scaled.scaled(scaled.width() / 2, scaled.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled = scaled.scaled(scaled.width() / 2, scaled.height() / 2, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.drawImage(target, scaled);
     p.restore();
 }
 
-QPainterPath ArtStyle::TextPath(const QString& text, const QFont& font, const QRectF& box) {
+QPainterPath ArtStyle::TextPath(const QString &text, const QFont &font, const QRectF &box)
+{
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF b = path.boundingRect();
@@ -126,8 +135,9 @@ QPainterPath ArtStyle::TextPath(const QString& text, const QFont& font, const QR
     return t.map(path);
 }
 
-void ArtStyle::EmbossedText(QPainter& p, const QString& text, const QFont& font, const QRectF& box, const QBrush& fill,
-                            QColor outline, double outlineWidth) {
+void ArtStyle::EmbossedText(QPainter &p, const QString &text, const QFont &font, const QRectF &box,
+                            const QBrush &fill, QColor outline, double outlineWidth)
+{
     const QPainterPath path = TextPath(text, font, box);
     p.save();
     p.setBrush(QColor(0, 0, 0, 110));
@@ -142,7 +152,8 @@ void ArtStyle::EmbossedText(QPainter& p, const QString& text, const QFont& font,
     p.restore();
 }
 
-void ArtStyle::Glow(QPainter& p, QPointF centre, double radius, QColor colour, double strength) {
+void ArtStyle::Glow(QPainter &p, QPointF centre, double radius, QColor colour, double strength)
+{
     QRadialGradient g(centre, radius);
     QColor c = colour;
     c.setAlphaF(std::clamp(strength, 0.0, 1.0));
@@ -158,7 +169,8 @@ void ArtStyle::Glow(QPainter& p, QPointF centre, double radius, QColor colour, d
     p.restore();
 }
 
-void ArtStyle::Bulb(QPainter& p, QPointF c, double r, QColor colour, bool lit) {
+void ArtStyle::Bulb(QPainter &p, QPointF c, double r, QColor colour, bool lit)
+{
     p.save();
     p.setPen(Qt::NoPen);
     if (lit) Glow(p, c, r * 2.0, colour, 0.55);
@@ -187,4 +199,4 @@ void ArtStyle::Bulb(QPainter& p, QPointF c, double r, QColor colour, bool lit) {
     p.restore();
 }
 
-}  // namespace zorvik::art
+} // namespace zorvik::art

@@ -26,37 +26,44 @@ namespace {
 
 bool failed = false;
 
-void Check(bool ok, const QString& path) {
+void Check(bool ok, const QString &path)
+{
     if (ok) return;
     std::fprintf(stderr, "zorvik-assetgen: cannot write %s\n", qPrintable(path));
     failed = true;
 }
 
 // A picture of the set in both depths: the high-colour file and its 256-colour twin.
-void Pair(const QImage& picture, const QString& folder, const QString& highColour, const QString& palettised) {
+void Pair(const QImage &picture, const QString &folder, const QString &highColour, const QString &palettised)
+{
     Check(BmpWriter::Write24(picture, folder + "/" + highColour), highColour);
     Check(BmpWriter::Write8(picture, folder + "/" + palettised, true), palettised);
 }
 
-void Png(const QImage& picture, const QString& path) {
+void Png(const QImage &picture, const QString &path)
+{
     QImageWriter writer(path, "png");
     Check(writer.write(picture), path);
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 5) {
-        std::fprintf(stderr, "usage: zorvik-assetgen <program folder> <artwork folder> <icon folder> <manual source>\n");
+        std::fprintf(
+            stderr,
+            "usage: zorvik-assetgen <program folder> <artwork folder> <icon folder> <manual source>\n");
         return 2;
     }
     const QString program = QString::fromLocal8Bit(argv[1]);
     const QString art = QString::fromLocal8Bit(argv[2]);
     const QString icons = QString::fromLocal8Bit(argv[3]);
     const QString manualSource = QString::fromLocal8Bit(argv[4]);
-    for (const QString& dir : {program, art, art + "/cards", art + "/borrow", icons, program + "/manual"}) QDir().mkpath(dir);
+    for (const QString &dir : {program, art, art + "/cards", art + "/borrow", icons, program + "/manual"})
+        QDir().mkpath(dir);
 
     // The picture set. "Backlg2.bmp" is both the 256-colour large background and the fallback for
     // "Backlg.bmp", so it is the 256-colour twin of the large background.
@@ -104,13 +111,15 @@ int main(int argc, char** argv) {
     Png(CardArt::SuitsSmall(), art + "/cards/SuitSm.png");
     Png(CardArt::SuitsLarge(), art + "/cards/Suits.png");
     Png(CardArt::Royal(), art + "/cards/Royal.png");
-    for (int amount : {1000, 100, 10, 1}) Png(PanelArt::Amount(amount), art + QString("/borrow/Amount%1.png").arg(amount));
+    for (int amount : {1000, 100, 10, 1})
+        Png(PanelArt::Amount(amount), art + QString("/borrow/Amount%1.png").arg(amount));
     Png(PanelArt::AppIcon(256), art + "/icon.png");
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) Png(PanelArt::AppIcon(size), icons + QString("/%1.png").arg(size));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        Png(PanelArt::AppIcon(size), icons + QString("/%1.png").arg(size));
 
     // The payoff chart: a baseline JPEG, in the resources and beside the manual that shows it.
     const QImage chart = ChartArt::Chart();
-    for (const QString& path : {art + "/Paychart.jpg", program + "/manual/Paychart.jpg"}) {
+    for (const QString &path : {art + "/Paychart.jpg", program + "/manual/Paychart.jpg"}) {
         QImageWriter writer(path, "jpeg");
         writer.setQuality(92);
         writer.setOptimizedWrite(false);

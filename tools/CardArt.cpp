@@ -12,14 +12,16 @@ namespace zorvik::art {
 
 namespace {
 
-QPainterPath CardShape() {
+QPainterPath CardShape()
+{
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, CardArt::CardWidth, CardArt::CardHeight), 6, 6);
     return path;
 }
 
 // True for the pixels inside the card outline.
-QImage ShapeMask() {
+QImage ShapeMask()
+{
     QImage mask(CardArt::CardWidth, CardArt::CardHeight, QImage::Format_RGB32);
     mask.fill(Qt::black);
     QPainter p(&mask);
@@ -29,10 +31,14 @@ QImage ShapeMask() {
     return mask;
 }
 
-bool Inside(const QImage& mask, int x, int y) { return qRed(mask.pixel(x, y)) > 127; }
+bool Inside(const QImage &mask, int x, int y)
+{
+    return qRed(mask.pixel(x, y)) > 127;
+}
 
 // Black outside the outline and a one-pixel black border on it, whatever was drawn there.
-QImage Finish(const QImage& drawn) {
+QImage Finish(const QImage &drawn)
+{
     const QImage mask = ShapeMask();
     QImage out = drawn.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y)
@@ -43,22 +49,29 @@ QImage Finish(const QImage& drawn) {
                 for (int dy = -1; dy <= 1 && !edge; ++dy)
                     for (int dx = -1; dx <= 1 && !edge; ++dx) {
                         const int nx = x + dx, ny = y + dy;
-                        edge = nx < 0 || ny < 0 || nx >= out.width() || ny >= out.height() || !Inside(mask, nx, ny);
+                        edge = nx < 0 || ny < 0 || nx >= out.width() || ny >= out.height() ||
+                               !Inside(mask, nx, ny);
                     }
             if (!in || edge) out.setPixel(x, y, qRgb(0, 0, 0));
         }
     return out;
 }
 
-QColor SuitColour(int suit) { return suit == 1 || suit == 2 ? QColor(200, 0, 0) : QColor(0, 0, 0); }
+QColor SuitColour(int suit)
+{
+    return suit == 1 || suit == 2 ? QColor(200, 0, 0) : QColor(0, 0, 0);
+}
 
-QString SuitGlyph(int suit) {
+QString SuitGlyph(int suit)
+{
     static const char16_t glyphs[4] = {u'\u2663', u'\u2665', u'\u2666', u'\u2660'};
     return QString(QChar(glyphs[suit & 3]));
 }
 
 // Fills box with text; stretch lets a wide text ("10") fill a narrow cell.
-void FitText(QPainter& p, const QString& text, const QFont& font, const QRectF& box, bool stretch, bool upsideDown) {
+void FitText(QPainter &p, const QString &text, const QFont &font, const QRectF &box, bool stretch,
+             bool upsideDown)
+{
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF b = path.boundingRect();
@@ -72,7 +85,8 @@ void FitText(QPainter& p, const QString& text, const QFont& font, const QRectF& 
     p.drawPath(t.map(path));
 }
 
-void DrawSuits(QImage& img, int cell) {
+void DrawSuits(QImage &img, int cell)
+{
     QPainter p(&img);
     ArtStyle::Begin(p);
     p.setPen(Qt::NoPen);
@@ -81,26 +95,31 @@ void DrawSuits(QImage& img, int cell) {
         for (int s = 0; s < 4; ++s) {
             p.setBrush(SuitColour(s));
             const double m = cell >= 15 ? 1.0 : 0.6;
-            FitText(p, SuitGlyph(s), font, QRectF(s * cell + m, row * cell + m, cell - 2 * m, cell - 2 * m), false, row == 1);
+            FitText(p, SuitGlyph(s), font, QRectF(s * cell + m, row * cell + m, cell - 2 * m, cell - 2 * m),
+                    false, row == 1);
         }
 }
 
-}  // namespace
+} // namespace
 
-QImage CardArt::Pos() {
+QImage CardArt::Pos()
+{
     QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white);
     return Finish(img);
 }
 
-QImage CardArt::Neg() {
+QImage CardArt::Neg()
+{
     const QImage mask = ShapeMask();
     QImage out(CardWidth, CardHeight, QImage::Format_RGB32);
     for (int y = 0; y < CardHeight; ++y)
-        for (int x = 0; x < CardWidth; ++x) out.setPixel(x, y, Inside(mask, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        for (int x = 0; x < CardWidth; ++x)
+            out.setPixel(x, y, Inside(mask, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     return out;
 }
 
-QImage CardArt::Back() {
+QImage CardArt::Back()
+{
     QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -131,7 +150,8 @@ QImage CardArt::Back() {
     return Finish(img);
 }
 
-QImage CardArt::Joker() {
+QImage CardArt::Joker()
+{
     QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -142,7 +162,8 @@ QImage CardArt::Joker() {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(120, 0, 160));
         FitText(p, word.mid(i, 1), font, QRectF(3, 4 + i * 10.5, 8, 9), false, false);
-        FitText(p, word.mid(i, 1), font, QRectF(CardWidth - 11, CardHeight - 13 - i * 10.5, 8, 9), false, true);
+        FitText(p, word.mid(i, 1), font, QRectF(CardWidth - 11, CardHeight - 13 - i * 10.5, 8, 9), false,
+                true);
     }
     // A jester's cap: three drooping lobes with bells, over a gold band.
     const QPointF c(CardWidth / 2.0, CardHeight / 2.0 + 4);
@@ -161,7 +182,7 @@ QImage CardArt::Joker() {
         p.setBrush(g);
         p.drawPath(lobe);
     }
-    for (const QPointF& t : tips) {
+    for (const QPointF &t : tips) {
         p.setPen(QPen(QColor(120, 80, 0), 0.8));
         p.setBrush(ArtStyle::Gold(t - QPointF(0, 4), t + QPointF(0, 4)));
         p.drawEllipse(t, 4, 4);
@@ -192,14 +213,15 @@ QImage CardArt::Joker() {
     return Finish(img);
 }
 
-QImage CardArt::Values(bool red) {
+QImage CardArt::Values(bool red)
+{
     QImage img = ArtStyle::Canvas(117, 28, Qt::white);
     QPainter p(&img);
     ArtStyle::Begin(p);
     p.setPen(Qt::NoPen);
     p.setBrush(red ? QColor(200, 0, 0) : QColor(0, 0, 0));
     const QFont font = ArtStyle::Font("Liberation Sans Narrow", 100, true);
-    static const char* names[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    static const char *names[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
     for (int v = 0; v < 13; ++v) {
         const QString name = names[v];
         const bool wide = name.size() > 1;
@@ -211,21 +233,24 @@ QImage CardArt::Values(bool red) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage CardArt::SuitsSmall() {
+QImage CardArt::SuitsSmall()
+{
     QImage img = ArtStyle::Canvas(44, 22, Qt::white);
     DrawSuits(img, 11);
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage CardArt::SuitsLarge() {
+QImage CardArt::SuitsLarge()
+{
     QImage img = ArtStyle::Canvas(60, 30, Qt::white);
     DrawSuits(img, 15);
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage CardArt::Royal() {
+QImage CardArt::Royal()
+{
     QImage img = ArtStyle::Canvas(141, 148, Qt::white);
-    static const char32_t figures[3] = {U'\U0001F934', U'\U0001F478', U'\U0001F482'};  // king, queen, jack
+    static const char32_t figures[3] = {U'\U0001F934', U'\U0001F478', U'\U0001F482'}; // king, queen, jack
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 3; ++col) {
             const QRectF cell(col * 47, row * 74, 47, 74);
@@ -246,7 +271,7 @@ QImage CardArt::Royal() {
                 h.drawRect(QRectF(0, 23, 47, 2));
                 ArtStyle::Emoji(h, QRectF(3, 2, 32, 35), QString::fromUcs4(&figures[col], 1));
                 h.setBrush(trim);
-                static const char* letters[3] = {"K", "Q", "J"};
+                static const char *letters[3] = {"K", "Q", "J"};
                 h.drawPath(ArtStyle::TextPath(letters[col], ArtStyle::Font("Liberation Serif", 60, true),
                                               QRectF(36, 4, 9, 13)));
             }
@@ -269,4 +294,4 @@ QImage CardArt::Royal() {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace zorvik::art
+} // namespace zorvik::art

@@ -58,21 +58,24 @@ struct Geometry {
     QRectF marquee;
 };
 
-Geometry GeometryFor(int cell) {
+Geometry GeometryFor(int cell)
+{
     if (cell == 64)
         return {MachineArt::SmallWidth, MachineArt::SmallHeight, 49, 81, 64, 45, 112, 97, 3.0, 9.0, 8.5,
                 QRectF(50, 3, 218, 29)};
-    // The white field is 100 wide: the game clears 75..173 and draws the cell and the moving strip over 79..174.
+    // The white field is 100 wide: the game clears 75..173 and draws the cell and the moving strip
+    // over 79..174.
     return {MachineArt::LargeWidth, MachineArt::LargeHeight, 75, 124, 100, 70, 173, 150, 4.0, 14.0, 13.0,
             QRectF(80, 6, 338, 44)};
 }
 
 // The colours in which the window code flashes lines 1 to 8; the badges wear the same ones.
-const std::array<QColor, 8> LineColours = {QColor(255, 0, 0),     QColor(0, 255, 255), QColor(0, 128, 0),
-                                           QColor(128, 128, 0),   QColor(0, 0, 255),   QColor(128, 128, 128),
-                                           QColor(255, 255, 0),   QColor(255, 0, 0)};
+const std::array<QColor, 8> LineColours = {QColor(255, 0, 0),   QColor(0, 255, 255), QColor(0, 128, 0),
+                                           QColor(128, 128, 0), QColor(0, 0, 255),   QColor(128, 128, 128),
+                                           QColor(255, 255, 0), QColor(255, 0, 0)};
 
-void Badge(QPainter& p, QPointF c, double r, int line) {
+void Badge(QPainter &p, QPointF c, double r, int line)
+{
     const QColor colour = LineColours[line - 1];
     p.save();
     p.setPen(Qt::NoPen);
@@ -92,7 +95,8 @@ void Badge(QPainter& p, QPointF c, double r, int line) {
     p.restore();
 }
 
-void Cabinet(QPainter& p, const Geometry& g) {
+void Cabinet(QPainter &p, const Geometry &g)
+{
     // Deep red lacquer with a lighter sheen in the upper middle.
     QLinearGradient base(0, 0, 0, g.height);
     base.setColorAt(0.0, QColor(90, 8, 16));
@@ -109,7 +113,8 @@ void Cabinet(QPainter& p, const Geometry& g) {
     p.drawRect(QRectF(1.5, 1.5, g.width - 3, g.height - 3));
 }
 
-void Marquee(QPainter& p, const Geometry& g) {
+void Marquee(QPainter &p, const Geometry &g)
+{
     const QRectF m = g.marquee;
     const double r = m.height() * 0.3;
     p.save();
@@ -121,7 +126,8 @@ void Marquee(QPainter& p, const Geometry& g) {
     p.setBrush(bg);
     p.drawRoundedRect(m, r, r);
     ArtStyle::Glow(p, m.center(), m.width() * 0.45, QColor(255, 190, 60), 0.25);
-    const QRectF text = m.adjusted(m.height() * 0.9, m.height() * 0.14, -m.height() * 0.9, -m.height() * 0.14);
+    const QRectF text =
+        m.adjusted(m.height() * 0.9, m.height() * 0.14, -m.height() * 0.9, -m.height() * 0.14);
     ArtStyle::EmbossedText(p, "ZORVIK", ArtStyle::Font("Liberation Serif", 200, true), text,
                            ArtStyle::Gold(text.topLeft(), text.bottomLeft()), QColor(60, 20, 0),
                            m.height() * 0.08);
@@ -129,7 +135,8 @@ void Marquee(QPainter& p, const Geometry& g) {
     const double br = m.height() * 0.13;
     for (int side = 0; side < 2; ++side)
         for (int i = 0; i < 2; ++i) {
-            const double x = side == 0 ? m.left() + m.height() * (0.3 + 0.35 * i) : m.right() - m.height() * (0.3 + 0.35 * i);
+            const double x = side == 0 ? m.left() + m.height() * (0.3 + 0.35 * i)
+                                       : m.right() - m.height() * (0.3 + 0.35 * i);
             for (int row = 0; row < 2; ++row) {
                 const QPointF c(x, m.top() + m.height() * (0.3 + 0.4 * row));
                 ArtStyle::Bulb(p, c, br, QColor(255, 200, 60), (i + row + side) % 2 == 0);
@@ -138,7 +145,8 @@ void Marquee(QPainter& p, const Geometry& g) {
     p.restore();
 }
 
-void GlassPanel(QPainter& p, const Geometry& g) {
+void GlassPanel(QPainter &p, const Geometry &g)
+{
     const double right = g.windowLeft + 2 * g.windowPitchX + g.windowWidth;
     const double bottom = g.windowTop + 2 * g.windowPitchY + g.windowHeight;
     const QRectF panel(g.windowLeft - g.panelMargin, g.windowTop - g.panelMargin,
@@ -155,8 +163,8 @@ void GlassPanel(QPainter& p, const Geometry& g) {
 
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col) {
-            const QRectF w(g.windowLeft + col * g.windowPitchX, g.windowTop + row * g.windowPitchY, g.windowWidth,
-                           g.windowHeight);
+            const QRectF w(g.windowLeft + col * g.windowPitchX, g.windowTop + row * g.windowPitchY,
+                           g.windowWidth, g.windowHeight);
             ArtStyle::ChromeFrame(p, w, g.bezel, 1.0);
             // The field itself is plain white: the wheels paint their white field over exactly this area.
             p.setPen(Qt::NoPen);
@@ -169,8 +177,9 @@ void GlassPanel(QPainter& p, const Geometry& g) {
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col) {
             QPainterPath hole;
-            hole.addRect(QRectF(g.windowLeft + col * g.windowPitchX - g.bezel, g.windowTop + row * g.windowPitchY - g.bezel,
-                                g.windowWidth + 2 * g.bezel, g.windowHeight + 2 * g.bezel));
+            hole.addRect(QRectF(g.windowLeft + col * g.windowPitchX - g.bezel,
+                                g.windowTop + row * g.windowPitchY - g.bezel, g.windowWidth + 2 * g.bezel,
+                                g.windowHeight + 2 * g.bezel));
             glass = glass.subtracted(hole);
         }
     QLinearGradient shine(panel.topLeft(), panel.bottomRight());
@@ -181,7 +190,8 @@ void GlassPanel(QPainter& p, const Geometry& g) {
     p.drawPath(glass);
 }
 
-void PaylineBadges(QPainter& p, const Geometry& g) {
+void PaylineBadges(QPainter &p, const Geometry &g)
+{
     const double right = g.windowLeft + 2 * g.windowPitchX + g.windowWidth;
     const double bottom = g.windowTop + 2 * g.windowPitchY + g.windowHeight;
     const double leftX = (g.windowLeft - g.panelMargin - g.bezel - 2) / 2.0;
@@ -205,9 +215,10 @@ void PaylineBadges(QPainter& p, const Geometry& g) {
         Badge(p, QPointF(g.windowLeft + col * g.windowPitchX + g.windowWidth / 2.0, trimY), r, col + 4);
 }
 
-}  // namespace
+} // namespace
 
-QImage MachineArt::Background(int cell) {
+QImage MachineArt::Background(int cell)
+{
     const Geometry g = GeometryFor(cell);
     QImage img = ArtStyle::Canvas(g.width, g.height, Qt::black);
     QPainter p(&img);
@@ -220,7 +231,8 @@ QImage MachineArt::Background(int cell) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage MachineArt::LampRow(int cell, bool lit) {
+QImage MachineArt::LampRow(int cell, bool lit)
+{
     const bool small = cell == 64;
     const int w = small ? 318 : 498, h = small ? 30 : 100, lampW = w / 6;
     QImage img = ArtStyle::Canvas(w, h, Qt::black);
@@ -255,14 +267,16 @@ QImage MachineArt::LampRow(int cell, bool lit) {
             p.setBrush(glass);
             p.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
             if (last)
-                ArtStyle::EmbossedText(p, "2X", ArtStyle::Font("DejaVu Sans", 40, true), capsule.adjusted(10, 3, -10, -3),
-                                       lit ? QColor(255, 255, 255) : QColor(110, 40, 40), QColor(60, 0, 0), 1.0);
+                ArtStyle::EmbossedText(
+                    p, "2X", ArtStyle::Font("DejaVu Sans", 40, true), capsule.adjusted(10, 3, -10, -3),
+                    lit ? QColor(255, 255, 255) : QColor(110, 40, 40), QColor(60, 0, 0), 1.0);
         } else {
             const QPointF c(x + lampW / 2.0, 40);
             ArtStyle::Bulb(p, c, 26, colour, lit);
             if (last)
-                ArtStyle::EmbossedText(p, "2X", ArtStyle::Font("DejaVu Sans", 60, true), QRectF(c.x() - 16, c.y() - 11, 32, 22),
-                                       lit ? QColor(255, 255, 255) : QColor(120, 40, 40), QColor(80, 0, 0), 1.5);
+                ArtStyle::EmbossedText(
+                    p, "2X", ArtStyle::Font("DejaVu Sans", 60, true), QRectF(c.x() - 16, c.y() - 11, 32, 22),
+                    lit ? QColor(255, 255, 255) : QColor(120, 40, 40), QColor(80, 0, 0), 1.5);
             // A small plate under each bulb: arrows lead the eye to the doubling lamp.
             const QRectF plate(x + 8, 78, lampW - 16, 16);
             p.setPen(QPen(QColor(90, 90, 100), 1));
@@ -272,8 +286,9 @@ QImage MachineArt::LampRow(int cell, bool lit) {
             QColor textColour = lit ? colour.lighter(130) : QColor(110, 100, 90);
             p.setPen(Qt::NoPen);
             p.setBrush(textColour);
-            p.drawPath(ArtStyle::TextPath(label, ArtStyle::Font("DejaVu Sans", 40, true),
-                                          last ? plate.adjusted(6, 3, -6, -3) : plate.adjusted(30, 3, -30, -3)));
+            p.drawPath(
+                ArtStyle::TextPath(label, ArtStyle::Font("DejaVu Sans", 40, true),
+                                   last ? plate.adjusted(6, 3, -6, -3) : plate.adjusted(30, 3, -30, -3)));
         }
         p.restore();
     }
@@ -281,7 +296,8 @@ QImage MachineArt::LampRow(int cell, bool lit) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage MachineArt::SideLamps(bool small) {
+QImage MachineArt::SideLamps(bool small)
+{
     const int w = small ? 120 : 160, band = small ? 30 : 60;
     QImage img = ArtStyle::Canvas(w, band * 4, Qt::black);
     QPainter p(&img);
@@ -307,15 +323,16 @@ QImage MachineArt::SideLamps(bool small) {
         p.setPen(Qt::NoPen);
         p.setBrush(glass);
         p.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
-        const QRectF text = capsule.adjusted(capsule.height() * 0.7, capsule.height() * 0.2, -capsule.height() * 0.7,
-                                             -capsule.height() * 0.2);
-        ArtStyle::EmbossedText(p, QString::fromUtf8("\u2605 BONUS \u2605"), ArtStyle::Font("DejaVu Sans", 60, true), text,
-                               lit ? QColor(255, 255, 255) : colour.darker(350), lit ? colour.darker(200) : QColor(0, 0, 0),
-                               small ? 1.0 : 1.6);
+        const QRectF text = capsule.adjusted(capsule.height() * 0.7, capsule.height() * 0.2,
+                                             -capsule.height() * 0.7, -capsule.height() * 0.2);
+        ArtStyle::EmbossedText(p, QString::fromUtf8("\u2605 BONUS \u2605"),
+                               ArtStyle::Font("DejaVu Sans", 60, true), text,
+                               lit ? QColor(255, 255, 255) : colour.darker(350),
+                               lit ? colour.darker(200) : QColor(0, 0, 0), small ? 1.0 : 1.6);
         p.restore();
     }
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace zorvik::art
+} // namespace zorvik::art

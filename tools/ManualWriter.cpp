@@ -14,37 +14,50 @@ namespace zorvik::art {
 
 namespace {
 
-QString SymbolName(int code) {
-    static const char* names[12] = {"Crest", "Red Seven", "White Seven", "Green Seven", "Elephant", "Idol",
-                                    "Monkey", "Tiger", "Blank", "Cobra", "Gold Coin", "Leaves"};
+QString SymbolName(int code)
+{
+    static const char *names[12] = {"Crest",    "Red Seven", "White Seven", "Green Seven",
+                                    "Elephant", "Idol",      "Monkey",      "Tiger",
+                                    "Blank",    "Cobra",     "Gold Coin",   "Leaves"};
     return code >= 0 && code < 12 ? names[code] : "?";
 }
 
-QString Describe(const PayRow& row) {
+QString Describe(const PayRow &row)
+{
     const QString name = SymbolName(row.Of);
     switch (row.Match) {
-    case LineMatch::ThreeOf: return "Three " + name + "s";
-    case LineMatch::AnySevens: return "Three sevens of mixed colours";
-    case LineMatch::FirstTwoOf: return "Two " + name + "s, starting the line";
-    case LineMatch::FirstOf: return "One " + name + ", starting the line";
+    case LineMatch::ThreeOf:
+        return "Three " + name + "s";
+    case LineMatch::AnySevens:
+        return "Three sevens of mixed colours";
+    case LineMatch::FirstTwoOf:
+        return "Two " + name + "s, starting the line";
+    case LineMatch::FirstOf:
+        return "One " + name + ", starting the line";
     }
     return name;
 }
 
-QString RowsTable(std::span<const PayRow> rows, bool freeSpinColumn) {
-    QString html = "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">\n<tr><th>Line shows</th><th>Pays (times the coins per line)</th>";
+QString RowsTable(std::span<const PayRow> rows, bool freeSpinColumn)
+{
+    QString html = "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">\n<tr><th>Line "
+                   "shows</th><th>Pays (times the coins per line)</th>";
     if (freeSpinColumn) html += "<th>Also</th>";
     html += "</tr>\n";
-    for (const PayRow& row : rows) {
-        html += "<tr><td>" + Describe(row) + "</td><td align=\"right\">" + QString::number(row.Multiplier) + "</td>";
+    for (const PayRow &row : rows) {
+        html += "<tr><td>" + Describe(row) + "</td><td align=\"right\">" + QString::number(row.Multiplier) +
+                "</td>";
         if (freeSpinColumn)
-            html += "<td>" + (row.FreeSpins > 0 ? QString("%1 free spins").arg(row.FreeSpins) : QString("&nbsp;")) + "</td>";
+            html += "<td>" +
+                    (row.FreeSpins > 0 ? QString("%1 free spins").arg(row.FreeSpins) : QString("&nbsp;")) +
+                    "</td>";
         html += "</tr>\n";
     }
     return html + "</table>\n";
 }
 
-bool Save(const QString& path, const QString& text, QString* error) {
+bool Save(const QString &path, const QString &text, QString *error)
+{
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -54,27 +67,38 @@ bool Save(const QString& path, const QString& text, QString* error) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
-QString ManualWriter::LinePaysTable() { return RowsTable(NormalPayTable, true); }
+QString ManualWriter::LinePaysTable()
+{
+    return RowsTable(NormalPayTable, true);
+}
 
-QString ManualWriter::ScreenPaysTable() {
+QString ManualWriter::ScreenPaysTable()
+{
     QString html = "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">\n"
                    "<tr><th>Screen shows (eight lines played)</th><th>Pays</th></tr>\n";
     for (int count = 3; count <= 9; ++count)
-        html += QString("<tr><td>%1 Crests anywhere</td><td align=\"right\">%2 times the coins played</td></tr>\n")
-                    .arg(count)
-                    .arg(CrestScreenMultiplier[count]);
-    html += QString("<tr><td>Nothing but animals in all nine cells</td><td align=\"right\">%1 times the coins played</td></tr>\n")
+        html +=
+            QString(
+                "<tr><td>%1 Crests anywhere</td><td align=\"right\">%2 times the coins played</td></tr>\n")
+                .arg(count)
+                .arg(CrestScreenMultiplier[count]);
+    html += QString("<tr><td>Nothing but animals in all nine cells</td><td align=\"right\">%1 times the "
+                    "coins played</td></tr>\n")
                 .arg(AllAnimalsScreenMultiplier);
-    html += QString("<tr><td>Exactly one Crest, on the centre square</td><td align=\"right\">adds %1 to the Idol Pool</td></tr>\n")
+    html += QString("<tr><td>Exactly one Crest, on the centre square</td><td align=\"right\">adds %1 to the "
+                    "Idol Pool</td></tr>\n")
                 .arg(CentreCrestPoolContribution);
-    html += QString("<tr><td>Exactly two Crests anywhere</td><td align=\"right\">add %1 to the Idol Pool</td></tr>\n")
-                .arg(TwoCrestsPoolContribution);
+    html +=
+        QString(
+            "<tr><td>Exactly two Crests anywhere</td><td align=\"right\">add %1 to the Idol Pool</td></tr>\n")
+            .arg(TwoCrestsPoolContribution);
     return html + "</table>\n";
 }
 
-QString ManualWriter::BonusPaysTable() {
+QString ManualWriter::BonusPaysTable()
+{
     return "<h3>Cobra Rolls</h3>\n" + RowsTable(CobraRollPayTable, false) + "<h3>Free spins</h3>\n" +
            RowsTable(FreeSpinPayTable, false) +
            QString("<p>On every bonus spin each Gold Coin anywhere on the screen pays %1 times the wager "
@@ -82,7 +106,8 @@ QString ManualWriter::BonusPaysTable() {
                .arg(GoldCoinMultiplier);
 }
 
-bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, QString* error) {
+bool ManualWriter::Write(const QString &sourceFolder, const QString &outFolder, QString *error)
+{
     const QDir source(sourceFolder);
     const QStringList pages = source.entryList({"*.html"}, QDir::Files, QDir::Name);
     if (pages.isEmpty()) {
@@ -90,7 +115,7 @@ bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, 
         return false;
     }
     static const QRegularExpression heading("<h1>(.*?)</h1>", QRegularExpression::DotMatchesEverythingOption);
-    for (const QString& page : pages) {
+    for (const QString &page : pages) {
         QFile in(source.filePath(page));
         if (!in.open(QIODevice::ReadOnly)) {
             *error = "cannot read " + in.fileName();
@@ -102,8 +127,8 @@ bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, 
         body.replace("{{BONUSPAYS}}", BonusPaysTable());
         const QRegularExpressionMatch match = heading.match(body);
         const QString title = match.hasMatch() ? match.captured(1) : QString("Zorvik Slots");
-        QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
-                       "</title>\n</head>\n<body>\n";
+        QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                       title + "</title>\n</head>\n<body>\n";
         if (page != "index.html") html += "<p><a href=\"index.html\">Contents</a></p>\n";
         html += body;
         html += "<hr>\n<p><small>Zorvik Slots 1.1</small></p>\n</body>\n</html>\n";
@@ -112,4 +137,4 @@ bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, 
     return true;
 }
 
-}  // namespace zorvik::art
+} // namespace zorvik::art

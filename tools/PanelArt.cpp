@@ -14,7 +14,8 @@ namespace zorvik::art {
 namespace {
 
 // A glossy rounded button in the given hue with a chrome rim and embossed lettering.
-QImage GlossButton(const QString& text, QColor hue) {
+QImage GlossButton(const QString &text, QColor hue)
+{
     QImage img = ArtStyle::Canvas(124, 72, Qt::black);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -40,13 +41,20 @@ QImage GlossButton(const QString& text, QColor hue) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace
+} // namespace
 
-QImage PanelArt::SpinButton() { return GlossButton("SPIN", QColor(20, 170, 40)); }
+QImage PanelArt::SpinButton()
+{
+    return GlossButton("SPIN", QColor(20, 170, 40));
+}
 
-QImage PanelArt::StopButton() { return GlossButton("STOP", QColor(210, 20, 20)); }
+QImage PanelArt::StopButton()
+{
+    return GlossButton("STOP", QColor(210, 20, 20));
+}
 
-QImage PanelArt::Logo() {
+QImage PanelArt::Logo()
+{
     QImage img = ArtStyle::Canvas(124, 131, Qt::black);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -63,7 +71,8 @@ QImage PanelArt::Logo() {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage PanelArt::OptionsFace() {
+QImage PanelArt::OptionsFace()
+{
     QImage img = ArtStyle::Canvas(62, 20, Qt::black);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -81,13 +90,15 @@ QImage PanelArt::OptionsFace() {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-int PanelArt::SegmentsOf(int digit) {
+int PanelArt::SegmentsOf(int digit)
+{
     // a=1 b=2 c=4 d=8 e=16 f=32 g=64
     static const int table[10] = {0x3f, 0x06, 0x5b, 0x4f, 0x66, 0x6d, 0x7d, 0x07, 0x7f, 0x6f};
     return digit >= 0 && digit <= 9 ? table[digit] : 0;
 }
 
-QImage PanelArt::DigitStrip(bool large, QColor colour) {
+QImage PanelArt::DigitStrip(bool large, QColor colour)
+{
     const int w = large ? 32 : 16, h = large ? 42 : 21;
     QImage img = ArtStyle::Canvas(w * 11 + (large ? 24 : 12), h, Qt::black);
     QPainter p(&img);
@@ -95,9 +106,9 @@ QImage PanelArt::DigitStrip(bool large, QColor colour) {
     p.setRenderHint(QPainter::Antialiasing, large);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    const double t = large ? 5.0 : 3.0;         // segment thickness
-    const double x0 = large ? 6.0 : 3.0;        // left edge of the vertical segments
-    const double x1 = w - (large ? 6.0 : 3.0);  // right edge of them
+    const double t = large ? 5.0 : 3.0;        // segment thickness
+    const double x0 = large ? 6.0 : 3.0;       // left edge of the vertical segments
+    const double x1 = w - (large ? 6.0 : 3.0); // right edge of them
     const double y0 = large ? 3.0 : 1.0, y1 = h - (large ? 3.0 : 2.0), ym = (y0 + y1) / 2.0;
     const double gap = large ? 1.0 : 0.5;
     auto horizontal = [&](double left, double y) {
@@ -107,8 +118,8 @@ QImage PanelArt::DigitStrip(bool large, QColor colour) {
     };
     auto vertical = [&](double x, double top, double bottom) {
         const double a = top + gap, b = bottom - gap, m = t / 2;
-        p.drawPolygon(QPolygonF({QPointF(x + m, a), QPointF(x + t, a + m), QPointF(x + t, b - m), QPointF(x + m, b),
-                                 QPointF(x, b - m), QPointF(x, a + m)}));
+        p.drawPolygon(QPolygonF({QPointF(x + m, a), QPointF(x + t, a + m), QPointF(x + t, b - m),
+                                 QPointF(x + m, b), QPointF(x, b - m), QPointF(x, a + m)}));
     };
     auto draw = [&](int cell, int segments) {
         const double left = cell * w;
@@ -120,13 +131,15 @@ QImage PanelArt::DigitStrip(bool large, QColor colour) {
         if (segments & 0x20) vertical(left + x0, y0, ym + t / 2);
         if (segments & 0x40) horizontal(left, ym - t / 2);
     };
-    for (int d = 0; d < 10; ++d) draw(d, SegmentsOf(d));
-    draw(10, 0x40);  // a minus sign, after the ten digits
+    for (int d = 0; d < 10; ++d)
+        draw(d, SegmentsOf(d));
+    draw(10, 0x40); // a minus sign, after the ten digits
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage PanelArt::PlusMinus(bool large) {
+QImage PanelArt::PlusMinus(bool large)
+{
     const int half = large ? 31 : 15;
     QImage img = ArtStyle::Canvas(half * 2, half, Qt::black);
     QPainter p(&img);
@@ -154,7 +167,8 @@ QImage PanelArt::PlusMinus(bool large) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage PanelArt::Amount(int amount) {
+QImage PanelArt::Amount(int amount)
+{
     QImage img = ArtStyle::Canvas(72, 44, Qt::transparent);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -173,13 +187,15 @@ QImage PanelArt::Amount(int amount) {
     if (amount >= 1000) text.insert(text.size() - 3, ',');
     text.prepend('$');
     const double margin = text.size() <= 2 ? 20 : text.size() <= 4 ? 10 : 6;
-    ArtStyle::EmbossedText(p, text, ArtStyle::Font("DejaVu Sans", 80, true), note.adjusted(margin, 7, -margin, -7),
-                           QColor(15, 70, 25), QColor(230, 255, 230), 2.0);
+    ArtStyle::EmbossedText(p, text, ArtStyle::Font("DejaVu Sans", 80, true),
+                           note.adjusted(margin, 7, -margin, -7), QColor(15, 70, 25), QColor(230, 255, 230),
+                           2.0);
     p.end();
     return img;
 }
 
-QImage PanelArt::AppIcon(int size) {
+QImage PanelArt::AppIcon(int size)
+{
     QImage img = ArtStyle::Canvas(size, size, Qt::transparent);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -197,4 +213,4 @@ QImage PanelArt::AppIcon(int size) {
     return img;
 }
 
-}  // namespace zorvik::art
+} // namespace zorvik::art

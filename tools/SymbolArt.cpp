@@ -16,7 +16,8 @@ namespace {
 constexpr int MotionHeight = 576;
 
 // A soft oval shadow on the reel under a symbol standing in box.
-void FloorShadow(QPainter& p, const QRectF& box) {
+void FloorShadow(QPainter &p, const QRectF &box)
+{
     const QPointF c(box.center().x(), box.bottom() - box.height() * 0.07);
     QRadialGradient g(c, box.width() * 0.38);
     g.setColorAt(0.0, QColor(0, 0, 0, 70));
@@ -30,12 +31,14 @@ void FloorShadow(QPainter& p, const QRectF& box) {
     p.restore();
 }
 
-}  // namespace
+} // namespace
 
-void SymbolArt::DrawSeven(QPainter& p, const QRectF& box, SevenKind kind) {
+void SymbolArt::DrawSeven(QPainter &p, const QRectF &box, SevenKind kind)
+{
     const QFont font = ArtStyle::Font("DejaVu Sans", 200, true);
     const double u = box.width() / 96.0;
-    QRectF glyphBox = box.adjusted(box.width() * 0.17, box.height() * 0.08, -box.width() * 0.17, -box.height() * 0.1);
+    QRectF glyphBox =
+        box.adjusted(box.width() * 0.17, box.height() * 0.08, -box.width() * 0.17, -box.height() * 0.1);
     if (kind == SevenKind::White) {
         // A white seven needs a dark plate behind it to read on the white reel.
         QRectF plate = box.adjusted(8 * u, 6 * u, -8 * u, -8 * u);
@@ -47,7 +50,8 @@ void SymbolArt::DrawSeven(QPainter& p, const QRectF& box, SevenKind kind) {
         p.setBrush(g);
         p.drawEllipse(plate);
         p.restore();
-        glyphBox = box.adjusted(box.width() * 0.26, box.height() * 0.2, -box.width() * 0.26, -box.height() * 0.22);
+        glyphBox =
+            box.adjusted(box.width() * 0.26, box.height() * 0.2, -box.width() * 0.26, -box.height() * 0.22);
     }
     QPainterPath seven = ArtStyle::TextPath("7", font, glyphBox);
     // Lean the seven forward a little, the way machine sevens stand.
@@ -104,7 +108,8 @@ void SymbolArt::DrawSeven(QPainter& p, const QRectF& box, SevenKind kind) {
     p.restore();
 }
 
-void SymbolArt::DrawCrest(QPainter& p, const QRectF& box) {
+void SymbolArt::DrawCrest(QPainter &p, const QRectF &box)
+{
     const double u = box.width() / 96.0;
     const double x0 = box.left(), y0 = box.top();
     auto P = [&](double x, double y) { return QPointF(x0 + x * u, y0 + y * u); };
@@ -153,7 +158,7 @@ void SymbolArt::DrawCrest(QPainter& p, const QRectF& box) {
     p.setBrush(ArtStyle::Gold(P(0, 2), P(0, 24)));
     p.drawPath(crown);
     p.setPen(Qt::NoPen);
-    for (const QPointF& jewel : {P(22, 6), P(48, 2), P(74, 6)}) {
+    for (const QPointF &jewel : {P(22, 6), P(48, 2), P(74, 6)}) {
         p.setBrush(QColor(220, 20, 40));
         p.drawEllipse(jewel, 3.2 * u, 3.2 * u);
         p.setBrush(QColor(255, 200, 200));
@@ -163,12 +168,14 @@ void SymbolArt::DrawCrest(QPainter& p, const QRectF& box) {
     p.drawEllipse(P(48, 19), 3 * u, 3 * u);
 
     // Monogram.
-    ArtStyle::EmbossedText(p, "Z", ArtStyle::Font("Liberation Serif", 200, true), QRectF(P(33, 34), P(63, 74)),
-                           ArtStyle::Gold(P(0, 34), P(0, 74)), QColor(60, 30, 0), 2.0 * u);
+    ArtStyle::EmbossedText(p, "Z", ArtStyle::Font("Liberation Serif", 200, true),
+                           QRectF(P(33, 34), P(63, 74)), ArtStyle::Gold(P(0, 34), P(0, 74)),
+                           QColor(60, 30, 0), 2.0 * u);
     p.restore();
 }
 
-void SymbolArt::DrawCoin(QPainter& p, const QRectF& box) {
+void SymbolArt::DrawCoin(QPainter &p, const QRectF &box)
+{
     const double u = box.width() / 96.0;
     const QPointF c = box.center() + QPointF(0, -2 * u);
     const double r = 36 * u;
@@ -182,7 +189,8 @@ void SymbolArt::DrawCoin(QPainter& p, const QRectF& box) {
     p.setPen(QPen(QColor(140, 90, 0), 1.3 * u));
     for (int i = 0; i < 60; ++i) {
         const double a = i * 2 * M_PI / 60;
-        p.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (r - 4 * u), c + QPointF(std::cos(a), std::sin(a)) * r);
+        p.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (r - 4 * u),
+                   c + QPointF(std::cos(a), std::sin(a)) * r);
     }
     p.setPen(QPen(QColor(120, 70, 0), 1.2 * u));
     QRadialGradient face(c - QPointF(r * 0.35, r * 0.4), r * 1.1);
@@ -222,14 +230,23 @@ void SymbolArt::DrawCoin(QPainter& p, const QRectF& box) {
     p.restore();
 }
 
-void SymbolArt::Draw(QPainter& p, int code, const QRectF& box) {
+void SymbolArt::Draw(QPainter &p, int code, const QRectF &box)
+{
     const double u = box.width() / 96.0;
     const QRectF emojiBox = box.adjusted(8 * u, 8 * u, -8 * u, -10 * u);
     switch (code) {
-    case 0: DrawCrest(p, box); break;
-    case 1: DrawSeven(p, box, SevenKind::Red); break;
-    case 2: DrawSeven(p, box, SevenKind::White); break;
-    case 3: DrawSeven(p, box, SevenKind::Green); break;
+    case 0:
+        DrawCrest(p, box);
+        break;
+    case 1:
+        DrawSeven(p, box, SevenKind::Red);
+        break;
+    case 2:
+        DrawSeven(p, box, SevenKind::White);
+        break;
+    case 3:
+        DrawSeven(p, box, SevenKind::Green);
+        break;
     case 4:
         FloorShadow(p, box);
         ArtStyle::Emoji(p, emojiBox, QString::fromUtf8("\U0001F418"));
@@ -246,12 +263,15 @@ void SymbolArt::Draw(QPainter& p, int code, const QRectF& box) {
         FloorShadow(p, box);
         ArtStyle::Emoji(p, emojiBox, QString::fromUtf8("\U0001F42F"));
         break;
-    case 8: break;  // the blank is an empty stretch of reel
+    case 8:
+        break; // the blank is an empty stretch of reel
     case 9:
         FloorShadow(p, box);
         ArtStyle::Emoji(p, emojiBox, QString::fromUtf8("\U0001F40D"));
         break;
-    case 10: DrawCoin(p, box); break;
+    case 10:
+        DrawCoin(p, box);
+        break;
     case 11: {
         // A muted sprig of leaves: clearly not a paying picture.
         p.save();
@@ -260,11 +280,13 @@ void SymbolArt::Draw(QPainter& p, int code, const QRectF& box) {
         p.restore();
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
-QImage SymbolArt::SymbolsPicture(int cell) {
+QImage SymbolArt::SymbolsPicture(int cell)
+{
     QImage img = ArtStyle::Canvas(cell * 4, cell * 3, Qt::white);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -279,7 +301,8 @@ QImage SymbolArt::SymbolsPicture(int cell) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage SymbolArt::MotionPicture(int cell) {
+QImage SymbolArt::MotionPicture(int cell)
+{
     // 576 is 9 cells of 64 or 6 cells of 96, so whole symbols tile the loop exactly.
     static const int order[] = {1, 4, 0, 9, 2, 6, 5, 3, 7, 10, 8, 11};
     const int count = MotionHeight / cell;
@@ -287,7 +310,8 @@ QImage SymbolArt::MotionPicture(int cell) {
     {
         QPainter p(&sharp);
         ArtStyle::Begin(p);
-        for (int i = 0; i < count; ++i) Draw(p, order[i], QRectF(0, i * cell, cell, cell));
+        for (int i = 0; i < count; ++i)
+            Draw(p, order[i], QRectF(0, i * cell, cell, cell));
     }
     sharp = sharp.convertToFormat(QImage::Format_RGB32);
     // Vertical box blur that wraps around, so the loop stays seamless.
@@ -309,7 +333,8 @@ QImage SymbolArt::MotionPicture(int cell) {
     return blurred;
 }
 
-QImage SymbolArt::BonusIcons() {
+QImage SymbolArt::BonusIcons()
+{
     QImage img = ArtStyle::Canvas(32, 96, Qt::black);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -320,7 +345,8 @@ QImage SymbolArt::BonusIcons() {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage SymbolArt::BarIcon() {
+QImage SymbolArt::BarIcon()
+{
     QImage img = ArtStyle::Canvas(32, 32, Qt::black);
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -329,4 +355,4 @@ QImage SymbolArt::BarIcon() {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace zorvik::art
+} // namespace zorvik::art

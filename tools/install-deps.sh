@@ -7,6 +7,7 @@ packages=(
     libsdl2-mixer-dev libgtest-dev
     fonts-liberation fonts-noto-color-emoji
     xvfb xauth imagemagick
+    xdotool
     desktop-file-utils appstream
     clang
 )

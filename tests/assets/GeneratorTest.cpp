@@ -17,28 +17,32 @@ using namespace zorvik::test;
 namespace {
 
 // Runs the generator into folder; returns its exit code (-1 when it did not finish).
-int Generate(const QString& folder, qint64* milliseconds = nullptr) {
+int Generate(const QString &folder, qint64 *milliseconds = nullptr)
+{
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(QStringLiteral(ZORVIK_TEST_GENERATOR),
-                  {folder + "/bin", folder + "/art", folder + "/icons", QStringLiteral(ZORVIK_TEST_MANUAL_SOURCE)});
+    process.start(QStringLiteral(ZORVIK_TEST_GENERATOR), {folder + "/bin", folder + "/art", folder + "/icons",
+                                                          QStringLiteral(ZORVIK_TEST_MANUAL_SOURCE)});
     if (!process.waitForFinished(120000)) return -1;
     if (milliseconds) *milliseconds = timer.elapsed();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-QStringList FilesUnder(const QString& folder) {
+QStringList FilesUnder(const QString &folder)
+{
     QStringList files;
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) files << QDir(folder).relativeFilePath(it.next());
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
     files.sort();
     return files;
 }
 
-}  // namespace
+} // namespace
 
-TEST(Generator, TwoRunsWriteTheSameBytes) {
+TEST(Generator, TwoRunsWriteTheSameBytes)
+{
     QTemporaryDir first, second;
     ASSERT_TRUE(first.isValid() && second.isValid());
     qint64 ms = 0;
@@ -50,7 +54,7 @@ TEST(Generator, TwoRunsWriteTheSameBytes) {
     EXPECT_GT(files.size(), 80);
     EXPECT_EQ(files, FilesUnder(second.path()));
     qint64 total = 0;
-    for (const QString& f : files) {
+    for (const QString &f : files) {
         SCOPED_TRACE(f.toStdString());
         const QByteArray a = ReadAll(first.path() + "/" + f);
         total += a.size();
@@ -60,7 +64,8 @@ TEST(Generator, TwoRunsWriteTheSameBytes) {
     EXPECT_LT(total, 8 * 1024 * 1024);
 }
 
-TEST(Generator, ReportsAFolderItCannotWrite) {
+TEST(Generator, ReportsAFolderItCannotWrite)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // A plain file where the output folders should go: nothing can be written under it.
@@ -70,16 +75,18 @@ TEST(Generator, ReportsAFolderItCannotWrite) {
     EXPECT_NE(Generate(dir.path() + "/blocked"), 0);
 }
 
-TEST(Manual, TopicPagesExistAndEveryLinkResolves) {
+TEST(Manual, TopicPagesExistAndEveryLinkResolves)
+{
     const QString manual = ProgramFile("manual");
-    for (const char* page : {"index.html", "41004.html", "41005.html", "41006.html", "41008.html", "41010.html"}) {
+    for (const char *page :
+         {"index.html", "41004.html", "41005.html", "41006.html", "41008.html", "41010.html"}) {
         SCOPED_TRACE(page);
         EXPECT_TRUE(QFile::exists(manual + "/" + page));
     }
     static const QRegularExpression reference(R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")");
     const QStringList pages = QDir(manual).entryList({"*.html"}, QDir::Files);
     EXPECT_GE(pages.size(), 8);
-    for (const QString& page : pages) {
+    for (const QString &page : pages) {
         SCOPED_TRACE(page.toStdString());
         const QString html = QString::fromUtf8(ReadAll(manual + "/" + page));
         EXPECT_FALSE(html.contains("{{")) << "a table marker was left unfilled";
@@ -91,10 +98,12 @@ TEST(Manual, TopicPagesExistAndEveryLinkResolves) {
         }
     }
     // The pay tables in the manual come from the engine: the top line pay must be there.
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(manual + "/paytable.html")).contains("<td align=\"right\">300</td>"));
+    EXPECT_TRUE(
+        QString::fromUtf8(ReadAll(manual + "/paytable.html")).contains("<td align=\"right\">300</td>"));
 }
 
-TEST(Manual, DesktopFileValidates) {
+TEST(Manual, DesktopFileValidates)
+{
     const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     if (validator.isEmpty()) GTEST_SKIP() << "desktop-file-validate is not installed";
     QProcess process;

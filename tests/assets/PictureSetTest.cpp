@@ -12,35 +12,36 @@ using namespace zorvik::test;
 namespace {
 
 struct FileCase {
-    const char* name;
+    const char *name;
     int width, height, bits;
 };
 
 const FileCase PictureFiles[] = {
-    {"Backsm.bmp", 318, 410, 24},  {"Backs256.bmp", 318, 410, 8}, {"Backlg.bmp", 498, 620, 24},
-    {"Backlg2.bmp", 498, 620, 8},  {"Zorvik64.bmp", 256, 192, 24}, {"Zor64256.bmp", 256, 192, 8},
-    {"Zorvik96.bmp", 384, 288, 24}, {"Zor96256.bmp", 384, 288, 8}, {"Motion2.bmp", 64, 576, 24},
-    {"Moti2256.bmp", 64, 576, 8},  {"Motion.bmp", 96, 576, 24},   {"Motio256.bmp", 96, 576, 8},
-    {"Zor64on.bmp", 318, 30, 24},  {"C64on256.bmp", 318, 30, 8},  {"Zor64of.bmp", 318, 30, 24},
-    {"C64of256.bmp", 318, 30, 8},  {"Zor96on.bmp", 498, 100, 24}, {"C96on256.bmp", 498, 100, 8},
-    {"Zor96of.bmp", 498, 100, 24}, {"C96of256.bmp", 498, 100, 8}, {"Zorbut0.bmp", 120, 120, 24},
-    {"Cbut0256.bmp", 120, 120, 8}, {"Zorbut1.bmp", 160, 240, 24}, {"Cbut1256.bmp", 160, 240, 8},
-    {"Box.bmp", 62, 20, 24},       {"Box256.bmp", 62, 20, 8},     {"Spin.bmp", 124, 72, 24},
-    {"Spin256.bmp", 124, 72, 8},   {"Stop.bmp", 124, 72, 24},     {"Stop256.bmp", 124, 72, 8},
-    {"Logo.bmp", 124, 131, 24},    {"Logo256.bmp", 124, 131, 8},  {"Bonus32.bmp", 32, 96, 24},
+    {"Backsm.bmp", 318, 410, 24},   {"Backs256.bmp", 318, 410, 8},  {"Backlg.bmp", 498, 620, 24},
+    {"Backlg2.bmp", 498, 620, 8},   {"Zorvik64.bmp", 256, 192, 24}, {"Zor64256.bmp", 256, 192, 8},
+    {"Zorvik96.bmp", 384, 288, 24}, {"Zor96256.bmp", 384, 288, 8},  {"Motion2.bmp", 64, 576, 24},
+    {"Moti2256.bmp", 64, 576, 8},   {"Motion.bmp", 96, 576, 24},    {"Motio256.bmp", 96, 576, 8},
+    {"Zor64on.bmp", 318, 30, 24},   {"C64on256.bmp", 318, 30, 8},   {"Zor64of.bmp", 318, 30, 24},
+    {"C64of256.bmp", 318, 30, 8},   {"Zor96on.bmp", 498, 100, 24},  {"C96on256.bmp", 498, 100, 8},
+    {"Zor96of.bmp", 498, 100, 24},  {"C96of256.bmp", 498, 100, 8},  {"Zorbut0.bmp", 120, 120, 24},
+    {"Cbut0256.bmp", 120, 120, 8},  {"Zorbut1.bmp", 160, 240, 24},  {"Cbut1256.bmp", 160, 240, 8},
+    {"Box.bmp", 62, 20, 24},        {"Box256.bmp", 62, 20, 8},      {"Spin.bmp", 124, 72, 24},
+    {"Spin256.bmp", 124, 72, 8},    {"Stop.bmp", 124, 72, 24},      {"Stop256.bmp", 124, 72, 8},
+    {"Logo.bmp", 124, 131, 24},     {"Logo256.bmp", 124, 131, 8},   {"Bonus32.bmp", 32, 96, 24},
 };
 
-}  // namespace
+} // namespace
 
-TEST(PictureSet, EveryFileHasItsSizeAndDepthAndAWellFormedLayout) {
-    for (const FileCase& c : PictureFiles) {
+TEST(PictureSet, EveryFileHasItsSizeAndDepthAndAWellFormedLayout)
+{
+    for (const FileCase &c : PictureFiles) {
         SCOPED_TRACE(c.name);
         const QByteArray bytes = ReadAll(ProgramFile(c.name));
         ASSERT_FALSE(bytes.isEmpty()) << "missing or empty";
         const BmpHeader h = ReadBmpHeader(bytes);
         ASSERT_TRUE(h.valid);
         EXPECT_EQ(h.width, c.width);
-        EXPECT_EQ(h.height, c.height);  // positive: rows stored bottom-up, as every bitmap loader expects
+        EXPECT_EQ(h.height, c.height); // positive: rows stored bottom-up, as every bitmap loader expects
         EXPECT_EQ(h.bitsPerPixel, c.bits);
         EXPECT_EQ(h.compression, 0u);
         EXPECT_EQ(h.fileSize, std::uint32_t(bytes.size()));
@@ -62,13 +63,14 @@ TEST(PictureSet, EveryFileHasItsSizeAndDepthAndAWellFormedLayout) {
 }
 
 // A broken palette or index order shows as a twin that no longer looks like its original.
-TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals) {
-    const std::pair<const char*, const char*> twins[] = {
-        {"Backsm.bmp", "Backs256.bmp"},  {"Backlg.bmp", "Backlg2.bmp"},   {"Zorvik64.bmp", "Zor64256.bmp"},
+TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals)
+{
+    const std::pair<const char *, const char *> twins[] = {
+        {"Backsm.bmp", "Backs256.bmp"},   {"Backlg.bmp", "Backlg2.bmp"},   {"Zorvik64.bmp", "Zor64256.bmp"},
         {"Zorvik96.bmp", "Zor96256.bmp"}, {"Motion2.bmp", "Moti2256.bmp"}, {"Zor96on.bmp", "C96on256.bmp"},
         {"Zorbut1.bmp", "Cbut1256.bmp"},  {"Spin.bmp", "Spin256.bmp"},     {"Logo.bmp", "Logo256.bmp"},
     };
-    for (const auto& [original, twin] : twins) {
+    for (const auto &[original, twin] : twins) {
         SCOPED_TRACE(twin);
         const QImage a = LoadPicture(ProgramFile(original)), b = LoadPicture(ProgramFile(twin));
         ASSERT_FALSE(a.isNull());
@@ -77,7 +79,8 @@ TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals) {
         double worst = 0;
         for (int y = 0; y + 4 <= a.height(); y += 4)
             for (int x = 0; x + 4 <= a.width(); x += 4)
-                worst = std::max(worst, std::fabs(MeanBrightness(a, x, y, 4, 4) - MeanBrightness(b, x, y, 4, 4)));
+                worst =
+                    std::max(worst, std::fabs(MeanBrightness(a, x, y, 4, 4) - MeanBrightness(b, x, y, 4, 4)));
         EXPECT_LT(worst, 40.0);
     }
 }
@@ -85,9 +88,10 @@ TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals) {
 // The wheels paint a white field over each window and the symbols into the cells; the background must
 // hold its white windows exactly there, or a spin would leave steps and seams on the machine face.
 // With cell 96 the field spans the cleared rectangle (75..173) and the cell and strip (79..174).
-TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint) {
+TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint)
+{
     struct Layout {
-        const char* file;
+        const char *file;
         int left, pitchX, width, top, pitchY, height;
     };
     const Layout layouts[] = {
@@ -96,7 +100,7 @@ TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint) {
         {"Backlg.bmp", 75, 124, 100, 70, 173, 150},
         {"Backlg2.bmp", 75, 124, 100, 70, 173, 150},
     };
-    for (const Layout& l : layouts) {
+    for (const Layout &l : layouts) {
         SCOPED_TRACE(l.file);
         const QImage bg = LoadPicture(ProgramFile(l.file));
         ASSERT_FALSE(bg.isNull());
@@ -107,7 +111,8 @@ TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint) {
             ASSERT_LE(y + l.height + 1, bg.height());
             int notWhite = 0;
             for (int j = y; j < y + l.height; ++j)
-                for (int i = x; i < x + l.width; ++i) notWhite += bg.pixel(i, j) != qRgb(255, 255, 255);
+                for (int i = x; i < x + l.width; ++i)
+                    notWhite += bg.pixel(i, j) != qRgb(255, 255, 255);
             EXPECT_EQ(notWhite, 0);
             // The frame starts right outside the field.
             EXPECT_LT(MeanBrightness(bg, x - 2, y, 1, l.height), 250.0);
@@ -116,51 +121,61 @@ TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint) {
     }
 }
 
-TEST(PictureSet, SymbolCellsHoldTwelveDifferentSymbolsAndAPlainBlank) {
-    for (const char* file : {"Zorvik64.bmp", "Zorvik96.bmp", "Zor64256.bmp", "Zor96256.bmp"}) {
+TEST(PictureSet, SymbolCellsHoldTwelveDifferentSymbolsAndAPlainBlank)
+{
+    for (const char *file : {"Zorvik64.bmp", "Zorvik96.bmp", "Zor64256.bmp", "Zor96256.bmp"}) {
         SCOPED_TRACE(file);
         const QImage symbols = LoadPicture(ProgramFile(file));
         ASSERT_FALSE(symbols.isNull());
         const int cell = symbols.width() / 4;
         ASSERT_EQ(symbols.height(), 3 * cell);
         QList<QImage> cells;
-        for (int code = 0; code < 12; ++code) cells.append(symbols.copy((code % 4) * cell, (code / 4) * cell, cell, cell));
+        for (int code = 0; code < 12; ++code)
+            cells.append(symbols.copy((code % 4) * cell, (code / 4) * cell, cell, cell));
         for (int code = 0; code < 12; ++code) {
             SCOPED_TRACE(code);
             int ink = 0;
             for (int y = 0; y < cell; ++y)
-                for (int x = 0; x < cell; ++x) ink += MeanBrightness(cells[code], x, y, 1, 1) < 235;
+                for (int x = 0; x < cell; ++x)
+                    ink += MeanBrightness(cells[code], x, y, 1, 1) < 235;
             if (code == 8) {
                 EXPECT_EQ(ink, 0) << "the blank is a plain stretch of reel";
             } else {
                 EXPECT_GT(ink, cell * cell / 10) << "a symbol should fill a good part of its cell";
             }
-            for (int other = 0; other < code; ++other) EXPECT_NE(cells[code], cells[other]) << "same as " << other;
+            for (int other = 0; other < code; ++other)
+                EXPECT_NE(cells[code], cells[other]) << "same as " << other;
         }
     }
 }
 
-TEST(PictureSet, MotionStripsWrapWithoutASeam) {
-    for (const char* file : {"Motion2.bmp", "Motion.bmp"}) {
+TEST(PictureSet, MotionStripsWrapWithoutASeam)
+{
+    for (const char *file : {"Motion2.bmp", "Motion.bmp"}) {
         SCOPED_TRACE(file);
         const QImage strip = LoadPicture(ProgramFile(file));
         ASSERT_EQ(strip.height(), 576);
         auto rowStep = [&](int a, int b) {
             double sum = 0;
-            for (int x = 0; x < strip.width(); ++x) sum += std::fabs(MeanBrightness(strip, x, a, 1, 1) - MeanBrightness(strip, x, b, 1, 1));
+            for (int x = 0; x < strip.width(); ++x)
+                sum += std::fabs(MeanBrightness(strip, x, a, 1, 1) - MeanBrightness(strip, x, b, 1, 1));
             return sum / strip.width();
         };
         double largestInside = 0;
-        for (int y = 1; y < 576; ++y) largestInside = std::max(largestInside, rowStep(y - 1, y));
+        for (int y = 1; y < 576; ++y)
+            largestInside = std::max(largestInside, rowStep(y - 1, y));
         EXPECT_LE(rowStep(575, 0), largestInside);
         EXPECT_GT(largestInside, 0.0) << "a motion strip is not one flat colour";
     }
 }
 
-TEST(PictureSet, LitLampsAreClearlyBrighterThanUnlitOnes) {
-    const std::pair<const char*, const char*> rows[] = {{"Zor64on.bmp", "Zor64of.bmp"}, {"C64on256.bmp", "C64of256.bmp"},
-                                                        {"Zor96on.bmp", "Zor96of.bmp"}, {"C96on256.bmp", "C96of256.bmp"}};
-    for (const auto& [litFile, unlitFile] : rows) {
+TEST(PictureSet, LitLampsAreClearlyBrighterThanUnlitOnes)
+{
+    const std::pair<const char *, const char *> rows[] = {{"Zor64on.bmp", "Zor64of.bmp"},
+                                                          {"C64on256.bmp", "C64of256.bmp"},
+                                                          {"Zor96on.bmp", "Zor96of.bmp"},
+                                                          {"C96on256.bmp", "C96of256.bmp"}};
+    for (const auto &[litFile, unlitFile] : rows) {
         SCOPED_TRACE(litFile);
         const QImage lit = LoadPicture(ProgramFile(litFile)), unlit = LoadPicture(ProgramFile(unlitFile));
         ASSERT_EQ(lit.size(), unlit.size());
@@ -172,7 +187,7 @@ TEST(PictureSet, LitLampsAreClearlyBrighterThanUnlitOnes) {
                       MeanBrightness(unlit, k * lampW, 0, lampW, unlit.height()) + 25.0);
         }
     }
-    for (const char* file : {"Zorbut0.bmp", "Zorbut1.bmp", "Cbut0256.bmp", "Cbut1256.bmp"}) {
+    for (const char *file : {"Zorbut0.bmp", "Zorbut1.bmp", "Cbut0256.bmp", "Cbut1256.bmp"}) {
         SCOPED_TRACE(file);
         const QImage side = LoadPicture(ProgramFile(file));
         ASSERT_EQ(side.height() % 4, 0);

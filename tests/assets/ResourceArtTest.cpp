@@ -10,28 +10,30 @@
 
 using namespace zorvik::test;
 
-TEST(ResourceArt, EveryPictureHasTheSizeItsComponentExpects) {
+TEST(ResourceArt, EveryPictureHasTheSizeItsComponentExpects)
+{
     const struct {
-        const char* name;
+        const char *name;
         int width, height;
     } cases[] = {
-        {"SpinBtn.png", 124, 72},      {"StopBtn.png", 124, 72},      {"Logo.png", 124, 131},
-        {"Options.png", 62, 20},       {"DigitsSmall.png", 188, 21},  {"DigitsLarge.png", 376, 42},
-        {"GreenSmall.png", 188, 21},   {"GreenLarge.png", 376, 42},   {"PlusMinus.png", 62, 31},
-        {"PlusSmall.png", 30, 15},     {"Bonus.png", 32, 96},         {"Bar.png", 32, 32},
-        {"Paychart.jpg", 615, 450},    {"icon.png", 256, 256},        {"cards/back.png", 73, 98},
-        {"cards/Joker.png", 73, 98},   {"cards/Pos.png", 73, 98},     {"cards/Neg.png", 73, 98},
-        {"cards/Black.png", 117, 28},  {"cards/Red.png", 117, 28},    {"cards/SuitSm.png", 44, 22},
-        {"cards/Suits.png", 60, 30},   {"cards/Royal.png", 141, 148},
+        {"SpinBtn.png", 124, 72},     {"StopBtn.png", 124, 72},      {"Logo.png", 124, 131},
+        {"Options.png", 62, 20},      {"DigitsSmall.png", 188, 21},  {"DigitsLarge.png", 376, 42},
+        {"GreenSmall.png", 188, 21},  {"GreenLarge.png", 376, 42},   {"PlusMinus.png", 62, 31},
+        {"PlusSmall.png", 30, 15},    {"Bonus.png", 32, 96},         {"Bar.png", 32, 32},
+        {"Paychart.jpg", 615, 450},   {"icon.png", 256, 256},        {"cards/back.png", 73, 98},
+        {"cards/Joker.png", 73, 98},  {"cards/Pos.png", 73, 98},     {"cards/Neg.png", 73, 98},
+        {"cards/Black.png", 117, 28}, {"cards/Red.png", 117, 28},    {"cards/SuitSm.png", 44, 22},
+        {"cards/Suits.png", 60, 30},  {"cards/Royal.png", 141, 148},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QImage image(ArtFile(c.name));
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(c.width, c.height));
     }
     // The amount pictures go on 80 x 57 buttons with room for the button's own frame.
-    for (const char* name : {"borrow/Amount1000.png", "borrow/Amount100.png", "borrow/Amount10.png", "borrow/Amount1.png"}) {
+    for (const char *name :
+         {"borrow/Amount1000.png", "borrow/Amount100.png", "borrow/Amount10.png", "borrow/Amount1.png"}) {
         SCOPED_TRACE(name);
         const QImage image(ArtFile(name));
         ASSERT_FALSE(image.isNull());
@@ -42,18 +44,22 @@ TEST(ResourceArt, EveryPictureHasTheSizeItsComponentExpects) {
 
 // The window copies digit d from x = d * W over the full height. Reading each cell back as seven segments
 // catches digits in the wrong order, cells of the wrong width and glyphs that spill over a cut.
-TEST(ResourceArt, DigitStripsHoldSevenSegmentDigitsInTheirCells) {
+TEST(ResourceArt, DigitStripsHoldSevenSegmentDigitsInTheirCells)
+{
     // Segments a b c d e f g, sampled at fractions of the cell.
     const double sx[7] = {0.5, 0.73, 0.73, 0.5, 0.28, 0.28, 0.5};
     const double sy[7] = {0.12, 0.28, 0.72, 0.87, 0.72, 0.28, 0.5};
-    const char* lit[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+    const char *lit[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                           "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
     const struct {
-        const char* name;
+        const char *name;
         int cellW, cellH;
         bool green;
-    } strips[] = {{"DigitsSmall.png", 16, 21, false}, {"GreenSmall.png", 16, 21, true},
-                  {"DigitsLarge.png", 32, 42, false}, {"GreenLarge.png", 32, 42, true}};
-    for (const auto& s : strips) {
+    } strips[] = {{"DigitsSmall.png", 16, 21, false},
+                  {"GreenSmall.png", 16, 21, true},
+                  {"DigitsLarge.png", 32, 42, false},
+                  {"GreenLarge.png", 32, 42, true}};
+    for (const auto &s : strips) {
         SCOPED_TRACE(s.name);
         const QImage strip = LoadPicture(ArtFile(s.name));
         ASSERT_EQ(strip.height(), s.cellH);
@@ -84,7 +90,8 @@ TEST(ResourceArt, DigitStripsHoldSevenSegmentDigitsInTheirCells) {
 
 // The card game ANDs the table with Neg, then ORs the card: outside the outline every card must be black
 // and Neg white, or the corners would show coloured fringes on the green table.
-TEST(ResourceArt, CardsAndTheirMaskShareOneOutline) {
+TEST(ResourceArt, CardsAndTheirMaskShareOneOutline)
+{
     const QImage neg = LoadPicture(ArtFile("cards/Neg.png"));
     ASSERT_FALSE(neg.isNull());
     int inside = 0;
@@ -96,7 +103,7 @@ TEST(ResourceArt, CardsAndTheirMaskShareOneOutline) {
         }
     EXPECT_GT(inside, 73 * 98 * 9 / 10);
     EXPECT_EQ(neg.pixel(0, 0), qRgb(255, 255, 255)) << "rounded corners stay table-coloured";
-    for (const char* name : {"cards/back.png", "cards/Joker.png", "cards/Pos.png"}) {
+    for (const char *name : {"cards/back.png", "cards/Joker.png", "cards/Pos.png"}) {
         SCOPED_TRACE(name);
         const QImage card = LoadPicture(ArtFile(name));
         ASSERT_EQ(card.size(), neg.size());
@@ -115,8 +122,9 @@ TEST(ResourceArt, CardsAndTheirMaskShareOneOutline) {
 
 // The upside-down value row is cut 8 pixels wide (x 9(v-1) to 9v-1): ink in a cell's ninth column there
 // would be lost, and an empty cell would leave a card without its value.
-TEST(ResourceArt, CardValueCellsHoldTheirGlyphsInsideTheCuts) {
-    for (const char* name : {"cards/Black.png", "cards/Red.png"}) {
+TEST(ResourceArt, CardValueCellsHoldTheirGlyphsInsideTheCuts)
+{
+    for (const char *name : {"cards/Black.png", "cards/Red.png"}) {
         SCOPED_TRACE(name);
         const QImage values = LoadPicture(ArtFile(name));
         ASSERT_EQ(values.size(), QSize(117, 28));
@@ -129,7 +137,8 @@ TEST(ResourceArt, CardValueCellsHoldTheirGlyphsInsideTheCuts) {
     }
 }
 
-TEST(ResourceArt, PayoffChartIsABaselineJpeg) {
+TEST(ResourceArt, PayoffChartIsABaselineJpeg)
+{
     const QByteArray jpeg = ReadAll(ArtFile("Paychart.jpg"));
     ASSERT_GT(jpeg.size(), 4);
     EXPECT_TRUE(jpeg.startsWith("\xFF\xD8")) << "JPEG start of image";
