@@ -167,7 +167,7 @@ void SlotEngine::InstallFreeSpinStrips() { InstallBonusStrips(FreeSpinStrips); }
 
 // ---- The spin ----
 
-std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps, int* endLamp, int* endDir)
+std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps)
 {
     bool lamps[LampCount];
     for (int k = 0; k < LampCount; ++k) lamps[k] = k <= start;
@@ -185,8 +185,6 @@ std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps, int* end
         }
         lamps[s] = !lamps[s];
     }
-    if (endLamp) *endLamp = s;
-    if (endDir) *endDir = dir;
     std::uint8_t bits = 0;
     for (int k = 0; k < LampCount; ++k)
         if (lamps[k]) bits = static_cast<std::uint8_t>(bits | (1u << k));

@@ -73,8 +73,7 @@ public:
 
     // The lamp row after a spin whose chaser started at lamp start running in direction dir and took
     // steps steps; bit k is Lamps[k]. The headless path uses it instead of the frame loop.
-    static std::uint8_t LampsAfterChase(int start, int dir, int steps, int* endLamp = nullptr,
-                                        int* endDir = nullptr);
+    static std::uint8_t LampsAfterChase(int start, int dir, int steps);
 
 private:
     void RunAnimationSchedule(int& lamp, int& dir, const std::int32_t offsets[WheelCount]);
