@@ -15,6 +15,7 @@
 #include "WavWriter.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
 
@@ -26,11 +27,15 @@ namespace {
 
 bool failed = false;
 
+void Fail(const QString &message)
+{
+    std::fprintf(stderr, "zorvik-assetgen: %s\n", qPrintable(message));
+    failed = true;
+}
+
 void Check(bool ok, const QString &path)
 {
-    if (ok) return;
-    std::fprintf(stderr, "zorvik-assetgen: cannot write %s\n", qPrintable(path));
-    failed = true;
+    if (!ok) Fail("cannot write " + path);
 }
 
 // A picture of the set in both depths: the high-colour file and its 256-colour twin.
@@ -62,6 +67,11 @@ int main(int argc, char **argv)
     const QString art = QString::fromLocal8Bit(argv[2]);
     const QString icons = QString::fromLocal8Bit(argv[3]);
     const QString manualSource = QString::fromLocal8Bit(argv[4]);
+    // The animal symbols are drawn from colour emoji glyphs; without the font they would come out as
+    // placeholder boxes, which is worth a loud warning but not a failed build.
+    if (!QFontDatabase::hasFamily("Noto Color Emoji"))
+        std::fprintf(stderr, "zorvik-assetgen: warning: font \"Noto Color Emoji\" is missing; "
+                             "install fonts-noto-color-emoji for the animal symbols\n");
     for (const QString &dir : {program, art, art + "/cards", art + "/borrow", icons, program + "/manual"})
         QDir().mkpath(dir);
 
@@ -133,6 +143,6 @@ int main(int argc, char **argv)
     }
 
     QString error;
-    Check(ManualWriter::Write(manualSource, program + "/manual", &error), error);
+    if (!ManualWriter::Write(manualSource, program + "/manual", &error)) Fail(error);
     return failed ? 1 : 0;
 }

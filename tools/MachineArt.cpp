@@ -111,6 +111,9 @@ void Cabinet(QPainter &p, const Geometry &g)
     p.setPen(QPen(ArtStyle::Chrome(QPointF(0, 0), QPointF(0, g.height)), 3.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1.5, 1.5, g.width - 3, g.height - 3));
+    // A thin gold inlay just inside the edge.
+    p.setPen(QPen(QColor(220, 170, 60, 150), 1.0));
+    p.drawRoundedRect(QRectF(5.5, 5.5, g.width - 11, g.height - 11), 6, 6);
 }
 
 void Marquee(QPainter &p, const Geometry &g)
@@ -199,6 +202,19 @@ void PaylineBadges(QPainter &p, const Geometry &g)
     const double r = g.badgeRadius;
     const double topY = g.windowTop + r * 0.3;
     const double bottomY = bottom - r * 0.3;
+    const double trimY = (bottom + g.panelMargin + g.bezel + 2 + g.height) / 2.0;
+    // Chrome rails behind the badges tie each column of badges together.
+    p.save();
+    p.setPen(Qt::NoPen);
+    const double rail = r * 0.45;
+    for (double x : {leftX, rightX}) {
+        p.setBrush(ArtStyle::Chrome(QPointF(x - rail, 0), QPointF(x + rail, 0)));
+        p.drawRoundedRect(QRectF(x - rail / 2, topY, rail, bottomY - topY), rail / 2, rail / 2);
+    }
+    const double firstX = g.windowLeft + g.windowWidth / 2.0, lastX = firstX + 2 * g.windowPitchX;
+    p.setBrush(ArtStyle::Chrome(QPointF(0, trimY - rail), QPointF(0, trimY + rail)));
+    p.drawRoundedRect(QRectF(firstX, trimY - rail / 2, lastX - firstX, rail), rail / 2, rail / 2);
+    p.restore();
     for (int row = 0; row < 3; ++row) {
         const double y = g.windowTop + row * g.windowPitchY + g.windowHeight / 2.0;
         Badge(p, QPointF(leftX, y), r, row + 1);
@@ -210,7 +226,6 @@ void PaylineBadges(QPainter &p, const Geometry &g)
     Badge(p, QPointF(leftX, bottomY), r, 8);
     Badge(p, QPointF(rightX, topY), r, 8);
     // Columns in the trim under the glass.
-    const double trimY = (bottom + g.panelMargin + g.bezel + 2 + g.height) / 2.0;
     for (int col = 0; col < 3; ++col)
         Badge(p, QPointF(g.windowLeft + col * g.windowPitchX + g.windowWidth / 2.0, trimY), r, col + 4);
 }
