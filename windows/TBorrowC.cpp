@@ -5,10 +5,9 @@
 #include "presentation/DigitPainter.h"
 #include "presentation/PlayerDialogs.h"
 #include "windows/HelpViewer.h"
-#include "windows/SideWindowStyle.h"
 #include "windows/LocaleFormat.h"
+#include "windows/SideWindowStyle.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -41,9 +40,7 @@ QPixmap AmountGlyph(int tag)
     plain.fill(Qt::transparent);
     QPainter p(&plain);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont font = SideWindowFont(tag == 0 ? 19 : 24);
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(SideWindowFont(tag == 0 ? 19 : 24, true));
     p.setPen(QColor(0, 110, 0));
     p.drawText(plain.rect(), Qt::AlignCenter, QString::fromLatin1(AmountCaptions[tag]));
     return QPixmap::fromImage(plain);

@@ -5,14 +5,12 @@
 #include "windows/HelpViewer.h"
 #include "windows/SideWindowStyle.h"
 
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 

@@ -4,10 +4,8 @@
 #include "windows/LocaleFormat.h"
 #include "windows/SideWindowStyle.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace zorvik {
