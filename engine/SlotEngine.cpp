@@ -45,6 +45,15 @@ constexpr LinePayLookup NormalLookup = MakeLookup(NormalPayTable);
 constexpr LinePayLookup CobraRollLookup = MakeLookup(CobraRollPayTable);
 constexpr LinePayLookup FreeSpinLookup = MakeLookup(FreeSpinPayTable);
 
+// EvaluateSpin skips lines without pay; that is safe only while every line that moves a counter pays.
+constexpr bool CounterLinesPay()
+{
+    for (int c = 0; c < 12; ++c)
+        if (NormalLookup.Multiplier[Cobra][Cobra][c] == 0) return false;
+    return NormalLookup.Multiplier[Idol][Idol][Idol] > 0;
+}
+static_assert(CounterLinesPay());
+
 // Builds one summary text in a fixed buffer; nothing it holds can exceed the summary limit anyway.
 class Text {
 public:
@@ -404,6 +413,12 @@ void SlotEngine::EvaluateSpin()
         const int a = cells[PayLines[n][0]];
         const int b = cells[PayLines[n][1]];
         const int c = cells[PayLines[n][2]];
+        const std::int32_t multiplier = NormalLookup.Multiplier[a][b][c];
+        // Cobra and idol lines always pay, so a line without pay has nothing else to do.
+        if (multiplier == 0) {
+            s.LineWins[n] = 0;
+            continue;
+        }
         if (a == Cobra && b == Cobra) {
             const int steps = c == Cobra ? 3 : 1;
             for (int step = 0; step < steps; ++step) {
@@ -417,7 +432,7 @@ void SlotEngine::EvaluateSpin()
             hooks_.DrawIdolCounter();
             PlayWave("Zorvik4.wav");
         }
-        std::int32_t pay = SaturatingMul(NormalLookup.Multiplier[a][b][c], coins);
+        std::int32_t pay = SaturatingMul(multiplier, coins);
         s.FreeSpinsLeft = SaturatingAdd(s.FreeSpinsLeft, NormalLookup.FreeSpins[a][b][c]);
         if (s.LinesDoubled) pay = SaturatingMul(pay, 2);
         s.LineWins[n] = pay;
@@ -533,7 +548,12 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         const int a = cells[PayLines[n][0]];
         const int b = cells[PayLines[n][1]];
         const int c = cells[PayLines[n][2]];
-        std::int32_t pay = SaturatingMul(lookup.Multiplier[a][b][c], coins);
+        const std::int32_t multiplier = lookup.Multiplier[a][b][c];
+        if (multiplier == 0) {
+            s.LineWins[n] = 0;
+            continue;
+        }
+        std::int32_t pay = SaturatingMul(multiplier, coins);
         if (s.LinesDoubled) pay = SaturatingMul(pay, 2);
         s.LineWins[n] = pay;
         if (pay > 0) {
