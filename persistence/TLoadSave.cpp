@@ -75,6 +75,8 @@ void TLoadSave::FormCreate()
     cancel->setGeometry(508, 316, 97, 37);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Nothing is typed into a slot by accident: the dialog opens with Cancel in focus.
+    cancel->setFocus();
 
     // The panels show the slots as they are on disk; the game itself is not touched while the dialog is open.
     for (int index = 0; index < PlayerSlotCount; ++index) {
@@ -108,6 +110,9 @@ void TLoadSave::BuildSlotPanel(int index, QWidget* parent)
     namePalette.setColor(QPalette::Base, namePalette.color(QPalette::Button));
     panel.name->setPalette(namePalette);
     panel.name->setFont(DialogFont(true));
+    // The name only matters when saving; loading shows it as it stands in the file.
+    panel.name->setReadOnly(!IsSaveMode());
+    if (IsSaveMode()) panel.name->setToolTip(tr("The name proposed for the game saved in this slot"));
 
     auto* title = new QLabel(tr("Zorvik Slots"), frame);
     title->setObjectName(QStringLiteral("Game%1").arg(number));

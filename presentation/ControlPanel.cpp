@@ -7,6 +7,7 @@
 #include "persistence/TLoadSave.h"
 #include "presentation/ControlPanelStyle.h"
 #include "presentation/PlayerDialogs.h"
+#include "shell/TForm1.h"
 #include "windows/HelpViewer.h"
 #include "windows/TBorrowC.h"
 #include "windows/TPaychart.h"
@@ -163,14 +164,7 @@ void ControlPanel::DrawControlPanel()
     const bool wasEnabled = form.updatesEnabled();
     form.setUpdatesEnabled(false);
 
-    QFont font = form.font();
-    font.setPointSize(8);
-    font.setBold(false);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    // Hard-edged captions: at this size smoothing only blurs the letters into the button face.
-    font.setStyleStrategy(QFont::NoAntialias);
+    const QFont font = CaptionFont();
     const QFontMetrics metrics(font);
     // Drawn at the screen's whole-number scale so the captions stay sharp on a scaled desktop.
     const qreal scale = std::max<qreal>(1.0, std::round(form.devicePixelRatioF()));
@@ -192,6 +186,36 @@ void ControlPanel::DrawControlPanel()
     }
 
     form.setUpdatesEnabled(wasEnabled);
+}
+
+QFont ControlPanel::CaptionFont() const
+{
+    QFont font = form.font();
+    font.setPointSize(8);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    // Grey levels only: coloured fringes would tint the silver and white captions.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+
+    // The window's font where every caption fits inside the button's frame, else its narrow cut, else smaller.
+    const int room = templatePicture.width() - 6;
+    auto fits = [room](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        for (const char* caption : Captions)
+            if (metrics.horizontalAdvance(QString::fromLatin1(caption)) > room) return false;
+        return true;
+    };
+    if (fits(font)) return font;
+    QFont narrow = font;
+    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), font.family()});
+    if (fits(narrow)) return narrow;
+    for (int pixels = QFontInfo(narrow).pixelSize() - 1; pixels >= 7; --pixels) {
+        narrow.setPixelSize(pixels);
+        if (fits(narrow)) break;
+    }
+    return narrow;
 }
 
 bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
@@ -260,6 +284,10 @@ void ControlPanel::OptionsClick(int tag)
         state.Sound = !state.Sound;
         Button(tag)->setToolTip(state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off"));
         DrawControlPanel();
+        // Switching sound off also cuts a sound that is still playing.
+        if (!state.Sound) {
+            if (auto* window = qobject_cast<TForm1*>(&form)) window->SilenceSound();
+        }
         break;
     case WebSiteTag:
         OpenWebPage(HomePage());

@@ -4,6 +4,7 @@
 #include "engine/GameState.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QObject>
 #include <QRect>
@@ -66,6 +67,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QFont CaptionFont() const;
     void OpenModal(QDialog& dialog);
     void ShowLoadSave(int mode);
 
