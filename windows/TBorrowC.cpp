@@ -68,8 +68,9 @@ TBorrowC::TBorrowC(GameState& state, QWidget* parent) : QDialog(parent), state(s
     QPalette red = Label1->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Label1->setPalette(red);
-    Label1->move(56, 192);
-    Label1->adjustSize();
+    // As tall as the mode buttons beside it, so the three texts share one line.
+    Label1->setGeometry(56, 192, 80, 33);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
