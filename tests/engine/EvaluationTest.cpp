@@ -402,14 +402,4 @@ TEST_F(Evaluation, DoubledBonusSpinWithoutPayReturnsNoBet)
     EXPECT_EQ(state.SpinWin, 2 * 8 * 2);
 }
 
-TEST(PayTableData, AnySevenAndAnimalGroups)
-{
-    for (int code = 0; code < 12; ++code) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(SlotEngine::IsAnySeven(code), code >= 1 && code <= 3);
-        const bool animal = code == 4 || code == 6 || code == 7 || code == 9 || code == 10 || code == 11;
-        EXPECT_EQ(IsAnimalCode(code), animal);
-    }
-}
-
 }  // namespace

@@ -212,15 +212,4 @@ TEST(Sim, PayModesAndRepeatedRunsGiveTheSameGames)
     EXPECT_NE(traceOf(instant), traceOf(other));
 }
 
-TEST(Sim, TextReportNamesEveryFigure)
-{
-    const SimRun run = Sim("--spins 1000");
-    ASSERT_EQ(run.status, 0);
-    for (const char* label : {"Paid spins:", "Free spins:", "Cobra Rolls:", "Total bet:", "Total won:",
-                              "Return to player:", "(95% confidence)", "Hit frequency:", "Doubled spins:",
-                              "Pool wins:", "Final credits:", "Elapsed seconds:", "Paid spins per second:"})
-        EXPECT_NE(run.out.find(label), std::string::npos) << label;
-    EXPECT_TRUE(run.err.empty()) << run.err;
-}
-
 }  // namespace
