@@ -1,0 +1,37 @@
+// The program folder: the build tree's assets beside the program, else the installed data folder.
+#include "presentation/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace zorvik {
+namespace {
+
+void Touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+TEST(ProgramFolderTest, PrefersAssetsBesideTheProgramThenTheInstalledLayout)
+{
+    QTemporaryDir root;
+    const QString bin = root.path() + "/bin", data = root.path() + "/share/zorvik-slots";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(data));
+
+    // Nothing anywhere: the program's own folder, so the missing-files message has somewhere to point.
+    EXPECT_EQ(ProgramFolderFor(bin), bin + '/');
+
+    Touch(data + "/Zorvik0.wav");
+    EXPECT_EQ(ProgramFolderFor(bin), data + '/');
+
+    Touch(bin + "/Backsm.bmp");
+    EXPECT_EQ(ProgramFolderFor(bin + '/'), bin + '/');
+}
+
+}  // namespace
+}  // namespace zorvik
