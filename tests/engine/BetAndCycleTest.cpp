@@ -173,6 +173,23 @@ TEST_F(AutoSpin, SwitchingOffDuringThePauseStartsNoFurtherSpin)
     EXPECT_EQ(state.Spins, 3);
 }
 
+TEST_F(AutoSpin, ASpinStartedDuringThePauseRunsItsOwnLoopAndTheOuterEndsWithIt)
+{
+    bool reentered = false;
+    hooks.OnWait = [&](double seconds) {
+        if (seconds != 0.5) return;
+        if (!reentered) {
+            reentered = true;
+            engine.StartSpin();  // the player presses Enter while the outer loop pauses
+            return;
+        }
+        if (state.Spins >= 5) state.AutoSpin = false;
+    };
+    state.AutoSpin = true;
+    engine.StartSpin();
+    EXPECT_EQ(state.Spins, 5) << "no spin after auto spin was switched off";
+}
+
 TEST_F(AutoSpin, RunsUntilTheCreditsNoLongerCoverTheBet)
 {
     state.Credits = 40;
