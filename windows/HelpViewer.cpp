@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -143,6 +144,14 @@ HelpViewer* ShowHelpTopic(QWidget* parent, int topic)
     }
     if (!owner) unowned = viewer;
 
+    if (created) {
+        // A new viewer opens over the window that asked for it, or in the middle of the screen.
+        QRect area = owner ? owner->frameGeometry() : QRect();
+        if (area.isEmpty() && viewer->screen()) area = viewer->screen()->availableGeometry();
+        QRect frame(QPoint(0, 0), viewer->size());
+        frame.moveCenter(area.center());
+        viewer->move(frame.topLeft());
+    }
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
