@@ -77,12 +77,25 @@ private:
     std::size_t size_ = 0;
 };
 
-const std::array<std::uint8_t, 12> LampTable = [] {
-    std::array<std::uint8_t, 12> table{};
+// The lamp row after a full chase, by start lamp and direction (0 leftward, 1 rightward).
+struct LampRow {
+    bool Lamps[LampCount];
+};
+const std::array<LampRow, 12> LampTable = [] {
+    std::array<LampRow, 12> table{};
     for (int start = 0; start < LampCount; ++start)
-        for (int dir = 0; dir < 2; ++dir)
-            table[start * 2 + dir] = SlotEngine::LampsAfterChase(start, dir == 0 ? -1 : 1, LampStepFrames);
+        for (int dir = 0; dir < 2; ++dir) {
+            const std::uint8_t bits = SlotEngine::LampsAfterChase(start, dir == 0 ? -1 : 1, LampStepFrames);
+            for (int k = 0; k < LampCount; ++k) table[start * 2 + dir].Lamps[k] = (bits >> k) & 1u;
+        }
     return table;
+}();
+
+constexpr std::uint32_t AnimalMask = [] {
+    std::uint32_t mask = 0;
+    for (int code = 0; code < 12; ++code)
+        if (IsAnimalCode(code)) mask |= 1u << code;
+    return mask;
 }();
 
 }  // namespace
@@ -236,8 +249,6 @@ void SlotEngine::SpinWheels()
     // The 20 draws of a spin, in this order: lamp direction, start lamp, then offset and stop per wheel.
     int dir = rng_.Random(2) == 0 ? -1 : 1;
     int lamp = rng_.Random(LampCount);
-    for (int k = 0; k < LampCount; ++k) s.Lamps[k] = k <= lamp;
-    if (dir == -1) s.Lamps[lamp] = false;
     std::int32_t offsets[WheelCount];
     for (int w = 0; w < WheelCount; ++w) {
         offsets[w] = rng_.Random(MotionPictureHeight);
@@ -253,11 +264,14 @@ void SlotEngine::SpinWheels()
     if (kind == SpinKind::Paid) s.Spins = SaturatingAdd(s.Spins, 1);
 
     if (hooks_.ShowsAnimation()) {
+        // The start pattern is not drawn: the chaser's steps redraw the lamps one by one.
+        for (int k = 0; k < LampCount; ++k) s.Lamps[k] = k <= lamp;
+        if (dir == -1) s.Lamps[lamp] = false;
         RunAnimationSchedule(lamp, dir, offsets);
     } else {
         // Nothing is shown and nothing can request a stop, so the chaser always takes all its steps.
-        const std::uint8_t bits = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
-        for (int k = 0; k < LampCount; ++k) s.Lamps[k] = (bits >> k) & 1u;
+        const LampRow& row = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
+        std::copy(std::begin(row.Lamps), std::end(row.Lamps), s.Lamps);
     }
 
     s.LampFlashCount = 0;
@@ -406,7 +420,7 @@ void SlotEngine::EvaluateSpin()
     for (int w = 0; w < WheelCount; ++w) {
         cells[w] = s.Strips[w][s.Stops[w]];
         crests += cells[w] == Crest;
-        animals += IsAnimalCode(cells[w]);
+        animals += (AnimalMask >> cells[w]) & 1u;
     }
 
     for (int n = 0; n < lines; ++n) {
