@@ -31,6 +31,7 @@ TCardForm::TCardForm(GameState& state, SlotEngine& engine, GameHooks& hooks, QWi
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
     // The cards and controls sit at fixed pixel places, so fonts are sized in pixels, never scaled.
     resize(632, 413);
+    setMouseTracking(true);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -168,6 +169,17 @@ void TCardForm::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     FormMouseUp(at.x(), at.y());
+    UpdateCursor(at);
+}
+
+void TCardForm::mouseMoveEvent(QMouseEvent* event) { UpdateCursor(event->position().toPoint()); }
+
+void TCardForm::UpdateCursor(QPoint at)
+{
+    // A hand over the cards that can still be turned tells the player where a click does something.
+    const int place = CardPlaceAt(at.x(), at.y());
+    const bool turnable = place >= 0 && !CardDeck[place].FaceUp && !CardGameOver;
+    setCursor(turnable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void TCardForm::showEvent(QShowEvent* event)

@@ -63,10 +63,12 @@ public slots:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void ShowWinnings();
+    void UpdateCursor(QPoint at);
     void FormClose();
 
     GameState& state;
