@@ -220,6 +220,8 @@ QFont ControlPanel::CaptionFont() const
 
 bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // Presses belong to the button: they must not fall through to the machine face underneath.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* button = qobject_cast<QLabel*>(watched);
         auto* mouse = static_cast<QMouseEvent*>(event);
