@@ -107,23 +107,6 @@ TEST(ProfileFileRead, ParsesIntegersLikeTheGame)
     }
 }
 
-TEST(ProfileFileRead, IntegersAndFlagsFallBackToTheirDefaults)
-{
-    const ProfileFile file = ProfileFile::Parse(
-        "[S]\nHex=0x1F\nJunk=12abc\nQuoted=\"42\"\nTwo=2\nZero=0\nWord=abc\nEmpty=\nNeg=-3\n");
-    EXPECT_EQ(file.ReadInteger("S", "Hex", 1000), 31);
-    EXPECT_EQ(file.ReadInteger("S", "Junk", 1000), 1000);
-    EXPECT_EQ(file.ReadInteger("S", "Quoted", 0), 42);
-    EXPECT_EQ(file.ReadInteger("S", "Empty", 8), 8);
-    EXPECT_EQ(file.ReadInteger("S", "Missing", 6), 6);
-    EXPECT_TRUE(file.ReadFlag("S", "Two", false));
-    EXPECT_TRUE(file.ReadFlag("S", "Neg", false));
-    EXPECT_FALSE(file.ReadFlag("S", "Zero", true));
-    EXPECT_TRUE(file.ReadFlag("S", "Word", true));
-    EXPECT_FALSE(file.ReadFlag("S", "Word", false));
-    EXPECT_TRUE(file.ReadFlag("S", "Missing", true));
-}
-
 struct WriteCase {
     const char* name;
     std::string before;

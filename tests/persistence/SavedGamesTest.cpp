@@ -113,16 +113,6 @@ TEST_F(SavedGamesTest, WritesTheTwentyFourKeysInOrder)
     EXPECT_TRUE(reported.empty());
 }
 
-TEST_F(SavedGamesTest, SectionNamesBySlot)
-{
-    EXPECT_EQ(SavedGames::SectionName(0), "GameNo1");
-    EXPECT_EQ(SavedGames::SectionName(3), "GameNo4");
-    EXPECT_EQ(SavedGames::SectionName(7), "GameNo8");
-    EXPECT_EQ(SavedGames::SectionName(8), "CurrentGame");
-    EXPECT_EQ(SavedGames::SectionName(9), "");
-    EXPECT_EQ(SavedGames::SectionName(-1), "");
-}
-
 TEST_F(SavedGamesTest, SaveThenLoadGivesTheSameGameInEverySlot)
 {
     for (int slot = 0; slot <= CurrentGameSlot; ++slot) {
@@ -203,7 +193,8 @@ TEST_F(SavedGamesTest, ReadsHandWrittenValues)
     WriteWholeFile(
         path,
         "; edited by hand\r\n[currentgame]\r\n  gamename = \"My Game\" \r\nCREDITS=0x1F\r\nBorrowed=12abc\r\n"
-        "Sound=2\r\nDouble=abc\r\nPayMode=0\r\nAutoSave= 0 \r\nSpins=+25\r\nCredits=999\r\n");
+        "Sound=2\r\nDouble=abc\r\nPayMode=0\r\nAutoSave= 0 \r\nSpins=\"+25\"\r\nCoinsPerLine=\r\n"
+        "Credits=999\r\nBells='2'\r\n");
     GameState s;
     games.LoadGameSlot(s, CurrentGameSlot);
     EXPECT_EQ(games.GameName(), "My Game");
@@ -214,6 +205,8 @@ TEST_F(SavedGamesTest, ReadsHandWrittenValues)
     EXPECT_FALSE(s.PayMode);
     EXPECT_FALSE(s.AutoSave);
     EXPECT_EQ(s.Spins, 25);
+    EXPECT_EQ(s.CoinsPerLine, 1);
+    EXPECT_EQ(s.Bells, 2);
 }
 
 TEST_F(SavedGamesTest, NameAndDateAreCutOnReadButWrittenWhole)

@@ -139,21 +139,4 @@ TEST_F(SimGameFileTest, AutoSaveKeepsTheFileCurrentEveryTwentyFiveSpinsWhileKill
     EXPECT_EQ(SavedInteger(path, "TotalBets"), spins);
 }
 
-TEST_F(SimGameFileTest, SavesThePlayersOwnOptionsNotTheSimulatorsOnes)
-{
-    WriteWholeFile(path, "[CurrentGame]\nSpins=0\nSound=0\nDouble=1\nPayMode=0\n");
-    SimGameFile file(path);
-    GameState state;
-    file.Load(state);
-    state.Sound = true;
-    state.Double = false;
-    state.PayMode = true;
-    state.Spins = 50;
-    ASSERT_TRUE(file.Save(state));
-    EXPECT_EQ(SavedInteger(path, "Spins"), 50);
-    EXPECT_EQ(SavedInteger(path, "Sound"), 0);
-    EXPECT_EQ(SavedInteger(path, "Double"), 1);
-    EXPECT_EQ(SavedInteger(path, "PayMode"), 0);
-}
-
 }  // namespace
