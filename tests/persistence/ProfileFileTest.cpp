@@ -161,22 +161,4 @@ TEST(ProfileFileWrite, EveryValueReadsBackAsWritten)
     }
 }
 
-TEST(ProfileFileParse, AnyBytesSerializeBackUnchanged)
-{
-    const std::string files[] = {
-        "",
-        "\n",
-        "\r\n\r\n",
-        "[S]\nK=1",
-        "[S]\r\nK=1\nL=2\r\n",
-        "\x00\x01[\x00]\n=\n==\n[]\n"s,
-        "no sections at all\njust text",
-        std::string(1 << 20, 'x') + "\n[S]\nK=1\n",
-    };
-    for (const std::string& bytes : files) {
-        SCOPED_TRACE(bytes.substr(0, 40));
-        EXPECT_EQ(ProfileFile::Parse(bytes).Serialize(), bytes);
-    }
-}
-
 }  // namespace
