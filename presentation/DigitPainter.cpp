@@ -1,4 +1,5 @@
-// DrawNumber: numbers shown as LED digits copied from the digit strips, in the main window and the borrow window.
+// DrawNumber: numbers shown as LED digits copied from the digit strips, in the main window and the borrow
+// window.
 #include "presentation/DigitPainter.h"
 
 #include "presentation/DisplayClass.h"
@@ -10,22 +11,25 @@
 
 namespace zorvik {
 
-DigitPainter::DigitPainter(const PictureSet& pictures, int screenWidth)
+DigitPainter::DigitPainter(const PictureSet &pictures, int screenWidth)
     : pictures_(pictures), screenWidth_(screenWidth)
 {
 }
 
-QSize DigitPainter::DigitSize() const { return UsesLargeDigits(screenWidth_) ? QSize(32, 42) : QSize(16, 21); }
+QSize DigitPainter::DigitSize() const
+{
+    return UsesLargeDigits(screenWidth_) ? QSize(32, 42) : QSize(16, 21);
+}
 
-QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
-                               bool noSpareCell) const
+QRect DigitPainter::DrawNumber(QPainter &painter, std::int32_t value, int x, int y, bool green,
+                               bool rightAligned, bool noSpareCell) const
 {
     std::string text = std::to_string(value < 0 ? 0 : value);
     if (text.size() > 10) text.resize(10);
     const int n = static_cast<int>(text.size());
     const int w = DigitSize().width(), h = DigitSize().height();
     const bool large = UsesLargeDigits(screenWidth_);
-    const QImage& strip = green ? (large ? pictures_.GreenLarge : pictures_.GreenSmall)
+    const QImage &strip = green ? (large ? pictures_.GreenLarge : pictures_.GreenSmall)
                                 : (large ? pictures_.DigitsLarge : pictures_.DigitsSmall);
 
     if (rightAligned) x -= n * w;
@@ -46,11 +50,11 @@ QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int
     return cleared;
 }
 
-QRect DigitPainter::DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green, bool rightAligned,
-                               bool noSpareCell) const
+QRect DigitPainter::DrawNumber(QImage &target, std::int32_t value, int x, int y, bool green,
+                               bool rightAligned, bool noSpareCell) const
 {
     QPainter painter(&target);
     return DrawNumber(painter, value, x, y, green, rightAligned, noSpareCell);
 }
 
-}  // namespace zorvik
+} // namespace zorvik

@@ -1,4 +1,5 @@
-// The three display classes the screen width puts the machine face into, and the picture set that goes with them.
+// The three display classes the screen width puts the machine face into, and the picture set that goes with
+// them.
 #pragma once
 
 namespace zorvik {
@@ -23,6 +24,9 @@ constexpr DisplayClass PictureSetClass(int screenWidth)
 }
 
 // Digits are 32 x 42 on large screens, 16 x 21 otherwise, in every window.
-constexpr bool UsesLargeDigits(int screenWidth) { return screenWidth >= 1000; }
+constexpr bool UsesLargeDigits(int screenWidth)
+{
+    return screenWidth >= 1000;
+}
 
-}  // namespace zorvik
+} // namespace zorvik

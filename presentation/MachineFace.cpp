@@ -15,28 +15,40 @@ constexpr int MotionHeight = 576;
 // Three values, one per display class.
 struct PerClass {
     int small, medium, large;
-    int Of(DisplayClass c) const { return c == DisplayClass::Small ? small : c == DisplayClass::Medium ? medium : large; }
+    int Of(DisplayClass c) const
+    {
+        return c == DisplayClass::Small ? small : c == DisplayClass::Medium ? medium : large;
+    }
 };
 
-const QColor LineColours[LineCount] = {QColor(255, 0, 0),     QColor(0, 255, 255), QColor(0, 128, 0),
-                                       QColor(128, 128, 0),   QColor(0, 0, 255),   QColor(128, 128, 128),
-                                       QColor(255, 255, 0),   QColor(255, 0, 0)};
+const QColor LineColours[LineCount] = {QColor(255, 0, 0),   QColor(0, 255, 255), QColor(0, 128, 0),
+                                       QColor(128, 128, 0), QColor(0, 0, 255),   QColor(128, 128, 128),
+                                       QColor(255, 255, 0), QColor(255, 0, 0)};
 
-int DotsPerMeter(int dpi) { return static_cast<int>(dpi / 0.0254 + 0.5); }
+int DotsPerMeter(int dpi)
+{
+    return static_cast<int>(dpi / 0.0254 + 0.5);
+}
 
-}  // namespace
+} // namespace
 
 const int MachineFace::LineCells[LineCount][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
                                                   {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {6, 4, 2}};
 
-MachineFace::MachineFace(const GameState& state, const PictureSet& pictures, int screenWidth, int dpi)
-    : state_(state), pictures_(pictures), digits_(pictures, screenWidth), screenWidth_(screenWidth), dpi_(dpi),
-      class_(LayoutClass(screenWidth))
+MachineFace::MachineFace(const GameState &state, const PictureSet &pictures, int screenWidth, int dpi)
+    : state_(state), pictures_(pictures), digits_(pictures, screenWidth), screenWidth_(screenWidth),
+      dpi_(dpi), class_(LayoutClass(screenWidth))
 {
 }
 
-int MachineFace::BgRight() const { return backgroundX_ + pictures_.Background.width(); }
-int MachineFace::BgBottom() const { return backgroundY_ + pictures_.Background.height(); }
+int MachineFace::BgRight() const
+{
+    return backgroundX_ + pictures_.Background.width();
+}
+int MachineFace::BgBottom() const
+{
+    return backgroundY_ + pictures_.Background.height();
+}
 
 void MachineFace::ComputeGeometry()
 {
@@ -57,7 +69,7 @@ void MachineFace::ComputeGeometry()
     SpinRect.Bottom = StopRect.Top - 10;
     SpinRect.Top = SpinRect.Bottom - stop.height();
 
-    const QImage& pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
+    const QImage &pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
     const PerClass left{36, 48, 39}, top{32, 32, 36}, coinsShift{75, 121, 125};
     LinesPlusRect.Left = bgRight + left.Of(class_);
     LinesPlusRect.Top = top.Of(class_);
@@ -68,9 +80,11 @@ void MachineFace::ComputeGeometry()
     CoinsPlusRect.Right += coinsShift.Of(class_);
 
     const QSize logo = pictures_.Logo.size();
-    LogoRect = QRect((backgroundX_ - logo.width()) / 2, StopRect.Bottom - logo.height(), logo.width(), logo.height());
+    LogoRect = QRect((backgroundX_ - logo.width()) / 2, StopRect.Bottom - logo.height(), logo.width(),
+                     logo.height());
     const QSize options = pictures_.Options.size();
-    OptionsRect = QRect(SpinRect.Left, SpinRect.Top - options.height() - 20, options.width(), options.height());
+    OptionsRect =
+        QRect(SpinRect.Left, SpinRect.Top - options.height() - 20, options.width(), options.height());
 }
 
 void MachineFace::ResizeCanvas(QSize size)
@@ -81,27 +95,29 @@ void MachineFace::ResizeCanvas(QSize size)
     canvas_.fill(Qt::black);
 }
 
-Area MachineFace::MinusOf(const Area& plus) const
+Area MachineFace::MinusOf(const Area &plus) const
 {
     const int width = plus.Right - plus.Left;
     return Area{plus.Right + 5, plus.Top, plus.Right + 5 + width, plus.Bottom};
 }
 
-void MachineFace::Changed(const QRect& area)
+void MachineFace::Changed(const QRect &area)
 {
     if (!batching_ && flush_ && !area.isEmpty()) flush_(area);
 }
 
 // ---- geometry of the cells
 
-QRect MachineFace::WheelPart(int wheel, int left64, int top64, int w64, int h64, int left96, int top96, int w96,
-                             int h96, bool byScreenWidth) const
+QRect MachineFace::WheelPart(int wheel, int left64, int top64, int w64, int h64, int left96, int top96,
+                             int w96, int h96, bool byScreenWidth) const
 {
     const bool large = byScreenWidth ? UsesLargeDigits(screenWidth_) : cellSize_ == 96;
     const int column = wheel % 3, row = wheel / 3;
     const int colPitch = large ? 124 : 81, rowPitch = large ? 173 : 112;
-    return large ? QRect(backgroundX_ + left96 + column * colPitch, backgroundY_ + top96 + row * rowPitch, w96, h96)
-                 : QRect(backgroundX_ + left64 + column * colPitch, backgroundY_ + top64 + row * rowPitch, w64, h64);
+    return large ? QRect(backgroundX_ + left96 + column * colPitch, backgroundY_ + top96 + row * rowPitch,
+                         w96, h96)
+                 : QRect(backgroundX_ + left64 + column * colPitch, backgroundY_ + top64 + row * rowPitch,
+                         w64, h64);
 }
 
 QRect MachineFace::CellRect(int wheel) const
@@ -125,7 +141,10 @@ QRect MachineFace::FlashRect(int wheel) const
     return WheelPart(wheel, 49, 45, 65, 97, 75, 70, 99, 150, true);
 }
 
-int MachineFace::LampRowY() const { return BgBottom() + (class_ == DisplayClass::Medium ? 40 : 0); }
+int MachineFace::LampRowY() const
+{
+    return BgBottom() + (class_ == DisplayClass::Medium ? 40 : 0);
+}
 
 QRect MachineFace::LampRect(int lamp) const
 {
@@ -160,8 +179,9 @@ QRect MachineFace::CobraSlot(int slot) const
 QRect MachineFace::LegendSlot(int slot) const
 {
     const PerClass x{10, 20, 10}, y{212, 254, 330};
-    const QSize icon = class_ == DisplayClass::Small ? QSize(pictures_.Bonus.width(), pictures_.Bonus.height() / 3)
-                                                     : pictures_.Bar.size();
+    const QSize icon = class_ == DisplayClass::Small
+                           ? QSize(pictures_.Bonus.width(), pictures_.Bonus.height() / 3)
+                           : pictures_.Bar.size();
     return QRect(x.Of(class_) + (slot - 1) * icon.width(), y.Of(class_), icon.width(), icon.height());
 }
 
@@ -177,7 +197,8 @@ void MachineFace::FormPaint()
         p.drawImage(backgroundX_, backgroundY_, pictures_.Background);
         p.end();
     }
-    for (int w = 0; w < WheelCount; ++w) DrawCellSymbol(w);
+    for (int w = 0; w < WheelCount; ++w)
+        DrawCellSymbol(w);
     DrawLampRow();
     {
         QPainter p(&canvas_);
@@ -228,7 +249,7 @@ void MachineFace::DrawLampRow()
     const int y = LampRowY();
     QPainter p(&canvas_);
     for (int k = 0; k < LampCount; ++k) {
-        const QImage& source = state_.Lamps[k] ? pictures_.LitLamps : pictures_.UnlitLamps;
+        const QImage &source = state_.Lamps[k] ? pictures_.LitLamps : pictures_.UnlitLamps;
         p.drawImage(QPoint(backgroundX_ + k * lampW, y), source, QRect(k * lampW, 0, lampW, lampH));
     }
     p.end();
@@ -250,7 +271,8 @@ void MachineFace::DrawLeftSideLamp(bool lit)
 {
     const QRect target = SideLampRect(false);
     QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), pictures_.SideLamps, QRect(0, (lit ? 1 : 0) * target.height(), target.width(), target.height()));
+    p.drawImage(target.topLeft(), pictures_.SideLamps,
+                QRect(0, (lit ? 1 : 0) * target.height(), target.width(), target.height()));
     p.end();
     Changed(target);
 }
@@ -259,7 +281,8 @@ void MachineFace::DrawRightSideLamp(bool lit)
 {
     const QRect target = SideLampRect(true);
     QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), pictures_.SideLamps, QRect(0, (lit ? 3 : 2) * target.height(), target.width(), target.height()));
+    p.drawImage(target.topLeft(), pictures_.SideLamps,
+                QRect(0, (lit ? 3 : 2) * target.height(), target.width(), target.height()));
     p.end();
     Changed(target);
 }
@@ -275,7 +298,7 @@ QFont MachineFace::LabelFont(int points) const
     return font;
 }
 
-void MachineFace::DrawLabel(QPainter& painter, const QString& text, int x, int y, int points)
+void MachineFace::DrawLabel(QPainter &painter, const QString &text, int x, int y, int points)
 {
     painter.setFont(LabelFont(points));
     const QFontMetrics metrics(painter.font(), &canvas_);
@@ -288,7 +311,7 @@ void MachineFace::DrawLabels()
     const int r = BgRight();
     const bool lf = LargeFonts();
     struct Label {
-        const char* text;
+        const char *text;
         int x[3], y[3], size[3], largeFontSize[3];
     };
     const Label labels[] = {
@@ -304,8 +327,9 @@ void MachineFace::DrawLabels()
     QPainter p(&canvas_);
     p.setPen(QColor(255, 255, 255));
     p.setBackgroundMode(Qt::TransparentMode);
-    for (const Label& label : labels)
-        DrawLabel(p, QString::fromLatin1(label.text), label.x[c], label.y[c], lf ? label.largeFontSize[c] : label.size[c]);
+    for (const Label &label : labels)
+        DrawLabel(p, QString::fromLatin1(label.text), label.x[c], label.y[c],
+                  lf ? label.largeFontSize[c] : label.size[c]);
 }
 
 void MachineFace::DrawCredits()
@@ -329,13 +353,15 @@ void MachineFace::DrawLinesPlayed()
 void MachineFace::DrawCoinsPerLine()
 {
     const PerClass x{85, 145, 130};
-    Changed(digits_.DrawNumber(canvas_, state_.CoinsPerLine, BgRight() + x.Of(class_), 30, true, false, true));
+    Changed(
+        digits_.DrawNumber(canvas_, state_.CoinsPerLine, BgRight() + x.Of(class_), 30, true, false, true));
 }
 
 void MachineFace::DrawCoinsPlayed()
 {
     const PerClass x{140, 195, 227}, y{70, 78, 140};
-    Changed(digits_.DrawNumber(canvas_, state_.Bet(), BgRight() + x.Of(class_), y.Of(class_), false, true, false));
+    Changed(digits_.DrawNumber(canvas_, state_.Bet(), BgRight() + x.Of(class_), y.Of(class_), false, true,
+                               false));
 }
 
 // ---- icon counters and bet controls
@@ -393,7 +419,7 @@ void MachineFace::DrawFreeSpinsLegend()
 
 void MachineFace::DrawBetControls()
 {
-    const QImage& pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
+    const QImage &pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
     const int half = pair.width() / 2;
     const QRect plus(0, 0, half, pair.height()), minus(half, 0, half, pair.height());
     QPainter p(&canvas_);
@@ -437,7 +463,8 @@ void MachineFace::ShowWinnings(bool on)
             const int x = backgroundX_ - labelW - 5;
             p.drawText(QPoint(x, 10 + metrics.ascent()), label);
             drawn = QRect(x, 10, labelW + 2, metrics.height());
-            drawn |= digits_.DrawNumber(p, state_.SpinWin, backgroundX_ - 5, 10 + metrics.height(), true, true, true);
+            drawn |= digits_.DrawNumber(p, state_.SpinWin, backgroundX_ - 5, 10 + metrics.height(), true,
+                                        true, true);
         }
         winningsDrawn_ = drawn;
     }
@@ -546,4 +573,4 @@ void MachineFace::DrawFreeSpinText(bool on, int freeSpinsLeft)
     DrawLabel(p, text, 10, y.Of(class_), points.Of(class_));
 }
 
-}  // namespace zorvik
+} // namespace zorvik

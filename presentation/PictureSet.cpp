@@ -11,7 +11,10 @@ namespace zorvik {
 
 namespace {
 
-QImage ToCanvasFormat(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+QImage ToCanvasFormat(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
 
 // Seven-segment digits 0-9 in cells of w x h, so the displays stay readable without the artwork.
 QImage FallbackDigits(int width, int height, QColor colour)
@@ -26,13 +29,13 @@ QImage FallbackDigits(int width, int height, QColor colour)
         const int x0 = d * w + seg, x1 = (d + 1) * w - seg - seg;
         const int y0 = seg / 2, ym = h / 2 - seg / 2, y1 = h - seg - seg / 2;
         const QRect segs[7] = {
-            {x0 + seg, y0, x1 - x0 - seg, seg},            // a
-            {x1, y0 + seg, seg, ym - y0 - seg},            // b
-            {x1, ym + seg, seg, y1 - ym - seg},            // c
-            {x0 + seg, y1, x1 - x0 - seg, seg},            // d
-            {x0, ym + seg, seg, y1 - ym - seg},            // e
-            {x0, y0 + seg, seg, ym - y0 - seg},            // f
-            {x0 + seg, ym, x1 - x0 - seg, seg},            // g
+            {x0 + seg, y0, x1 - x0 - seg, seg}, // a
+            {x1, y0 + seg, seg, ym - y0 - seg}, // b
+            {x1, ym + seg, seg, y1 - ym - seg}, // c
+            {x0 + seg, y1, x1 - x0 - seg, seg}, // d
+            {x0, ym + seg, seg, y1 - ym - seg}, // e
+            {x0, y0 + seg, seg, ym - y0 - seg}, // f
+            {x0 + seg, ym, x1 - x0 - seg, seg}, // g
         };
         for (int s = 0; s < 7; ++s)
             p.fillRect(segs[s], (masks[d] >> s) & 1 ? colour : colour.darker(600));
@@ -40,7 +43,7 @@ QImage FallbackDigits(int width, int height, QColor colour)
     return strip;
 }
 
-QImage FallbackButton(int w, int h, QColor face, const QString& text)
+QImage FallbackButton(int w, int h, QColor face, const QString &text)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -69,7 +72,8 @@ QImage FallbackPlusMinus(int w, int h)
         p.setPen(QColor(200, 200, 200));
         p.setBrush(QColor(60, 60, 160));
         p.drawRect(box);
-        const int cx = box.center().x(), cy = box.center().y(), arm = std::max(2, h / 3), thick = std::max(1, h / 10);
+        const int cx = box.center().x(), cy = box.center().y(), arm = std::max(2, h / 3),
+                  thick = std::max(1, h / 10);
         p.fillRect(cx - arm, cy - thick / 2, 2 * arm + 1, thick + 1, Qt::white);
         if (i == 0) p.fillRect(cx - thick / 2, cy - arm, thick + 1, 2 * arm + 1, Qt::white);
     }
@@ -93,8 +97,7 @@ QImage FallbackIcons(int w, int bands)
 }
 
 // A built-in picture from the resources, or the fallback when the artwork is not compiled in.
-template <typename Make>
-QImage BuiltIn(const char* resource, Make fallback)
+template <typename Make> QImage BuiltIn(const char *resource, Make fallback)
 {
     QImage image(QString::fromLatin1(resource));
     if (image.isNull()) return fallback();
@@ -102,34 +105,55 @@ QImage BuiltIn(const char* resource, Make fallback)
 }
 
 struct SetColumn {
-    const char* files[6];
-    const char* backgroundAlternative;  // tried when the first background file is missing
+    const char *files[6];
+    const char *backgroundAlternative; // tried when the first background file is missing
     int cellSize;
     int backgroundY;
 };
 
 // Rows: background, symbols, motion, lit lamps, unlit lamps, side lamps.
-const SetColumn HighSmall{{"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"},
-                          nullptr, 64, 0};
-const SetColumn HighMedium{{"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut1.bmp"},
-                           nullptr, 64, 50};
-const SetColumn HighLarge{{"Backlg.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"},
-                          "Backlg2.bmp", 96, 2};
+const SetColumn HighSmall{
+    {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"},
+    nullptr,
+    64,
+    0};
+const SetColumn HighMedium{
+    {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut1.bmp"},
+    nullptr,
+    64,
+    50};
+const SetColumn HighLarge{
+    {"Backlg.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"},
+    "Backlg2.bmp",
+    96,
+    2};
 const SetColumn LowSmall{
-    {"Backs256.bmp", "Zor64256.bmp", "Moti2256.bmp", "C64on256.bmp", "C64of256.bmp", "Cbut0256.bmp"}, nullptr, 64, 0};
+    {"Backs256.bmp", "Zor64256.bmp", "Moti2256.bmp", "C64on256.bmp", "C64of256.bmp", "Cbut0256.bmp"},
+    nullptr,
+    64,
+    0};
 const SetColumn LowMedium{
-    {"Backs256.bmp", "Zor64256.bmp", "Moti2256.bmp", "C64on256.bmp", "C64of256.bmp", "Cbut1256.bmp"}, nullptr, 64, 50};
+    {"Backs256.bmp", "Zor64256.bmp", "Moti2256.bmp", "C64on256.bmp", "C64of256.bmp", "Cbut1256.bmp"},
+    nullptr,
+    64,
+    50};
 const SetColumn LowLarge{
-    {"Backlg2.bmp", "Zor96256.bmp", "Motio256.bmp", "C96on256.bmp", "C96of256.bmp", "Cbut1256.bmp"}, nullptr, 96, 2};
+    {"Backlg2.bmp", "Zor96256.bmp", "Motio256.bmp", "C96on256.bmp", "C96of256.bmp", "Cbut1256.bmp"},
+    nullptr,
+    96,
+    2};
 
-}  // namespace
+} // namespace
 
 PictureSet::PictureSet()
 {
-    SpinBtn = BuiltIn(":/art/SpinBtn.png", [] { return FallbackButton(124, 72, QColor(20, 120, 30), "SPIN"); });
-    StopBtn = BuiltIn(":/art/StopBtn.png", [] { return FallbackButton(124, 72, QColor(150, 20, 20), "STOP"); });
+    SpinBtn =
+        BuiltIn(":/art/SpinBtn.png", [] { return FallbackButton(124, 72, QColor(20, 120, 30), "SPIN"); });
+    StopBtn =
+        BuiltIn(":/art/StopBtn.png", [] { return FallbackButton(124, 72, QColor(150, 20, 20), "STOP"); });
     Logo = BuiltIn(":/art/Logo.png", [] { return FallbackButton(124, 131, QColor(90, 30, 120), "Zorvik"); });
-    Options = BuiltIn(":/art/Options.png", [] { return FallbackButton(62, 20, QColor(30, 30, 110), QString()); });
+    Options =
+        BuiltIn(":/art/Options.png", [] { return FallbackButton(62, 20, QColor(30, 30, 110), QString()); });
     DigitsSmall = BuiltIn(":/art/DigitsSmall.png", [] { return FallbackDigits(188, 21, QColor(255, 0, 0)); });
     DigitsLarge = BuiltIn(":/art/DigitsLarge.png", [] { return FallbackDigits(376, 42, QColor(255, 0, 0)); });
     GreenSmall = BuiltIn(":/art/GreenSmall.png", [] { return FallbackDigits(188, 21, QColor(0, 255, 0)); });
@@ -140,43 +164,49 @@ PictureSet::PictureSet()
     Bar = BuiltIn(":/art/Bar.png", [] { return FallbackIcons(32, 1); });
 }
 
-bool PictureSet::LoadSetPicture(QImage& picture, const QString& folder, const QString& file)
+bool PictureSet::LoadSetPicture(QImage &picture, const QString &folder, const QString &file)
 {
     picture = QImage();
     const QString path = folder + file;
     if (!QFileInfo::exists(path)) return false;
     QImage image(path, "BMP");
-    if (image.isNull()) return false;  // a damaged file counts as missing
+    if (image.isNull()) return false; // a damaged file counts as missing
     picture = ToCanvasFormat(image);
     loaded_ << file;
     return true;
 }
 
-void PictureSet::LoadReplacement(QImage& picture, const QString& folder, const QString& file)
+void PictureSet::LoadReplacement(QImage &picture, const QString &folder, const QString &file)
 {
     const QString path = folder + file;
     if (!QFileInfo::exists(path)) return;
     QImage image(path, "BMP");
-    if (image.isNull()) return;  // keep the built-in artwork rather than show nothing
+    if (image.isNull()) return; // keep the built-in artwork rather than show nothing
     picture = ToCanvasFormat(image);
     loaded_ << file;
 }
 
-bool PictureSet::LoadPictures(const QString& folder, int screenWidth, int colourDepth)
+bool PictureSet::LoadPictures(const QString &folder, int screenWidth, int colourDepth)
 {
     loaded_.clear();
     missing_.clear();
     const bool lowColour = colourDepth < 16;
-    const SetColumn* column = nullptr;
+    const SetColumn *column = nullptr;
     switch (PictureSetClass(screenWidth)) {
-    case DisplayClass::Small: column = lowColour ? &LowSmall : &HighSmall; break;
-    case DisplayClass::Medium: column = lowColour ? &LowMedium : &HighMedium; break;
-    case DisplayClass::Large: column = lowColour ? &LowLarge : &HighLarge; break;
+    case DisplayClass::Small:
+        column = lowColour ? &LowSmall : &HighSmall;
+        break;
+    case DisplayClass::Medium:
+        column = lowColour ? &LowMedium : &HighMedium;
+        break;
+    case DisplayClass::Large:
+        column = lowColour ? &LowLarge : &HighLarge;
+        break;
     }
     cellSize_ = column->cellSize;
     backgroundY_ = column->backgroundY;
 
-    QImage* pictures[6] = {&Background, &Symbols, &Motion, &LitLamps, &UnlitLamps, &SideLamps};
+    QImage *pictures[6] = {&Background, &Symbols, &Motion, &LitLamps, &UnlitLamps, &SideLamps};
     bool complete = true;
     for (int row = 0; row < 6; ++row) {
         const QString file = QString::fromLatin1(column->files[row]);
@@ -199,4 +229,4 @@ bool PictureSet::LoadPictures(const QString& folder, int screenWidth, int colour
     return complete;
 }
 
-}  // namespace zorvik
+} // namespace zorvik

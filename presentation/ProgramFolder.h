@@ -10,6 +10,6 @@ namespace zorvik {
 QString ProgramFolder();
 
 // The same choice for a given program folder, for tests.
-QString ProgramFolderFor(const QString& programDir);
+QString ProgramFolderFor(const QString &programDir);
 
-}  // namespace zorvik
+} // namespace zorvik

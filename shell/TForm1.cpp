@@ -25,7 +25,7 @@ namespace zorvik {
 ScreenInfo ScreenInfo::FromPrimaryScreen()
 {
     ScreenInfo info;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         info.Width = screen->geometry().width();
         info.Height = screen->geometry().height();
         info.ColourDepth = screen->depth();
@@ -36,24 +36,24 @@ ScreenInfo ScreenInfo::FromPrimaryScreen()
 
 namespace {
 
-ScreenInfo ScreenOf(const TForm1Options& options)
+ScreenInfo ScreenOf(const TForm1Options &options)
 {
     return options.Screen ? *options.Screen : ScreenInfo::FromPrimaryScreen();
 }
 
-QString FolderOf(const TForm1Options& options)
+QString FolderOf(const TForm1Options &options)
 {
     return options.ProgramFolder.isEmpty() ? zorvik::ProgramFolder() : options.ProgramFolder;
 }
 
-std::string GamesPathOf(const TForm1Options& options)
+std::string GamesPathOf(const TForm1Options &options)
 {
     return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
 }
 
-}  // namespace
+} // namespace
 
-TForm1::TForm1(TForm1Options options, QWidget* parent)
+TForm1::TForm1(TForm1Options options, QWidget *parent)
     : QWidget(parent), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
       games_(GamesPathOf(options)), engine_(state_, *this),
       face_(state_, pictures_, screen_.Width, screen_.Dpi)
@@ -74,21 +74,23 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     engine_.SetEarlyStartupValues();
 
     if (!LoadPictures())
-        PlayerDialogs::Inform(nullptr, QStringLiteral(
-            "There are BMP files missing which may cause this program to not function properly!"));
+        PlayerDialogs::Inform(
+            nullptr,
+            QStringLiteral(
+                "There are BMP files missing which may cause this program to not function properly!"));
 
     engine_.SetStartupStrips();
     LoadClickSound();
 
     // The window takes the screen's width less 10 pixels and its full height; below 100 pixels per inch it
     // opens maximised, which for a window of fixed size means the whole screen.
-    const QSize client = screen_.Dpi < 100 ? QSize(screen_.Width, screen_.Height)
-                                          : QSize(screen_.Width - 10, screen_.Height);
+    const QSize client =
+        screen_.Dpi < 100 ? QSize(screen_.Width, screen_.Height) : QSize(screen_.Width - 10, screen_.Height);
     setFixedSize(client);
     move(screen_.Dpi < 100 ? 0 : 5, 0);
     // The canvas spans the whole screen width so that nothing laid out against it is ever clipped off it.
     face_.ResizeCanvas(QSize(std::max(client.width(), screen_.Width), client.height()));
-    face_.SetFlush([this](const QRect& area) { update(area); });
+    face_.SetFlush([this](const QRect &area) { update(area); });
 
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, games_, face_.OptionsRect,
@@ -98,7 +100,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     engine_.NewGame();
     engine_.SetStartupOptions();
 
-    games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
+    games_.SetErrorReporter([this](const std::string &text) { ShowError(text); });
     games_.LoadGameSlot(state_, CurrentGameSlot);
 
     timer1_.setInterval(200);
@@ -119,7 +121,10 @@ TForm1::~TForm1() = default;
 
 // ---- start-up
 
-bool TForm1::LoadPictures() { return pictures_.LoadPictures(programFolder_, screen_.Width, screen_.ColourDepth); }
+bool TForm1::LoadPictures()
+{
+    return pictures_.LoadPictures(programFolder_, screen_.Width, screen_.ColourDepth);
+}
 
 void TForm1::LoadClickSound()
 {
@@ -136,7 +141,7 @@ void TForm1::FormPaint()
     if (panel_) panel_->DrawControlPanel();
 }
 
-void TForm1::paintEvent(QPaintEvent* event)
+void TForm1::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
@@ -147,8 +152,8 @@ void TForm1::paintEvent(QPaintEvent* event)
 
 void TForm1::FormMouseDown(QPoint p)
 {
-    const Area& stop = face_.StopRect;
-    const Area& spin = face_.SpinRect;
+    const Area &stop = face_.StopRect;
+    const Area &spin = face_.SpinRect;
     if (p.x() >= stop.Left && p.x() <= stop.Right) {
         if (p.y() >= stop.Top && p.y() <= stop.Bottom)
             state_.StopRequested = true;
@@ -168,16 +173,27 @@ void TForm1::FormKeyDown(int key)
     case Qt::Key_Enter:
         if (!state_.Spinning) engine_.StartSpin();
         break;
-    case Qt::Key_Space: state_.StopRequested = true; break;
-    case Qt::Key_C: engine_.AddCoin(); break;
-    case Qt::Key_X: engine_.RemoveCoin(); break;
-    case Qt::Key_L: engine_.AddLine(); break;
-    case Qt::Key_K: engine_.RemoveLine(); break;
-    default: break;
+    case Qt::Key_Space:
+        state_.StopRequested = true;
+        break;
+    case Qt::Key_C:
+        engine_.AddCoin();
+        break;
+    case Qt::Key_X:
+        engine_.RemoveCoin();
+        break;
+    case Qt::Key_L:
+        engine_.AddLine();
+        break;
+    case Qt::Key_K:
+        engine_.RemoveLine();
+        break;
+    default:
+        break;
     }
 }
 
-void TForm1::mousePressEvent(QMouseEvent* event)
+void TForm1::mousePressEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     // The logo is a picture of its own on the face; its clicks open the about box and nothing else.
@@ -188,7 +204,7 @@ void TForm1::mousePressEvent(QMouseEvent* event)
     FormMouseDown(p);
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event)
+void TForm1::keyPressEvent(QKeyEvent *event)
 {
     if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) return;
     FormKeyDown(event->key());
@@ -200,7 +216,7 @@ void TForm1::FormClose()
     state_.StopRequested = true;
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void TForm1::closeEvent(QCloseEvent *event)
 {
     FormClose();
     closing_ = true;
@@ -216,9 +232,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::CelebrationTick(bool alternate)
 {
-    bool* lamps = state_.Lamps;
+    bool *lamps = state_.Lamps;
     lamps[0] = !lamps[0];
-    for (int k = 1; k < LampCount; ++k) lamps[k] = alternate ? (k % 2 == 0 ? lamps[0] : !lamps[0]) : lamps[0];
+    for (int k = 1; k < LampCount; ++k)
+        lamps[k] = alternate ? (k % 2 == 0 ? lamps[0] : !lamps[0]) : lamps[0];
     face_.DrawLampRow();
     face_.DrawLeftSideLamp(lamps[0]);
     face_.DrawRightSideLamp(!lamps[0]);
@@ -230,13 +247,19 @@ void TForm1::CelebrationTick(bool alternate)
     }
 }
 
-void TForm1::Timer1Timer() { CelebrationTick(false); }
+void TForm1::Timer1Timer()
+{
+    CelebrationTick(false);
+}
 
-void TForm1::Timer2Timer() { CelebrationTick(true); }
+void TForm1::Timer2Timer()
+{
+    CelebrationTick(true);
+}
 
 void TForm1::Timer4Timer()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     // The spin total (index 8) is never flashed: the step from 7 goes straight to the screen bonus.
     auto next = [](int item) {
         const int n = item + 1;
@@ -251,7 +274,8 @@ void TForm1::Timer4Timer()
         int item = next(s.FirstWinLine);
         // Ten steps visit every item; a list with nothing to flash stops the timer instead of hanging.
         int tries = 0;
-        while (s.WinItem(item) == 0 && ++tries <= ScreenBonusIndex + 1) item = next(item);
+        while (s.WinItem(item) == 0 && ++tries <= ScreenBonusIndex + 1)
+            item = next(item);
         if (s.WinItem(item) == 0) {
             timer4_.stop();
             return;
@@ -272,13 +296,17 @@ void TForm1::Timer5Timer()
     face_.DrawFreeSpinText(state_.FreeSpinTextOn, state_.FreeSpinsLeft);
 }
 
-QTimer* TForm1::TimerOf(GameTimer timer)
+QTimer *TForm1::TimerOf(GameTimer timer)
 {
     switch (timer) {
-    case GameTimer::Timer1: return &timer1_;
-    case GameTimer::Timer2: return &timer2_;
-    case GameTimer::Timer4: return &timer4_;
-    case GameTimer::Timer5: return &timer5_;
+    case GameTimer::Timer1:
+        return &timer1_;
+    case GameTimer::Timer2:
+        return &timer2_;
+    case GameTimer::Timer4:
+        return &timer4_;
+    case GameTimer::Timer5:
+        return &timer5_;
     }
     return nullptr;
 }
@@ -286,21 +314,36 @@ QTimer* TForm1::TimerOf(GameTimer timer)
 void TForm1::StartTimer(GameTimer timer)
 {
     if (closing_) return;
-    if (QTimer* t = TimerOf(timer)) t->start();
+    if (QTimer *t = TimerOf(timer)) t->start();
 }
 
 void TForm1::StopTimer(GameTimer timer)
 {
-    if (QTimer* t = TimerOf(timer)) t->stop();
+    if (QTimer *t = TimerOf(timer)) t->stop();
 }
 
 // ---- drawing hooks
 
-void TForm1::UnflashLine(int line) { face_.FlashLine(line, false); }
-void TForm1::DrawLeftSideLamp(bool lit) { face_.DrawLeftSideLamp(lit); }
-void TForm1::DrawRightSideLamp(bool lit) { face_.DrawRightSideLamp(lit); }
-void TForm1::DrawLamp(int lamp, bool lit) { face_.DrawLamp(lamp, lit); }
-void TForm1::DrawMotionWindow(int wheel, int offset) { face_.DrawMotionWindow(wheel, offset); }
+void TForm1::UnflashLine(int line)
+{
+    face_.FlashLine(line, false);
+}
+void TForm1::DrawLeftSideLamp(bool lit)
+{
+    face_.DrawLeftSideLamp(lit);
+}
+void TForm1::DrawRightSideLamp(bool lit)
+{
+    face_.DrawRightSideLamp(lit);
+}
+void TForm1::DrawLamp(int lamp, bool lit)
+{
+    face_.DrawLamp(lamp, lit);
+}
+void TForm1::DrawMotionWindow(int wheel, int offset)
+{
+    face_.DrawMotionWindow(wheel, offset);
+}
 
 void TForm1::ShowStoppedWheel(int wheel)
 {
@@ -308,16 +351,46 @@ void TForm1::ShowStoppedWheel(int wheel)
     face_.ShowStoppedWheel(wheel);
 }
 
-void TForm1::BounceWheel(int wheel, int dy, bool capture) { face_.BounceWheel(wheel, dy, capture); }
-void TForm1::RepaintWindow() { FormPaint(); }
-void TForm1::DrawCredits() { face_.DrawCredits(); }
-void TForm1::ShowWinnings(bool on) { face_.ShowWinnings(on); }
-void TForm1::DrawCobraCounter() { face_.DrawCobraCounter(); }
-void TForm1::DrawIdolCounter() { face_.DrawIdolCounter(); }
-void TForm1::DrawIdolPool() { face_.DrawIdolPool(); }
-void TForm1::DrawLinesPlayed() { face_.DrawLinesPlayed(); }
-void TForm1::DrawCoinsPerLine() { face_.DrawCoinsPerLine(); }
-void TForm1::DrawCoinsPlayed() { face_.DrawCoinsPlayed(); }
+void TForm1::BounceWheel(int wheel, int dy, bool capture)
+{
+    face_.BounceWheel(wheel, dy, capture);
+}
+void TForm1::RepaintWindow()
+{
+    FormPaint();
+}
+void TForm1::DrawCredits()
+{
+    face_.DrawCredits();
+}
+void TForm1::ShowWinnings(bool on)
+{
+    face_.ShowWinnings(on);
+}
+void TForm1::DrawCobraCounter()
+{
+    face_.DrawCobraCounter();
+}
+void TForm1::DrawIdolCounter()
+{
+    face_.DrawIdolCounter();
+}
+void TForm1::DrawIdolPool()
+{
+    face_.DrawIdolPool();
+}
+void TForm1::DrawLinesPlayed()
+{
+    face_.DrawLinesPlayed();
+}
+void TForm1::DrawCoinsPerLine()
+{
+    face_.DrawCoinsPerLine();
+}
+void TForm1::DrawCoinsPlayed()
+{
+    face_.DrawCoinsPlayed();
+}
 
 void TForm1::DrawControlPanel()
 {
@@ -331,28 +404,40 @@ void TForm1::PlayClick()
     if (state_.Sound && !closing_) sound_.PlayClick();
 }
 
-void TForm1::PlayWave(const std::string& file)
+void TForm1::PlayWave(const std::string &file)
 {
     const QString path = programFolder_ + QString::fromStdString(file);
     if (state_.Sound && !closing_) sound_.PlayWave(path, SoundPlayer::ModeOf(file));
 }
 
-void TForm1::ShowInformation(const std::string& text) { PlayerDialogs::Inform(this, QString::fromStdString(text)); }
+void TForm1::ShowInformation(const std::string &text)
+{
+    PlayerDialogs::Inform(this, QString::fromStdString(text));
+}
 
-void TForm1::ShowError(const std::string& text) { PlayerDialogs::Error(this, QString::fromStdString(text)); }
+void TForm1::ShowError(const std::string &text)
+{
+    PlayerDialogs::Error(this, QString::fromStdString(text));
+}
 
 void TForm1::ShowDoubleOrNothing()
 {
-    if (closing_) return;  // the player has left; the win is paid as it stands
+    if (closing_) return; // the player has left; the win is paid as it stands
     TCardForm cards(state_, engine_, *this, this);
     cards.exec();
 }
 
-void TForm1::SaveCurrentGame() { games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName); }
+void TForm1::SaveCurrentGame()
+{
+    games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
+}
 
 // ---- clock and message pumping
 
-std::uint32_t TForm1::GetTickCount() { return static_cast<std::uint32_t>(clock_.elapsed()); }
+std::uint32_t TForm1::GetTickCount()
+{
+    return static_cast<std::uint32_t>(clock_.elapsed());
+}
 
 std::uint32_t TForm1::TimeOfDayMs()
 {
@@ -374,15 +459,17 @@ void TForm1::PumpMessages(std::uint32_t untilTick)
         wake_.stop();
         remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
     }
-    if (remainingUs > 0 && remainingUs <= SleepMarginUs) QThread::usleep(static_cast<unsigned long>(remainingUs));
+    if (remainingUs > 0 && remainingUs <= SleepMarginUs)
+        QThread::usleep(static_cast<unsigned long>(remainingUs));
 }
 
 void TForm1::WaitSeconds(double seconds)
 {
     const std::uint32_t start = GetTickCount();
     const auto until = start + static_cast<std::uint32_t>(std::max(0.0, seconds) * 1000.0);
-    while (!closing_ && static_cast<std::int32_t>(until - GetTickCount()) > 0) PumpMessages(until);
+    while (!closing_ && static_cast<std::int32_t>(until - GetTickCount()) > 0)
+        PumpMessages(until);
     if (closing_) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-}  // namespace zorvik
+} // namespace zorvik

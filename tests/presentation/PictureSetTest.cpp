@@ -12,11 +12,11 @@ namespace {
 using testing::PictureFolder;
 
 struct SetCase {
-    const char* name;
+    const char *name;
     int width;
     int depth;
     QStringList leaveOut;
-    QStringList expectedSet;  // the six set files in loading order
+    QStringList expectedSet; // the six set files in loading order
     int cellSize;
     int backgroundY;
     bool complete;
@@ -25,30 +25,88 @@ struct SetCase {
 TEST(PictureSetTest, ChoosesTheSetByWidthAndColourDepth)
 {
     const SetCase cases[] = {
-        {"640 high colour", 640, 24, {},
-         {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"}, 64, 0, true},
-        {"690 is still the small set", 690, 16, {},
-         {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"}, 64, 0, true},
-        {"695 takes the medium pictures", 695, 16, {},
-         {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut1.bmp"}, 64, 50, true},
-        {"800 at 256 colours", 800, 8, {},
-         {"Backs256.bmp", "Zor64256.bmp", "Moti2256.bmp", "C64on256.bmp", "C64of256.bmp", "Cbut1256.bmp"}, 64, 50,
+        {"640 high colour",
+         640,
+         24,
+         {},
+         {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"},
+         64,
+         0,
          true},
-        {"1000 is large", 1000, 32, {},
-         {"Backlg.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"}, 96, 2, true},
-        {"1024 without Backlg.bmp falls back quietly", 1024, 24, {"Backlg.bmp"},
-         {"Backlg2.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"}, 96, 2, true},
-        {"1024 at 256 colours uses Backlg2.bmp", 1024, 8, {},
-         {"Backlg2.bmp", "Zor96256.bmp", "Motio256.bmp", "C96on256.bmp", "C96of256.bmp", "Cbut1256.bmp"}, 96, 2,
+        {"690 is still the small set",
+         690,
+         16,
+         {},
+         {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"},
+         64,
+         0,
          true},
-        {"a screen wider than 10000 still gets the large set", 12000, 24, {},
-         {"Backlg.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"}, 96, 2, true},
-        {"small without Motion2.bmp is incomplete", 640, 24, {"Motion2.bmp"},
-         {"Backsm.bmp", "Zorvik64.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"}, 64, 0, false},
-        {"large without either background is incomplete", 1024, 24, {"Backlg.bmp", "Backlg2.bmp"},
-         {"Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"}, 96, 2, false},
+        {"695 takes the medium pictures",
+         695,
+         16,
+         {},
+         {"Backsm.bmp", "Zorvik64.bmp", "Motion2.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut1.bmp"},
+         64,
+         50,
+         true},
+        {"800 at 256 colours",
+         800,
+         8,
+         {},
+         {"Backs256.bmp", "Zor64256.bmp", "Moti2256.bmp", "C64on256.bmp", "C64of256.bmp", "Cbut1256.bmp"},
+         64,
+         50,
+         true},
+        {"1000 is large",
+         1000,
+         32,
+         {},
+         {"Backlg.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"},
+         96,
+         2,
+         true},
+        {"1024 without Backlg.bmp falls back quietly",
+         1024,
+         24,
+         {"Backlg.bmp"},
+         {"Backlg2.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"},
+         96,
+         2,
+         true},
+        {"1024 at 256 colours uses Backlg2.bmp",
+         1024,
+         8,
+         {},
+         {"Backlg2.bmp", "Zor96256.bmp", "Motio256.bmp", "C96on256.bmp", "C96of256.bmp", "Cbut1256.bmp"},
+         96,
+         2,
+         true},
+        {"a screen wider than 10000 still gets the large set",
+         12000,
+         24,
+         {},
+         {"Backlg.bmp", "Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"},
+         96,
+         2,
+         true},
+        {"small without Motion2.bmp is incomplete",
+         640,
+         24,
+         {"Motion2.bmp"},
+         {"Backsm.bmp", "Zorvik64.bmp", "Zor64on.bmp", "Zor64of.bmp", "Zorbut0.bmp"},
+         64,
+         0,
+         false},
+        {"large without either background is incomplete",
+         1024,
+         24,
+         {"Backlg.bmp", "Backlg2.bmp"},
+         {"Zorvik96.bmp", "Motion.bmp", "Zor96on.bmp", "Zor96of.bmp", "Zorbut1.bmp"},
+         96,
+         2,
+         false},
     };
-    for (const SetCase& c : cases) {
+    for (const SetCase &c : cases) {
         SCOPED_TRACE(c.name);
         PictureFolder folder(c.leaveOut);
         PictureSet pictures;
@@ -66,13 +124,13 @@ TEST(PictureSetTest, MissingPicturesStayEmptyAndWindowArtworkStaysBuiltIn)
     const QImage builtInLogo = pictures.Logo;
     EXPECT_FALSE(pictures.LoadPictures(folder.Path(), 640, 24));
     EXPECT_TRUE(pictures.Motion.isNull());
-    EXPECT_FALSE(pictures.Background.isNull());  // one missing file never stops the others
+    EXPECT_FALSE(pictures.Background.isNull()); // one missing file never stops the others
     EXPECT_EQ(pictures.Logo, builtInLogo);
     EXPECT_EQ(pictures.MissingFiles(), QStringList{"Motion2.bmp"});
 
     PictureFolder withLogo;
     EXPECT_TRUE(pictures.LoadPictures(withLogo.Path(), 640, 24));
-    EXPECT_EQ(pictures.Logo.size(), QSize(100, 90));  // the replacement sizes the picture
+    EXPECT_EQ(pictures.Logo.size(), QSize(100, 90)); // the replacement sizes the picture
 }
 
 TEST(PictureSetTest, DamagedFileCountsAsMissing)
@@ -105,18 +163,21 @@ TEST(PictureSetTest, BuiltInArtworkHasTheSizesTheLayoutExpects)
 // ---- DrawNumber
 
 class DigitTest : public ::testing::Test {
-protected:
+  protected:
     // Digit d of a strip, as it must appear on the canvas.
-    static QImage Digit(const QImage& strip, int d, QSize size) { return strip.copy(d * size.width(), 0, size.width(), size.height()); }
+    static QImage Digit(const QImage &strip, int d, QSize size)
+    {
+        return strip.copy(d * size.width(), 0, size.width(), size.height());
+    }
 
     static QImage Canvas()
     {
         QImage canvas(400, 60, QImage::Format_RGB32);
-        canvas.fill(QColor(1, 2, 3));  // not black, so every cleared pixel shows
+        canvas.fill(QColor(1, 2, 3)); // not black, so every cleared pixel shows
         return canvas;
     }
 
-    static bool AllBlack(const QImage& image)
+    static bool AllBlack(const QImage &image)
     {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -143,12 +204,12 @@ TEST_F(DigitTest, LargestValueTakesTenCells)
     const DigitPainter digits(pictures, 800);
     QImage canvas = Canvas();
     digits.DrawNumber(canvas, 2147483647, 0, 0, true, false, true);
-    const char* text = "2147483647";
+    const char *text = "2147483647";
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(canvas.copy(i * 16, 0, 16, 21), Digit(pictures.GreenSmall, text[i] - '0', {16, 21}));
     }
-    EXPECT_EQ(canvas.pixel(160, 0), qRgb(1, 2, 3));  // exactly 160 pixels wide, no spare cell
+    EXPECT_EQ(canvas.pixel(160, 0), qRgb(1, 2, 3)); // exactly 160 pixels wide, no spare cell
 }
 
 TEST_F(DigitTest, ShrinkingNumbersLeaveNoTrace)
@@ -172,7 +233,7 @@ TEST_F(DigitTest, ShrinkingNumbersLeaveNoTrace)
         SCOPED_TRACE("right-aligned 64 then 8 clears the cell of the 6");
         QImage canvas = Canvas();
         digits.DrawNumber(canvas, 64, 100, 0, false, true, false);
-        digits.DrawNumber(canvas, 8, 100, 0, false, true, true);  // the left cell is cleared regardless
+        digits.DrawNumber(canvas, 8, 100, 0, false, true, true); // the left cell is cleared regardless
         EXPECT_EQ(canvas.copy(84, 0, 16, 21), Digit(pictures.DigitsSmall, 8, {16, 21}));
         EXPECT_TRUE(AllBlack(canvas.copy(68, 0, 16, 21)));
         EXPECT_EQ(canvas.pixel(100, 0), qRgb(1, 2, 3));
@@ -194,5 +255,5 @@ TEST_F(DigitTest, LargeScreensUseLargeDigitsAndNegativesShowZero)
     EXPECT_EQ(canvas.pixel(116, 0), qRgb(1, 2, 3));
 }
 
-}  // namespace
-}  // namespace zorvik
+} // namespace
+} // namespace zorvik

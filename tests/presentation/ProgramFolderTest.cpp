@@ -10,7 +10,7 @@
 namespace zorvik {
 namespace {
 
-void Touch(const QString& path)
+void Touch(const QString &path)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -33,5 +33,5 @@ TEST(ProgramFolderTest, PrefersAssetsBesideTheProgramThenTheInstalledLayout)
     EXPECT_EQ(ProgramFolderFor(bin + '/'), bin + '/');
 }
 
-}  // namespace
-}  // namespace zorvik
+} // namespace
+} // namespace zorvik

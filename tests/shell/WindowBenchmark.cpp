@@ -24,21 +24,22 @@ double CpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 long ResidentKb()
 {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
+    for (const QByteArray &line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
 }
 
 // Notes when the last wheel finishes its bounce, the end of the animation.
 class TimedForm : public TForm1 {
-public:
+  public:
     using TForm1::TForm1;
     void BounceWheel(int wheel, int dy, bool capture) override
     {
@@ -49,16 +50,16 @@ public:
     qint64 lastBounce = 0;
 };
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message& m) {
+    PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message &m) {
         std::printf("message: %s\n", qPrintable(m.text));
         return true;
     });
@@ -72,22 +73,24 @@ int main(int argc, char** argv)
     form.show();
     bool painted = false;
     QTimer::singleShot(0, [&] { painted = true; });
-    while (!painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (!painted)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("window on screen after %.0f ms (application start to first paint handled)\n",
                 sinceStart.nsecsElapsed() / 1e6);
 
-    GameState& s = form.State();
+    GameState &s = form.State();
     s.Double = false;
     s.PayMode = false;
     s.Sound = false;
 
     // Drawing one frame: nine wheel windows and one lamp, put on screen.
-    MachineFace& face = form.Face();
+    MachineFace &face = form.Face();
     const int frames = 400;
     QElapsedTimer drawClock;
     drawClock.start();
     for (int i = 0; i < frames; ++i) {
-        for (int w = 0; w < WheelCount; ++w) face.DrawMotionWindow(w, (i * 61 + w * 50) % 576);
+        for (int w = 0; w < WheelCount; ++w)
+            face.DrawMotionWindow(w, (i * 61 + w * 50) % 576);
         face.DrawLamp(i % 6, i % 2);
         QCoreApplication::processEvents();
     }
@@ -103,7 +106,8 @@ int main(int argc, char** argv)
         form.Engine().StartSpin();
         const double wall = form.clock.nsecsElapsed() / 1e9;
         const double animation = form.lastBounce / 1e6;
-        std::printf("spin %d: animation %.1f ms (%.2f %% over 2525 ms), whole spin %.0f ms, processor %.1f %% of one core\n",
+        std::printf("spin %d: animation %.1f ms (%.2f %% over 2525 ms), whole spin %.0f ms, processor %.1f "
+                    "%% of one core\n",
                     spin + 1, animation, (animation / 2525.0 - 1) * 100, wall * 1000,
                     (CpuSeconds() - cpu0) / wall * 100);
     }
