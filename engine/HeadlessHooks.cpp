@@ -9,11 +9,14 @@ std::uint32_t HeadlessHooks::GetTickCount()
     return tick_;
 }
 
-std::uint32_t HeadlessHooks::TimeOfDayMs() { return timeOfDay_; }
+std::uint32_t HeadlessHooks::TimeOfDayMs()
+{
+    return timeOfDay_;
+}
 
 void HeadlessHooks::SaveCurrentGame()
 {
     if (OnSaveCurrentGame) OnSaveCurrentGame();
 }
 
-}  // namespace zorvik
+} // namespace zorvik

@@ -1,4 +1,5 @@
-// The one overflow guard for money and counters: int32 sums, differences and products clamp at the type's limits.
+// The one overflow guard for money and counters: int32 sums, differences and products clamp at the type's
+// limits.
 #pragma once
 
 #include <cstdint>
@@ -31,4 +32,4 @@ constexpr std::int32_t SaturatingMul(std::int32_t a, std::int32_t b)
     return ClampToInt32(std::int64_t{a} * std::int64_t{b});
 }
 
-}  // namespace zorvik
+} // namespace zorvik

@@ -1,4 +1,5 @@
-// The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and payout.
+// The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and
+// payout.
 #include "SlotEngine.h"
 
 #include <algorithm>
@@ -13,8 +14,8 @@ namespace zorvik {
 
 namespace {
 
-constexpr int FrameCount = 101;      // the last wheel's last bounce ends in this frame
-constexpr int LampStepFrames = 97;   // frames in which the lamp chaser moves
+constexpr int FrameCount = 101;    // the last wheel's last bounce ends in this frame
+constexpr int LampStepFrames = 97; // frames in which the lamp chaser moves
 constexpr std::uint32_t FrameTicks = 25;
 constexpr int MotionPictureHeight = 576;
 constexpr int MotionStep = 61;
@@ -56,15 +57,15 @@ static_assert(CounterLinesPay());
 
 // Builds one summary text in a fixed buffer; nothing it holds can exceed the summary limit anyway.
 class Text {
-public:
-    Text& operator<<(std::string_view piece)
+  public:
+    Text &operator<<(std::string_view piece)
     {
         const std::size_t n = std::min(piece.size(), sizeof(buffer_) - size_);
         piece.copy(buffer_ + size_, n);
         size_ += n;
         return *this;
     }
-    Text& operator<<(std::int32_t value)
+    Text &operator<<(std::int32_t value)
     {
         const auto result = std::to_chars(buffer_ + size_, buffer_ + sizeof(buffer_), value);
         if (result.ec == std::errc()) size_ = static_cast<std::size_t>(result.ptr - buffer_);
@@ -72,7 +73,7 @@ public:
     }
     std::string_view View() const { return {buffer_, size_}; }
 
-private:
+  private:
     char buffer_[SummaryLimit + 1];
     std::size_t size_ = 0;
 };
@@ -86,7 +87,8 @@ const std::array<LampRow, 12> LampTable = [] {
     for (int start = 0; start < LampCount; ++start)
         for (int dir = 0; dir < 2; ++dir) {
             const std::uint8_t bits = SlotEngine::LampsAfterChase(start, dir == 0 ? -1 : 1, LampStepFrames);
-            for (int k = 0; k < LampCount; ++k) table[start * 2 + dir].Lamps[k] = (bits >> k) & 1u;
+            for (int k = 0; k < LampCount; ++k)
+                table[start * 2 + dir].Lamps[k] = (bits >> k) & 1u;
         }
     return table;
 }();
@@ -98,9 +100,9 @@ constexpr std::uint32_t AnimalMask = [] {
     return mask;
 }();
 
-}  // namespace
+} // namespace
 
-SlotEngine::SlotEngine(GameState& state, GameHooks& hooks) : state_(state), hooks_(hooks) {}
+SlotEngine::SlotEngine(GameState &state, GameHooks &hooks) : state_(state), hooks_(hooks) {}
 
 // ---- Start-up and new game ----
 
@@ -148,7 +150,7 @@ void SlotEngine::SetStartupOptions()
 
 void SlotEngine::NewGame()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     s.FreeSpinsLeft = 0;
     s.CobraRollsLeft = 0;
     s.Credits = 1000;
@@ -178,21 +180,28 @@ void SlotEngine::BuildNormalStrips()
               &state_.Strips[0][0]);
 }
 
-void SlotEngine::InstallBonusStrips(const StripSet& set)
+void SlotEngine::InstallBonusStrips(const StripSet &set)
 {
     std::copy(&set.Wheels[0][0], &set.Wheels[0][0] + WheelCount * StripLength, &state_.Strips[0][0]);
     std::copy(std::begin(state_.Stops), std::end(state_.Stops), state_.SavedStops);
 }
 
-void SlotEngine::InstallCobraRollStrips() { InstallBonusStrips(CobraRollStrips); }
-void SlotEngine::InstallFreeSpinStrips() { InstallBonusStrips(FreeSpinStrips); }
+void SlotEngine::InstallCobraRollStrips()
+{
+    InstallBonusStrips(CobraRollStrips);
+}
+void SlotEngine::InstallFreeSpinStrips()
+{
+    InstallBonusStrips(FreeSpinStrips);
+}
 
 // ---- The spin ----
 
 std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps)
 {
     bool lamps[LampCount];
-    for (int k = 0; k < LampCount; ++k) lamps[k] = k <= start;
+    for (int k = 0; k < LampCount; ++k)
+        lamps[k] = k <= start;
     if (dir == -1) lamps[start] = false;
     int s = start;
     for (int step = 0; step < steps; ++step) {
@@ -215,7 +224,7 @@ std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps)
 
 void SlotEngine::SpinWheels()
 {
-    GameState& s = state_;
+    GameState &s = state_;
 
     const std::uint32_t seed = hooks_.TimeOfDayMs();
     rng_.Randomize(seed);
@@ -235,7 +244,9 @@ void SlotEngine::SpinWheels()
         hooks_.RepaintWindow();
     }
 
-    const SpinKind kind = s.CobraRollMode ? SpinKind::Cobra : s.FreeSpinMode ? SpinKind::Free : SpinKind::Paid;
+    const SpinKind kind = s.CobraRollMode  ? SpinKind::Cobra
+                          : s.FreeSpinMode ? SpinKind::Free
+                                           : SpinKind::Paid;
     if (s.FreeSpinMode) {
         hooks_.StartTimer(GameTimer::Timer5);
     } else if (!s.CobraRollMode) {
@@ -265,12 +276,13 @@ void SlotEngine::SpinWheels()
 
     if (hooks_.ShowsAnimation()) {
         // The start pattern is not drawn: the chaser's steps redraw the lamps one by one.
-        for (int k = 0; k < LampCount; ++k) s.Lamps[k] = k <= lamp;
+        for (int k = 0; k < LampCount; ++k)
+            s.Lamps[k] = k <= lamp;
         if (dir == -1) s.Lamps[lamp] = false;
         RunAnimationSchedule(lamp, dir, offsets);
     } else {
         // Nothing is shown and nothing can request a stop, so the chaser always takes all its steps.
-        const LampRow& row = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
+        const LampRow &row = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
         std::copy(std::begin(row.Lamps), std::end(row.Lamps), s.Lamps);
     }
 
@@ -318,9 +330,9 @@ void SlotEngine::SpinWheels()
     hooks_.StopTimer(GameTimer::Timer5);
 }
 
-void SlotEngine::RunAnimationSchedule(int& lamp, int& dir, const std::int32_t startOffsets[WheelCount])
+void SlotEngine::RunAnimationSchedule(int &lamp, int &dir, const std::int32_t startOffsets[WheelCount])
 {
-    GameState& s = state_;
+    GameState &s = state_;
     std::int32_t offsets[WheelCount];
     std::copy(startOffsets, startOffsets + WheelCount, offsets);
     bool done[WheelCount] = {};
@@ -383,23 +395,26 @@ void SlotEngine::SkillStop(const bool done[WheelCount])
 
 // ---- Evaluation ----
 
-bool SlotEngine::IsAnySeven(int code) { return IsAnySevenCode(code); }
+bool SlotEngine::IsAnySeven(int code)
+{
+    return IsAnySevenCode(code);
+}
 
 void SlotEngine::AppendSummary(std::string_view text)
 {
-    std::string& summary = state_.LastSpinSummary;
+    std::string &summary = state_.LastSpinSummary;
     if (summary.size() >= SummaryLimit) return;
     summary.append(text.substr(0, SummaryLimit - summary.size()));
 }
 
-void SlotEngine::PlayWave(const char* file)
+void SlotEngine::PlayWave(const char *file)
 {
     if (state_.Sound) hooks_.PlayWave(file);
 }
 
 void SlotEngine::EvaluateSpin()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     const std::string_view lineBreak = s.LineBreak;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
     const std::int32_t coins = s.CoinsPerLine;
@@ -531,13 +546,19 @@ void SlotEngine::EvaluateSpin()
     if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
-void SlotEngine::EvaluateCobraRoll() { EvaluateBonusSpin(true); }
-void SlotEngine::EvaluateFreeSpin() { EvaluateBonusSpin(false); }
+void SlotEngine::EvaluateCobraRoll()
+{
+    EvaluateBonusSpin(true);
+}
+void SlotEngine::EvaluateFreeSpin()
+{
+    EvaluateBonusSpin(false);
+}
 
 void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 {
-    GameState& s = state_;
-    const LinePayLookup& lookup = cobraRoll ? CobraRollLookup : FreeSpinLookup;
+    GameState &s = state_;
+    const LinePayLookup &lookup = cobraRoll ? CobraRollLookup : FreeSpinLookup;
     const std::string_view lineBreak = s.LineBreak;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
     const std::int32_t coins = s.CoinsPerLine;
@@ -593,7 +614,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     if (s.SpinWin > 0) {
         PayOut(PayOutOrder::BonusSpin);
-        std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
+        std::int32_t &won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
     if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
@@ -603,7 +624,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
 void SlotEngine::PayOut(PayOutOrder order)
 {
-    GameState& s = state_;
+    GameState &s = state_;
     const auto startFlashing = [&] {
         if (s.FirstWinLine >= 0 && !s.AutoSpin) hooks_.StartTimer(GameTimer::Timer4);
     };
@@ -635,7 +656,7 @@ std::int32_t SlotEngine::CountOffStep(std::int32_t leftToPay)
 
 void SlotEngine::CountOffCredits()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     while (s.SpinWin > 0) {
         const std::int32_t step = CountOffStep(s.SpinWin);
         s.Credits = SaturatingAdd(s.Credits, step);
@@ -648,11 +669,14 @@ void SlotEngine::CountOffCredits()
 
 // ---- Bet controls and the spin cycle ----
 
-void SlotEngine::RefuseBetChange() { PlayWave("Zorvik1.wav"); }
+void SlotEngine::RefuseBetChange()
+{
+    PlayWave("Zorvik1.wav");
+}
 
 void SlotEngine::AddLine()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     if (s.Spinning || s.LinesPlayed >= LineCount ||
         std::int64_t{s.LinesPlayed + 1} * s.CoinsPerLine > s.Credits) {
         RefuseBetChange();
@@ -666,7 +690,7 @@ void SlotEngine::AddLine()
 
 void SlotEngine::RemoveLine()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     if (s.Spinning || s.LinesPlayed <= 0) {
         RefuseBetChange();
         return;
@@ -679,7 +703,7 @@ void SlotEngine::RemoveLine()
 
 void SlotEngine::AddCoin()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     if (s.Spinning || s.CoinsPerLine >= 8 || std::int64_t{s.CoinsPerLine + 1} * s.LinesPlayed > s.Credits) {
         RefuseBetChange();
         return;
@@ -692,7 +716,7 @@ void SlotEngine::AddCoin()
 
 void SlotEngine::RemoveCoin()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     if (s.Spinning || s.CoinsPerLine <= 0) {
         RefuseBetChange();
         return;
@@ -705,9 +729,9 @@ void SlotEngine::RemoveCoin()
 
 bool SlotEngine::TrySpin()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     const std::int64_t bet = std::int64_t{s.CoinsPerLine} * s.LinesPlayed;
-    const char* refusal = nullptr;
+    const char *refusal = nullptr;
     if (bet <= 0)
         refusal = "You must place a bet first.";
     else if (bet > s.Credits)
@@ -724,7 +748,7 @@ bool SlotEngine::TrySpin()
 
 void SlotEngine::StartSpin()
 {
-    GameState& s = state_;
+    GameState &s = state_;
     // Callers check this too; a second spin inside a running one would tear its animation and payout apart.
     if (s.Spinning) return;
     std::int32_t spinsBefore = s.Spins;
@@ -740,4 +764,4 @@ void SlotEngine::StartSpin()
     }
 }
 
-}  // namespace zorvik
+} // namespace zorvik

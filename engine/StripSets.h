@@ -14,23 +14,26 @@ struct StripSet {
 
 namespace detail {
 
-constexpr void FillFromDigits(std::uint8_t (&strip)[StripLength], const char* digits, int add)
+constexpr void FillFromDigits(std::uint8_t (&strip)[StripLength], const char *digits, int add)
 {
-    for (int p = 0; p < StripLength; ++p) strip[p] = static_cast<std::uint8_t>(digits[p] - '0' + add);
+    for (int p = 0; p < StripLength; ++p)
+        strip[p] = static_cast<std::uint8_t>(digits[p] - '0' + add);
 }
 
 constexpr StripSet MakeNormalStrips()
 {
     // Each wheel starts from one of five texts; a few positions are then blanked or filled.
-    constexpr const char* texts[WheelCount] = {
+    constexpr const char *texts[WheelCount] = {
         "72491637507463419356", "72491630757269543926", "72491631750745691546",
         "72491630757269543926", "72491631750745671546", "72491637507463419356",
         "72491631750745691546", "72451637505453519356", "72491630757269543926",
     };
     StripSet set{};
-    for (int w = 0; w < WheelCount; ++w) FillFromDigits(set.Wheels[w], texts[w], 0);
+    for (int w = 0; w < WheelCount; ++w)
+        FillFromDigits(set.Wheels[w], texts[w], 0);
     auto put = [&set](int w, std::uint8_t code, std::initializer_list<int> positions) {
-        for (int p : positions) set.Wheels[w][p] = code;
+        for (int p : positions)
+            set.Wheels[w][p] = code;
     };
     put(0, Blank, {0, 6, 19});
     put(2, Blank, {2, 19});
@@ -45,7 +48,7 @@ constexpr StripSet MakeNormalStrips()
     return set;
 }
 
-constexpr StripSet MakeUniformStrips(const char* digits, bool freeSpinCoding)
+constexpr StripSet MakeUniformStrips(const char *digits, bool freeSpinCoding)
 {
     std::uint8_t strip[StripLength]{};
     if (freeSpinCoding) {
@@ -59,11 +62,12 @@ constexpr StripSet MakeUniformStrips(const char* digits, bool freeSpinCoding)
     }
     StripSet set{};
     for (int w = 0; w < WheelCount; ++w)
-        for (int p = 0; p < StripLength; ++p) set.Wheels[w][p] = strip[p];
+        for (int p = 0; p < StripLength; ++p)
+            set.Wheels[w][p] = strip[p];
     return set;
 }
 
-}  // namespace detail
+} // namespace detail
 
 inline constexpr StripSet NormalStrips = detail::MakeNormalStrips();
 inline constexpr StripSet CobraRollStrips = detail::MakeUniformStrips("97989798979797989797", false);
@@ -71,4 +75,4 @@ inline constexpr StripSet FreeSpinStrips = detail::MakeUniformStrips("9021323931
 
 inline constexpr std::int32_t StartupStops[WheelCount] = {4, 1, 6, 7, 10, 9, 3, 0, 12};
 
-}  // namespace zorvik
+} // namespace zorvik

@@ -7,25 +7,35 @@ namespace zorvik {
 
 namespace {
 
-void AppendInt(std::string& out, std::int64_t value)
+void AppendInt(std::string &out, std::int64_t value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
     out.append(buffer, result.ptr);
 }
 
-void AppendJsonString(std::string& out, const std::string& text)
+void AppendJsonString(std::string &out, const std::string &text)
 {
     static const char hex[] = "0123456789abcdef";
     out += '"';
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 out += "\\u00";
@@ -39,29 +49,35 @@ void AppendJsonString(std::string& out, const std::string& text)
     out += '"';
 }
 
-const char* KindName(SpinKind kind)
+const char *KindName(SpinKind kind)
 {
     switch (kind) {
-    case SpinKind::Paid: return "paid";
-    case SpinKind::Free: return "free";
-    case SpinKind::Cobra: return "cobra";
+    case SpinKind::Paid:
+        return "paid";
+    case SpinKind::Free:
+        return "free";
+    case SpinKind::Cobra:
+        return "cobra";
     }
     return "paid";
 }
 
-}  // namespace
+} // namespace
 
-SimHooks::SimHooks(SeedSource& seeds, SimStatistics& statistics, std::int64_t paidSpins, std::FILE* trace)
+SimHooks::SimHooks(SeedSource &seeds, SimStatistics &statistics, std::int64_t paidSpins, std::FILE *trace)
     : seeds_(seeds), statistics_(statistics), paidSpins_(paidSpins), trace_(trace)
 {
 }
 
-std::uint32_t SimHooks::TimeOfDayMs() { return seeds_.Next(); }
+std::uint32_t SimHooks::TimeOfDayMs()
+{
+    return seeds_.Next();
+}
 
 void SimHooks::SpinEvaluated()
 {
-    const SpinRecord& spin = engine_->LastSpin();
-    const GameState& state = engine_->State();
+    const SpinRecord &spin = engine_->LastSpin();
+    const GameState &state = engine_->State();
     statistics_.AddSpin(spin, state.LinesDoubled);
     if (trace_) {
         line_ = TraceLine(state, spin);
@@ -72,13 +88,16 @@ void SimHooks::SpinEvaluated()
 
 void SimHooks::WaitSeconds(double /*seconds*/)
 {
-    GameState& state = engine_->State();
+    GameState &state = engine_->State();
     if (!state.Spinning && statistics_.PaidSpins() >= paidSpins_) state.AutoSpin = false;
 }
 
-void SimHooks::ShowInformation(const std::string& text) { refusal_ = text; }
+void SimHooks::ShowInformation(const std::string &text)
+{
+    refusal_ = text;
+}
 
-std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin)
+std::string SimHooks::TraceLine(const GameState &s, const SpinRecord &spin)
 {
     std::string out;
     out.reserve(512);
@@ -127,4 +146,4 @@ std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin)
     return out;
 }
 
-}  // namespace zorvik
+} // namespace zorvik

@@ -1,4 +1,5 @@
-// Evaluation of normal and bonus spins: pay table rows and their order, screens, pool, cobra steps, summaries.
+// Evaluation of normal and bonus spins: pay table rows and their order, screens, pool, cobra steps,
+// summaries.
 #include <gtest/gtest.h>
 
 #include "EngineFixture.h"
@@ -12,9 +13,9 @@ namespace {
 constexpr int B = Blank;
 
 struct LineCase {
-    const char* name;
+    const char *name;
     int a, b, c;
-    std::int32_t pay;  // at CoinsPerLine 3
+    std::int32_t pay; // at CoinsPerLine 3
     std::int32_t freeSpins;
 };
 
@@ -26,7 +27,8 @@ TEST_F(Evaluation, NormalPayTableRowsInTheirOrder)
         {"three crests", Crest, Crest, Crest, 900, 0},
         {"three red sevens", RedSeven, RedSeven, RedSeven, 450, 0},
         {"three white sevens", WhiteSeven, WhiteSeven, WhiteSeven, 300, 0},
-        {"three green sevens pay their own row and award free spins", GreenSeven, GreenSeven, GreenSeven, 150, 7},
+        {"three green sevens pay their own row and award free spins", GreenSeven, GreenSeven, GreenSeven, 150,
+         7},
         {"three elephants", Elephant, Elephant, Elephant, 60, 0},
         {"three idols", Idol, Idol, Idol, 45, 0},
         {"three monkeys", Monkey, Monkey, Monkey, 42, 0},
@@ -41,7 +43,7 @@ TEST_F(Evaluation, NormalPayTableRowsInTheirOrder)
         {"three fillers", Filler, Filler, Filler, 0, 0},
         {"three gold coins pay nothing on a normal spin", GoldCoin, GoldCoin, GoldCoin, 0, 0},
     };
-    for (const LineCase& c : cases) {
+    for (const LineCase &c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.LinesPlayed = 1;
@@ -104,10 +106,12 @@ TEST_F(Evaluation, CrestScreenMultipliersAndSevenLines)
         SCOPED_TRACE(crests);
         SetUp();
         SetCells({B, B, B, B, B, B, B, B, B});
-        for (int i = 0; i < crests; ++i) state.Strips[order[i]][0] = Crest;
+        for (int i = 0; i < crests; ++i)
+            state.Strips[order[i]][0] = Crest;
         Evaluate();
         std::int32_t lines = 0;
-        for (int n = 0; n < LineCount; ++n) lines += state.LineWins[n];
+        for (int n = 0; n < LineCount; ++n)
+            lines += state.LineWins[n];
         EXPECT_EQ(state.SpinWin - lines, multiplier[crests] * 8);
         EXPECT_EQ(state.ScreenBonus, crests);
         state.LinesPlayed = 7;
@@ -139,18 +143,16 @@ TEST_F(Evaluation, AllAnimalsScreenNeedsNineAnimals)
 TEST_F(Evaluation, PoolContributionsFromOneOrTwoCrests)
 {
     struct Case {
-        const char* name;
+        const char *name;
         int crestCells[2];
         int lines;
         std::int32_t added;
     } cases[] = {
-        {"lone crest in a corner", {0, -1}, 8, 0},
-        {"lone crest in the centre", {4, -1}, 8, 7},
-        {"two crests anywhere", {0, 8}, 8, 10},
-        {"centre crest on seven lines", {4, -1}, 7, 0},
+        {"lone crest in a corner", {0, -1}, 8, 0},   {"lone crest in the centre", {4, -1}, 8, 7},
+        {"two crests anywhere", {0, 8}, 8, 10},      {"centre crest on seven lines", {4, -1}, 7, 0},
         {"two crests on seven lines", {0, 8}, 7, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.BellPool = 100;
@@ -162,7 +164,8 @@ TEST_F(Evaluation, PoolContributionsFromOneOrTwoCrests)
         EXPECT_EQ(state.BellPool, 100 + c.added);
         EXPECT_EQ(state.SpinWin, 0) << "contributions are not paid to the player";
         if (c.added > 0) {
-            EXPECT_EQ(state.LastSpinSummary, std::to_string(c.added) + " Credits were added to the Bell Pool.\r\n");
+            EXPECT_EQ(state.LastSpinSummary,
+                      std::to_string(c.added) + " Credits were added to the Bell Pool.\r\n");
             EXPECT_EQ(hooks.Count("DrawIdolPool"), 1);
         } else {
             EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
@@ -176,7 +179,7 @@ TEST_F(Evaluation, CobraStepsGoBelowZeroAndEachEarnsARoll)
         std::int32_t cherries;
         std::int32_t rolls;
     } cases[] = {{2, 2}, {1, 3}, {4, 0}, {3, 1}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.cherries);
         SetUp();
         state.Cherries = c.cherries;
@@ -266,7 +269,7 @@ TEST_F(Evaluation, DoublingDoublesLinesScreenAndPoolButNotContributions)
 TEST_F(Evaluation, NothingPaidLeavesTheNoWinSummary)
 {
     SetCells({B, B, B, B, B, B, B, B, B});
-    state.SpinWin = 99;  // left over from an instant payoff: must not count
+    state.SpinWin = 99; // left over from an instant payoff: must not count
     Evaluate();
     EXPECT_EQ(state.SpinWin, 0);
     EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
@@ -282,7 +285,8 @@ TEST_F(Evaluation, SummaryIsCutAt255Characters)
     SetCells({Crest, Crest, Crest, Crest, Crest, Crest, Crest, Crest, Crest});
     Evaluate();
     std::string full = "Return Bet of 64 Credits.\r\nAll Winnings Lines are Doubled.\r\n";
-    for (int n = 1; n <= 8; ++n) full += "Line " + std::to_string(n) + " paid 4800.\r\n";
+    for (int n = 1; n <= 8; ++n)
+        full += "Line " + std::to_string(n) + " paid 4800.\r\n";
     full += "Screen Bonus for 9 Sevens paid 25600.\r\nWon the Bell Pool Worth 246912\r\n";
     ASSERT_GT(full.size(), 255u);
     EXPECT_EQ(state.LastSpinSummary, full.substr(0, 255));
@@ -339,10 +343,10 @@ TEST_F(Evaluation, CobraRollWorkedExampleMakesNoCobraStep)
 TEST_F(Evaluation, BonusPayTables)
 {
     struct Case {
-        const char* name;
+        const char *name;
         bool cobraRoll;
         int a, b, c;
-        std::int32_t pay;  // CoinsPerLine 1, line 1, no coins elsewhere
+        std::int32_t pay; // CoinsPerLine 1, line 1, no coins elsewhere
     } cases[] = {
         {"cobra roll: three coins", true, GoldCoin, GoldCoin, GoldCoin, 50},
         {"cobra roll: three cobras", true, Cobra, Cobra, Cobra, 20},
@@ -356,7 +360,7 @@ TEST_F(Evaluation, BonusPayTables)
         {"free spin: mixed sevens", false, GreenSeven, RedSeven, WhiteSeven, 5},
         {"free spin: cobras pay nothing", false, Cobra, Cobra, Cobra, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.LinesPlayed = 1;
@@ -402,4 +406,4 @@ TEST_F(Evaluation, DoubledBonusSpinWithoutPayReturnsNoBet)
     EXPECT_EQ(state.SpinWin, 2 * 8 * 2);
 }
 
-}  // namespace
+} // namespace

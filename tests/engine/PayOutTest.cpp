@@ -22,8 +22,8 @@ TEST_F(PayOut, NormalOrderPlaysTheCardGameBeforeTheFlashing)
     state.FirstWinLine = 2;
     engine.PayOut(PayOutOrder::NormalSpin);
     const std::vector<std::string> expected = {
-        "ShowWinnings on", "PlayWave Zorvik9.wav", "ShowDoubleOrNothing", "ShowWinnings on",
-        "StartTimer Timer4", "DrawCredits", "PlayWave Zorvik6.wav"};
+        "ShowWinnings on",   "PlayWave Zorvik9.wav", "ShowDoubleOrNothing", "ShowWinnings on",
+        "StartTimer Timer4", "DrawCredits",          "PlayWave Zorvik6.wav"};
     EXPECT_EQ(hooks.Only(Sequence), expected);
 }
 
@@ -34,8 +34,8 @@ TEST_F(PayOut, BonusOrderStartsTheFlashingBeforeTheCardGame)
     state.FirstWinLine = 9;
     engine.PayOut(PayOutOrder::BonusSpin);
     const std::vector<std::string> expected = {
-        "ShowWinnings on", "PlayWave Zorvik9.wav", "StartTimer Timer4", "ShowDoubleOrNothing",
-        "ShowWinnings on", "DrawCredits", "PlayWave Zorvik6.wav"};
+        "ShowWinnings on", "PlayWave Zorvik9.wav", "StartTimer Timer4",   "ShowDoubleOrNothing",
+        "ShowWinnings on", "DrawCredits",          "PlayWave Zorvik6.wav"};
     EXPECT_EQ(hooks.Only(Sequence), expected);
 }
 
@@ -95,7 +95,7 @@ TEST_F(PayOut, CountOffStepSizes)
         {24, 24, {{1, 24}}},
         {10000, 484, {}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.win);
         SetUp();
         state.PayMode = true;
@@ -141,4 +141,4 @@ TEST_F(PayOut, CreditsSaturateInBothModes)
     }
 }
 
-}  // namespace
+} // namespace

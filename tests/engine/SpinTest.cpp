@@ -1,5 +1,5 @@
-// SpinWheels: the draw order, the 101-frame schedule, the skill stop, the lamp chaser, the bonus loop, and the
-// headless fast path giving the same games as the full schedule.
+// SpinWheels: the draw order, the 101-frame schedule, the skill stop, the lamp chaser, the bonus loop, and
+// the headless fast path giving the same games as the full schedule.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,17 +34,17 @@ Draws DrawsFor(std::uint32_t seed)
 }
 
 class Spin : public EngineFixture {
-protected:
+  protected:
     // The calls of the first SpinWheels, up to its evaluation.
     std::vector<std::string> FirstSpinCalls() const
     {
         auto end = std::find(hooks.Calls.begin(), hooks.Calls.end(), "SpinEvaluated");
         return {hooks.Calls.begin(), end};
     }
-    static int CountIn(const std::vector<std::string>& calls, const std::string& prefix)
+    static int CountIn(const std::vector<std::string> &calls, const std::string &prefix)
     {
-        return static_cast<int>(
-            std::count_if(calls.begin(), calls.end(), [&](const auto& c) { return c.rfind(prefix, 0) == 0; }));
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                              [&](const auto &c) { return c.rfind(prefix, 0) == 0; }));
     }
 };
 
@@ -67,32 +67,34 @@ TEST_F(Spin, TwentyDrawsInOrderAndTheFullFrameSchedule)
         const std::string id = " " + std::to_string(w);
         EXPECT_EQ(CountIn(calls, "DrawMotionWindow" + id + " "), 20 + 9 * w);
         // The first frame shows the drawn offset, each later one 61 pixels higher, wrapping at 576.
-        const auto first = std::find_if(calls.begin(), calls.end(), [&](const auto& c) {
+        const auto first = std::find_if(calls.begin(), calls.end(), [&](const auto &c) {
             return c.rfind("DrawMotionWindow" + id + " ", 0) == 0;
         });
         ASSERT_NE(first, calls.end());
         EXPECT_EQ(*first, "DrawMotionWindow" + id + " " + std::to_string(d.offsets[w]));
         const int second = ((d.offsets[w] - 61) % 576 + 576) % 576;
-        const auto next = std::find_if(first + 1, calls.end(), [&](const auto& c) {
+        const auto next = std::find_if(first + 1, calls.end(), [&](const auto &c) {
             return c.rfind("DrawMotionWindow" + id + " ", 0) == 0;
         });
         EXPECT_EQ(*next, "DrawMotionWindow" + id + " " + std::to_string(second));
 
         std::vector<std::string> stopAndBounce;
-        for (const auto& c : calls)
-            if (c == "ShowStoppedWheel" + id || c.rfind("BounceWheel" + id + " ", 0) == 0) stopAndBounce.push_back(c);
+        for (const auto &c : calls)
+            if (c == "ShowStoppedWheel" + id || c.rfind("BounceWheel" + id + " ", 0) == 0)
+                stopAndBounce.push_back(c);
         const std::vector<std::string> expected = {
-            "ShowStoppedWheel" + id,   "BounceWheel" + id + " 1 capture", "BounceWheel" + id + " 2",
-            "BounceWheel" + id + " 1", "BounceWheel" + id + " 0",         "BounceWheel" + id + " -1",
-            "BounceWheel" + id + " -2", "BounceWheel" + id + " -1",       "BounceWheel" + id + " 0"};
+            "ShowStoppedWheel" + id,    "BounceWheel" + id + " 1 capture", "BounceWheel" + id + " 2",
+            "BounceWheel" + id + " 1",  "BounceWheel" + id + " 0",         "BounceWheel" + id + " -1",
+            "BounceWheel" + id + " -2", "BounceWheel" + id + " -1",        "BounceWheel" + id + " 0"};
         EXPECT_EQ(stopAndBounce, expected);
     }
     // Wheels stop left to right, top to bottom.
     std::vector<std::string> stops;
-    for (const auto& c : calls)
+    for (const auto &c : calls)
         if (c.rfind("ShowStoppedWheel", 0) == 0) stops.push_back(c);
     ASSERT_EQ(stops.size(), 9u);
-    for (int w = 0; w < WheelCount; ++w) EXPECT_EQ(stops[w], "ShowStoppedWheel " + std::to_string(w));
+    for (int w = 0; w < WheelCount; ++w)
+        EXPECT_EQ(stops[w], "ShowStoppedWheel " + std::to_string(w));
     EXPECT_EQ(CountIn(calls, "WaitSeconds 0.02"), 0) << "no skill stop without a request";
 }
 
@@ -100,7 +102,8 @@ TEST_F(Spin, StartAndDoublingSequences)
 {
     // A seed whose chaser starts on lamp 4 running right: the last lamp ends lit.
     std::uint32_t seed = 0;
-    while (!(DrawsFor(seed).start == 4 && DrawsFor(seed).dir == 1)) ++seed;
+    while (!(DrawsFor(seed).start == 4 && DrawsFor(seed).dir == 1))
+        ++seed;
     hooks.TimeOfDay = seed;
     state.FirstWinLine = 3;
     state.RestoreNormalStrips = true;
@@ -108,9 +111,9 @@ TEST_F(Spin, StartAndDoublingSequences)
     engine.StartSpin();
     const auto calls = FirstSpinCalls();
     const std::vector<std::string> start = {
-        "StopTimer Timer1",      "StopTimer Timer2",   "StopTimer Timer4", "UnflashLine 3",
-        "DrawLeftSideLamp off",  "DrawRightSideLamp off", "RepaintWindow", "DrawCredits",
-        "ShowWinnings off",      "PlayWave Zorvik2.wav", "StartTimer Timer1", "WaitSeconds 1.00"};
+        "StopTimer Timer1",     "StopTimer Timer2",      "StopTimer Timer4",  "UnflashLine 3",
+        "DrawLeftSideLamp off", "DrawRightSideLamp off", "RepaintWindow",     "DrawCredits",
+        "ShowWinnings off",     "PlayWave Zorvik2.wav",  "StartTimer Timer1", "WaitSeconds 1.00"};
     ASSERT_GE(calls.size(), start.size());
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + start.size()), start);
     EXPECT_TRUE(state.LinesDoubled);
@@ -122,7 +125,7 @@ TEST_F(Spin, StartAndDoublingSequences)
 TEST_F(Spin, FramesWaitForTheClockAndPumpUntilTheNextFrame)
 {
     hooks.TimeOfDay = 5;
-    hooks.TickStep = 7;  // four readings per frame
+    hooks.TickStep = 7; // four readings per frame
     engine.StartSpin();
     EXPECT_EQ(CountIn(FirstSpinCalls(), "DrawLamp"), 97);
     ASSERT_FALSE(hooks.PumpDeadlines.empty());
@@ -139,7 +142,7 @@ TEST_F(Spin, StopBeforeTheFirstFrameStopsAllWheelsWithoutALampStep)
         SCOPED_TRACE(seed);
         SetUp();
         hooks.TimeOfDay = seed;
-        hooks.TickStep = 1;  // the first reading is too early for a frame, so the pump comes first
+        hooks.TickStep = 1; // the first reading is too early for a frame, so the pump comes first
         hooks.OnPump = [&] { state.StopRequested = true; };
         engine.StartSpin();
         const auto calls = FirstSpinCalls();
@@ -170,7 +173,8 @@ TEST_F(Spin, StopMidSpinStopsOnlyTheUnfinishedWheelsAndKeepsTheDraws)
     EXPECT_EQ(CountIn(calls, "DrawLamp"), 30);
     EXPECT_EQ(CountIn(calls, "ShowStoppedWheel 0"), 1) << "wheel 0 finished bouncing in frame 29";
     EXPECT_EQ(CountIn(calls, "ShowStoppedWheel 1"), 2) << "wheel 1 was bouncing and stops again";
-    for (int w = 2; w < WheelCount; ++w) EXPECT_EQ(CountIn(calls, "ShowStoppedWheel " + std::to_string(w)), 1);
+    for (int w = 2; w < WheelCount; ++w)
+        EXPECT_EQ(CountIn(calls, "ShowStoppedWheel " + std::to_string(w)), 1);
     EXPECT_EQ(CountIn(calls, "WaitSeconds 0.02"), 9);
     const Draws d = DrawsFor(seed);
     EXPECT_TRUE(std::equal(std::begin(d.stops), std::end(d.stops), state.Stops));
@@ -206,7 +210,8 @@ TEST_F(Spin, FreeSpinsThenCobraRollsInsideTheLastFreeSpin)
     };
     std::vector<Seen> seen;
     hooks.OnEvaluated = [&] {
-        Seen s{engine.LastSpin().Kind, state.FreeSpinMode,
+        Seen s{engine.LastSpin().Kind,
+               state.FreeSpinMode,
                std::equal(&state.Strips[0][0], &state.Strips[0][0] + 180, &FreeSpinStrips.Wheels[0][0]),
                std::equal(&state.Strips[0][0], &state.Strips[0][0] + 180, &CobraRollStrips.Wheels[0][0]),
                {}};
@@ -242,8 +247,9 @@ TEST_F(Spin, FreeSpinsThenCobraRollsInsideTheLastFreeSpin)
     // The next spin puts the normal strips back at the saved stops before drawing its own.
     bool restoredShown = false;
     hooks.OnRepaint = [&] {
-        restoredShown = std::equal(std::begin(state.SavedStops), std::end(state.SavedStops), state.Stops) &&
-                        std::equal(&state.Strips[0][0], &state.Strips[0][0] + 180, &NormalStrips.Wheels[0][0]);
+        restoredShown =
+            std::equal(std::begin(state.SavedStops), std::end(state.SavedStops), state.Stops) &&
+            std::equal(&state.Strips[0][0], &state.Strips[0][0] + 180, &NormalStrips.Wheels[0][0]);
     };
     engine.StartSpin();
     EXPECT_TRUE(restoredShown);
@@ -283,27 +289,31 @@ TEST_F(Spin, InstantWinIsNotPaidAgainByTheNextSpin)
         }
         before = state.Credits;
     };
-    for (int i = 0; i < 200; ++i) engine.StartSpin();
+    for (int i = 0; i < 200; ++i)
+        engine.StartSpin();
     EXPECT_GT(losing, 20);
 }
 
 // Everything the game state holds that a spin can change, as text, for comparing two runs.
-std::string Snapshot(const GameState& s)
+std::string Snapshot(const GameState &s)
 {
     std::ostringstream out;
-    for (int w = 0; w < WheelCount; ++w) out << s.Stops[w] << ',' << s.SavedStops[w] << ',';
-    for (bool lamp : s.Lamps) out << lamp;
-    for (int n = 0; n < LineCount; ++n) out << ',' << s.LineWins[n];
+    for (int w = 0; w < WheelCount; ++w)
+        out << s.Stops[w] << ',' << s.SavedStops[w] << ',';
+    for (bool lamp : s.Lamps)
+        out << lamp;
+    for (int n = 0; n < LineCount; ++n)
+        out << ',' << s.LineWins[n];
     out << '|' << s.SpinWin << ',' << s.ScreenBonus << ',' << s.FirstWinLine << ',' << s.LinesDoubled << ','
-        << s.Credits << ',' << s.Cherries << ',' << s.Bells << ',' << s.BellPool << ',' << s.FreeSpinsLeft << ','
-        << s.CobraRollsLeft << ',' << s.Spins << ',' << s.TotalBets << ',' << s.NumberOfBarRolls << ','
-        << s.NumberOfCherryRolls << ',' << s.BarRollWon << ',' << s.CherryRollsWon << ',' << s.BellPoolWon << ','
-        << s.SevensWon << ',' << s.FruitWon << ',' << s.GotBonusCount << '|' << s.LastSpinSummary;
+        << s.Credits << ',' << s.Cherries << ',' << s.Bells << ',' << s.BellPool << ',' << s.FreeSpinsLeft
+        << ',' << s.CobraRollsLeft << ',' << s.Spins << ',' << s.TotalBets << ',' << s.NumberOfBarRolls << ','
+        << s.NumberOfCherryRolls << ',' << s.BarRollWon << ',' << s.CherryRollsWon << ',' << s.BellPoolWon
+        << ',' << s.SevensWon << ',' << s.FruitWon << ',' << s.GotBonusCount << '|' << s.LastSpinSummary;
     return out.str();
 }
 
 class SeededHeadless : public HeadlessHooks {
-public:
+  public:
     std::function<std::uint32_t()> Next;
     std::function<void()> OnEvaluated;
     std::function<void()> OnPause;
@@ -342,7 +352,7 @@ TEST(FastPath, GivesTheSameGamesAsTheFullSchedule)
             if (!b.Spinning && b.Spins >= PaidSpins) b.AutoSpin = false;
         };
 
-        for (GameState* s : {&a, &b}) {
+        for (GameState *s : {&a, &b}) {
             s->Credits = 100000;
             s->Double = false;
             s->PayMode = countOff;
@@ -353,9 +363,10 @@ TEST(FastPath, GivesTheSameGamesAsTheFullSchedule)
 
         ASSERT_GE(full.size(), static_cast<std::size_t>(PaidSpins));
         ASSERT_EQ(full.size(), fast.size());
-        for (std::size_t i = 0; i < full.size(); ++i) ASSERT_EQ(full[i], fast[i]) << "spin " << i;
+        for (std::size_t i = 0; i < full.size(); ++i)
+            ASSERT_EQ(full[i], fast[i]) << "spin " << i;
         EXPECT_EQ(Snapshot(a), Snapshot(b));
     }
 }
 
-}  // namespace
+} // namespace

@@ -36,7 +36,7 @@ constexpr int NormalTable[WheelCount][StripLength] = {
 };
 
 class StripsTest : public ::testing::Test {
-protected:
+  protected:
     GameState state;
     HeadlessHooks hooks;
     SlotEngine engine{state, hooks};
@@ -52,7 +52,8 @@ TEST_F(StripsTest, NormalStripsMatchTheTableAndStartUpShowsSevensCrestsAnimals)
         }
     const int expectedCells[WheelCount] = {RedSeven, WhiteSeven, GreenSeven, Crest, Crest,
                                            Crest,    Cobra,      Tiger,      Monkey};
-    for (int w = 0; w < WheelCount; ++w) EXPECT_EQ(state.Cell(w), expectedCells[w]) << "wheel " << w;
+    for (int w = 0; w < WheelCount; ++w)
+        EXPECT_EQ(state.Cell(w), expectedCells[w]) << "wheel " << w;
 }
 
 TEST_F(StripsTest, EachNormalWheelHasOneCrestAtTheAllCrestStops)
@@ -73,7 +74,8 @@ TEST_F(StripsTest, BonusStripsHoldTheirSymbolsAndSaveTheStops)
     std::copy(std::begin(stops), std::end(stops), state.Stops);
 
     engine.InstallCobraRollStrips();
-    const int cobraStrip[StripLength] = {11, 9, 11, 10, 11, 9, 11, 10, 11, 9, 11, 9, 11, 9, 11, 10, 11, 9, 11, 9};
+    const int cobraStrip[StripLength] = {11, 9, 11, 10, 11, 9,  11, 10, 11, 9,
+                                         11, 9, 11, 9,  11, 10, 11, 9,  11, 9};
     for (int w = 0; w < WheelCount; ++w)
         EXPECT_TRUE(std::equal(std::begin(cobraStrip), std::end(cobraStrip), state.Strips[w])) << w;
     EXPECT_TRUE(std::equal(std::begin(stops), std::end(stops), state.SavedStops));
@@ -85,7 +87,8 @@ TEST_F(StripsTest, BonusStripsHoldTheirSymbolsAndSaveTheStops)
     for (int w = 0; w < WheelCount; ++w) {
         SCOPED_TRACE(w);
         EXPECT_TRUE(std::equal(std::begin(freeStrip), std::end(freeStrip), state.Strips[w]));
-        for (int p : {4, 6, 8, 12, 14, 18}) EXPECT_EQ(state.Strips[w][p], GreenSeven);
+        for (int p : {4, 6, 8, 12, 14, 18})
+            EXPECT_EQ(state.Strips[w][p], GreenSeven);
         EXPECT_EQ(std::count(std::begin(state.Strips[w]), std::end(state.Strips[w]), GreenSeven), 6);
     }
     EXPECT_EQ(state.SavedStops[0], 11);
@@ -113,4 +116,4 @@ TEST_F(StripsTest, NewGameResetsMoneyAndCountersButKeepsTheBet)
     EXPECT_FALSE(state.Sound);
 }
 
-}  // namespace
+} // namespace

@@ -17,10 +17,10 @@ struct SimRun {
     int status = -1;
     std::string out;
     std::string err;
-    std::vector<std::string> lines;  // stdout split at newlines
+    std::vector<std::string> lines; // stdout split at newlines
 };
 
-std::string Slurp(const std::string& path)
+std::string Slurp(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -28,13 +28,13 @@ std::string Slurp(const std::string& path)
     return text.str();
 }
 
-std::string TempPath(const std::string& name)
+std::string TempPath(const std::string &name)
 {
-    const char* dir = std::getenv("TMPDIR");
+    const char *dir = std::getenv("TMPDIR");
     return std::string(dir ? dir : "/tmp") + "/zorvik-sim-test-" + std::to_string(getpid()) + "-" + name;
 }
 
-SimRun Sim(const std::string& args)
+SimRun Sim(const std::string &args)
 {
     const std::string out = TempPath("out"), err = TempPath("err");
     const std::string command = std::string(ZORVIK_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
@@ -44,20 +44,21 @@ SimRun Sim(const std::string& args)
     run.out = Slurp(out);
     run.err = Slurp(err);
     std::istringstream lines(run.out);
-    for (std::string line; std::getline(lines, line);) run.lines.push_back(line);
+    for (std::string line; std::getline(lines, line);)
+        run.lines.push_back(line);
     std::remove(out.c_str());
     std::remove(err.c_str());
     return run;
 }
 
-std::string WriteFile(const std::string& name, const std::string& text)
+std::string WriteFile(const std::string &name, const std::string &text)
 {
     const std::string path = TempPath(name);
     std::ofstream(path) << text;
     return path;
 }
 
-long long Field(const std::string& json, const std::string& name)
+long long Field(const std::string &json, const std::string &name)
 {
     const std::regex pattern("\"" + name + "\":(-?[0-9]+)");
     std::smatch match;
@@ -73,11 +74,12 @@ TEST(Sim, OneTracedSpinGolden)
     const SimRun run = Sim("--spins 1 --seeds " + seeds + " --trace");
     EXPECT_EQ(run.status, 0);
     ASSERT_GE(run.lines.size(), 1u);
-    EXPECT_EQ(run.lines[0],
-              "{\"seed\":43210987,\"kind\":\"paid\",\"stops\":[1,13,5,3,14,18,11,2,9],\"lampStart\":5,"
-              "\"lampDir\":-1,\"doubled\":false,\"lineWins\":[0,2,0,0,2,0,0,0],\"screenBonus\":0,\"spinWin\":4,"
-              "\"firstWinLine\":1,\"credits\":996,\"cherries\":6,\"bells\":3,\"bellPool\":100,"
-              "\"freeSpinsLeft\":0,\"cobraRollsLeft\":0,\"summary\":\"Line 2 paid 2.\\r\\nLine 5 paid 2.\\r\\n\"}");
+    EXPECT_EQ(
+        run.lines[0],
+        "{\"seed\":43210987,\"kind\":\"paid\",\"stops\":[1,13,5,3,14,18,11,2,9],\"lampStart\":5,"
+        "\"lampDir\":-1,\"doubled\":false,\"lineWins\":[0,2,0,0,2,0,0,0],\"screenBonus\":0,\"spinWin\":4,"
+        "\"firstWinLine\":1,\"credits\":996,\"cherries\":6,\"bells\":3,\"bellPool\":100,"
+        "\"freeSpinsLeft\":0,\"cobraRollsLeft\":0,\"summary\":\"Line 2 paid 2.\\r\\nLine 5 paid 2.\\r\\n\"}");
     std::remove(seeds.c_str());
 }
 
@@ -87,7 +89,7 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
     const std::string lateSeeds = WriteFile("late", "86400000\n");
     const std::string emptySeeds = WriteFile("empty", "\n\n");
     const struct {
-        const char* name;
+        const char *name;
         std::string args;
     } cases[] = {
         {"negative spins", "--spins -1"},
@@ -104,31 +106,32 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
         {"seed past the end of the day", "--seeds " + lateSeeds},
         {"seeds file without values", "--seeds " + emptySeeds},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const SimRun run = Sim(c.args);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("Usage: zorvik-sim"), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty());
     }
-    for (const auto& path : {badSeeds, lateSeeds, emptySeeds}) std::remove(path.c_str());
+    for (const auto &path : {badSeeds, lateSeeds, emptySeeds})
+        std::remove(path.c_str());
 }
 
 TEST(Sim, RefusedSpinStopsTheRunWithStatusZero)
 {
     const struct {
-        const char* name;
-        const char* args;
-        const char* message;
+        const char *name;
+        const char *args;
+        const char *message;
         bool somePlayed;
     } cases[] = {
-        {"credits below the bet at once", "--credits 5 --spins 10", "You do not have enough credits for that bet,",
-         false},
+        {"credits below the bet at once", "--credits 5 --spins 10",
+         "You do not have enough credits for that bet,", false},
         {"no bet", "--lines 0 --credits 0", "You must place a bet first.", false},
         {"credits run out", "--credits 300 --lines 8 --coins 8 --spins 100000 --json",
          "You do not have enough credits for that bet,", true},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const SimRun run = Sim(c.args);
         EXPECT_EQ(run.status, 0);
@@ -153,7 +156,7 @@ TEST(Sim, TraceHasOneLinePerSpinAndMatchesTheReport)
     int paid = 0, free = 0, cobra = 0;
     long long won = 0, credits = 1000;
     for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
-        const std::string& line = run.lines[i];
+        const std::string &line = run.lines[i];
         ASSERT_EQ(line.front(), '{');
         ASSERT_EQ(line.back(), '}');
         paid += line.find("\"kind\":\"paid\"") != std::string::npos;
@@ -200,9 +203,9 @@ TEST(Sim, PayModesAndRepeatedRunsGiveTheSameGames)
     const SimRun other = Sim("--spins 3000 --seed 6 --coins 3 --trace");
     ASSERT_EQ(instant.status, 0);
     ASSERT_EQ(count.status, 0);
-    const auto traceOf = [](const SimRun& run) {
+    const auto traceOf = [](const SimRun &run) {
         std::vector<std::string> trace;
-        for (const auto& line : run.lines)
+        for (const auto &line : run.lines)
             if (!line.empty() && line.front() == '{') trace.push_back(line);
         return trace;
     };
@@ -212,4 +215,4 @@ TEST(Sim, PayModesAndRepeatedRunsGiveTheSameGames)
     EXPECT_NE(traceOf(instant), traceOf(other));
 }
 
-}  // namespace
+} // namespace
