@@ -37,6 +37,7 @@ public:
     virtual void DrawControlPanel() {}
 
     // Sound. PlayWave takes the bare file name ("Zorvik5.wav"); the front end knows each file's mode.
+    // SlotEngine calls both only while Sound is on.
     virtual void PlayClick() {}
     virtual void PlayWave(const std::string& /*file*/) {}
 
