@@ -18,7 +18,10 @@ constexpr int H = CardPictures::CardHeight;
 const QColor CardRed(200, 0, 0);
 
 // Windows-style rectangle: right and bottom are exclusive.
-QRect Box(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+QRect Box(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
 
 QPainterPath CardOutline()
 {
@@ -161,19 +164,13 @@ void AddPipBoxes(int value, std::vector<PipBox>& boxes)
 {
     const auto add = [&boxes](std::initializer_list<PipBox> list) { boxes.insert(boxes.end(), list); };
     switch (value) {
-    case 1:
-        add({{28, 42, 43, 57}});
-        break;
-    case 2:
-        add({TopAndBottom[0], TopAndBottom[1]});
-        break;
+    case 1: add({{28, 42, 43, 57}}); break;
+    case 2: add({TopAndBottom[0], TopAndBottom[1]}); break;
     case 3:
         AddPipBoxes(2, boxes);
         add({Centre});
         break;
-    case 4:
-        add({FourCorners[0], FourCorners[1], FourCorners[2], FourCorners[3]});
-        break;
+    case 4: add({FourCorners[0], FourCorners[1], FourCorners[2], FourCorners[3]}); break;
     case 5:
         AddPipBoxes(4, boxes);
         add({Centre});
@@ -198,16 +195,14 @@ void AddPipBoxes(int value, std::vector<PipBox>& boxes)
         AddPipBoxes(8, boxes);
         add({{28, 20, 43, 35}, {28, 62, 43, 77}});
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 }  // namespace
 
 CardPictures::CardPictures()
-    : back(Load("back", {W, H}, PlainBack)),
-      joker(Load("Joker", {W, H}, PlainJoker)),
+    : back(Load("back", {W, H}, PlainBack)), joker(Load("Joker", {W, H}, PlainJoker)),
       pos(Load("Pos", {W, H}, [] { return PlainCard([](QPainter&) {}); })),
       neg(Load("Neg", {W, H}, PlainNeg)),
       black(Load("Black", {117, 28}, [] { return PlainValues(Qt::black); })),
@@ -241,7 +236,8 @@ QImage CardPictures::Face(int rank, int suit) const
     if (v <= 10) {
         std::vector<PipBox> boxes;
         AddPipBoxes(v, boxes);
-        for (const PipBox& b : boxes) p.drawImage(Box(b.left, b.top, b.right, b.bottom), suits, pipUp);
+        for (const PipBox& b : boxes)
+            p.drawImage(Box(b.left, b.top, b.right, b.bottom), suits, pipUp);
     } else {
         // Court columns run King, Queen, Jack; black suits use the top row, red suits the bottom one.
         const int column = 13 - v;

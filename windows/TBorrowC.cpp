@@ -86,7 +86,8 @@ TBorrowC::TBorrowC(GameState& state, QWidget* parent) : QDialog(parent), state(s
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    BitBtn7 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+    BitBtn7 =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setGeometry(10, 246, 127, 46);
     BitBtn7->setAutoDefault(false);
@@ -111,7 +112,10 @@ QPushButton* TBorrowC::AmountButton(int tag, int x)
     return button;
 }
 
-std::int32_t TBorrowC::AmountOfTag(int tag) { return tag >= 0 && tag < 4 ? Amounts[tag] : 0; }
+std::int32_t TBorrowC::AmountOfTag(int tag)
+{
+    return tag >= 0 && tag < 4 ? Amounts[tag] : 0;
+}
 
 void TBorrowC::BitBtn1Click(QAbstractButton* sender)
 {
@@ -121,9 +125,10 @@ void TBorrowC::BitBtn1Click(QAbstractButton* sender)
     if (RadioButton1->isChecked()) {
         // Both numbers must stay countable; a loan that would push either past the limit is refused whole.
         if (state.Credits > Int32Max - amount || state.Borrowed > Int32Max - amount) {
-            PlayerDialogs::Inform(this, QStringLiteral("You cannot borrow that much: the machine cannot count "
-                                                       "more than %1 credits.")
-                                            .arg(Int32Max));
+            PlayerDialogs::Inform(this,
+                                  QStringLiteral("You cannot borrow that much: the machine cannot count "
+                                                 "more than %1 credits.")
+                                      .arg(Int32Max));
             return;
         }
         state.Credits = SaturatingAdd(state.Credits, amount);
@@ -135,7 +140,8 @@ void TBorrowC::BitBtn1Click(QAbstractButton* sender)
             return;
         }
         if (amount > state.Borrowed) {
-            PlayerDialogs::Inform(this, QStringLiteral("You cannot pay back more credits than you have borrowed!"));
+            PlayerDialogs::Inform(this,
+                                  QStringLiteral("You cannot pay back more credits than you have borrowed!"));
             return;
         }
         state.Credits = SaturatingSub(state.Credits, amount);
@@ -147,9 +153,10 @@ void TBorrowC::BitBtn1Click(QAbstractButton* sender)
 void TBorrowC::BitBtn7Click()
 {
     PlayerDialogs::Inform(
-        this, QStringLiteral("Use this screen to borrow credits or pay back credits that you borrowed previously.  "
-                             "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
-                             "To switch between \"borrow\" and \"pay back\" select the mode."));
+        this,
+        QStringLiteral("Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+                       "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
+                       "To switch between \"borrow\" and \"pay back\" select the mode."));
 }
 
 void TBorrowC::paintEvent(QPaintEvent*)

@@ -29,7 +29,8 @@ public:
     void BitBtn1Click(QAbstractButton* sender);
     void BitBtn7Click();
 
-    // The main window's screen width, which picks the digit size; taken from the screen when the window opens.
+    // The main window's screen width, which picks the digit size; taken from the screen when the window
+    // opens.
     int ScreenWidth = 0;
 
     QPushButton* BitBtn1 = nullptr;

@@ -61,7 +61,8 @@ TCardForm::TCardForm(GameState& state, SlotEngine& engine, GameHooks& hooks, QWi
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+    BitBtn2 =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(424, 374, 89, 33);
     BitBtn2->setAutoDefault(false);
@@ -79,9 +80,11 @@ void TCardForm::Deal()
 {
     RandomSource& rng = engine.Rng();
     rng.Randomize(hooks.TimeOfDayMs());
-    for (int id = 0; id < 52; ++id) CardDeck[id] = CardRecord{id, id % 13, id / 13, false};
+    for (int id = 0; id < 52; ++id)
+        CardDeck[id] = CardRecord{id, id % 13, id / 13, false};
     for (int pass = 0; pass < ShufflePasses; ++pass) {
-        for (int i = 0; i < 52; ++i) std::swap(CardDeck[i], CardDeck[rng.Random(52)]);
+        for (int i = 0; i < 52; ++i)
+            std::swap(CardDeck[i], CardDeck[rng.Random(52)]);
     }
     // The Joker replaces a table card, which leaves the game: the table always holds exactly one Joker.
     CardRecord& joker = CardDeck[rng.Random(TableCards)];
@@ -104,7 +107,10 @@ int TCardForm::CardPlaceAt(int x, int y)
     return row * Columns + column;
 }
 
-QPoint TCardForm::CardOrigin(int place) { return QPoint((place % Columns) * 78 + 8, (place / Columns) * 100 + 8); }
+QPoint TCardForm::CardOrigin(int place)
+{
+    return QPoint((place % Columns) * 78 + 8, (place / Columns) * 100 + 8);
+}
 
 void TCardForm::FormMouseUp(int x, int y)
 {
@@ -141,7 +147,10 @@ void TCardForm::FormMouseUp(int x, int y)
     ShowWinnings();
 }
 
-void TCardForm::ShowWinnings() { Label1->setText(QStringLiteral("Winnings: ") + QString::number(state.SpinWin)); }
+void TCardForm::ShowWinnings()
+{
+    Label1->setText(QStringLiteral("Winnings: ") + QString::number(state.SpinWin));
+}
 
 QImage TCardForm::CardPicture(const CardRecord& card) const
 {
@@ -172,7 +181,10 @@ void TCardForm::mouseReleaseEvent(QMouseEvent* event)
     UpdateCursor(at);
 }
 
-void TCardForm::mouseMoveEvent(QMouseEvent* event) { UpdateCursor(event->position().toPoint()); }
+void TCardForm::mouseMoveEvent(QMouseEvent* event)
+{
+    UpdateCursor(event->position().toPoint());
+}
 
 void TCardForm::UpdateCursor(QPoint at)
 {

@@ -25,17 +25,21 @@ TStatsForm::Figures TStatsForm::Compute(const GameState& s)
     const std::int64_t bets = s.TotalBets;
     f.AllSpins = std::int64_t{s.Spins} + s.NumberOfCherryRolls + s.NumberOfBarRolls;
     f.Payoffs = credits - borrowed + bets;
-    f.Normal = credits - borrowed - s.DoubleOrNothingWon - s.BellPoolWon - s.CherryRollsWon - s.BarRollWon + bets;
+    f.Normal =
+        credits - borrowed - s.DoubleOrNothingWon - s.BellPoolWon - s.CherryRollsWon - s.BarRollWon + bets;
     f.Regular = f.Normal - s.FruitWon - s.SevensWon;
     if (s.Spins > 0 && f.AllSpins > 0)
         f.SkillStopPercent = static_cast<double>(s.GotBonusCount) / static_cast<double>(f.AllSpins) * 100.0;
     if (bets > 0)
-        f.OverallPercent =
-            static_cast<double>(credits - s.DoubleOrNothingWon - borrowed + bets) / static_cast<double>(bets) * 100.0;
+        f.OverallPercent = static_cast<double>(credits - s.DoubleOrNothingWon - borrowed + bets) /
+                           static_cast<double>(bets) * 100.0;
     return f;
 }
 
-QString TStatsForm::FormatCount(std::int64_t value, const QLocale& locale) { return FormatGrouped(value, 10, locale); }
+QString TStatsForm::FormatCount(std::int64_t value, const QLocale& locale)
+{
+    return FormatGrouped(value, 10, locale);
+}
 
 QString TStatsForm::FormatPercent(double value, const QLocale& locale)
 {
@@ -70,8 +74,8 @@ TStatsForm::TStatsForm(const GameState& state, QWidget* parent) : QDialog(parent
     Caption("Label7", 364, 214, QStringLiteral("Bell Pool:"));
     Caption("Label8", 364, 238, QStringLiteral("Double or Nothing:"));
 
-    auto* note = new QLabel(
-        QStringLiteral("(Does not include money won/lost on the double-or-nothing game)."), this);
+    auto* note =
+        new QLabel(QStringLiteral("(Does not include money won/lost on the double-or-nothing game)."), this);
     note->setObjectName(QStringLiteral("Label24"));
     note->setGeometry(16, 296, 465, 41);
     note->setWordWrap(true);

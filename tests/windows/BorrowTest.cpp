@@ -44,7 +44,8 @@ TEST(BorrowTest, AmountButtonsInBothModes)
         {"too few credits for 1", 0, 5, true, 1, 0, 5, "You do not have    1.00 credits!"},
         {"more than borrowed", 5000, 10, true, 100, 5000, 10,
          "You cannot pay back more credits than you have borrowed!"},
-        {"both fail: only the credits message", 50, 10, true, 100, 50, 10, "You do not have  100.00 credits!"},
+        {"both fail: only the credits message", 50, 10, true, 100, 50, 10,
+         "You do not have  100.00 credits!"},
         {"borrow up to the limit", Int32Max - 1000, 0, false, 1000, Int32Max, 1000, {}},
         {"credits would pass the limit", Int32Max - 999, 5, false, 1000, Int32Max - 999, 5,
          "You cannot borrow that much: the machine cannot count more than 2147483647 credits."},
@@ -80,7 +81,8 @@ TEST(BorrowTest, BorrowingOneThreeTimesRaisesBothByThree)
     state.Borrowed = 1000;
     TBorrowC form(state);
     form.show();
-    for (int i = 0; i < 3; ++i) QTest::mouseClick(form.BitBtn4, Qt::LeftButton);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(form.BitBtn4, Qt::LeftButton);
     EXPECT_EQ(state.Credits, 10);
     EXPECT_EQ(state.Borrowed, 1003);
 }
@@ -105,22 +107,25 @@ TEST(BorrowTest, HelpButtonShowsTheHelpText)
     form.show();
     QTest::mouseClick(form.BitBtn7, Qt::LeftButton);
     ASSERT_EQ(messages.Texts.size(), 1);
-    EXPECT_EQ(messages.Texts[0],
-              "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
-              "button representing the amount to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
-              "\"pay back\" select the mode.");
+    EXPECT_EQ(
+        messages.Texts[0],
+        "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
+        "button representing the amount to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
+        "\"pay back\" select the mode.");
     EXPECT_TRUE(form.isVisible());
 }
 
 // The window's pixels of a number must be the digit cells of the strip, placed as the window promises.
-void ExpectDigitsAt(const QImage& window, const QImage& strip, QSize cell, const QString& digits, int left, int y)
+void ExpectDigitsAt(const QImage& window, const QImage& strip, QSize cell, const QString& digits, int left,
+                    int y)
 {
     for (int i = 0; i < digits.size(); ++i) {
         SCOPED_TRACE(i);
         const int d = digits[i].digitValue();
         const QImage shown = window.copy(left + i * cell.width(), y, cell.width(), cell.height());
         const QImage expected = strip.copy(d * cell.width(), 0, cell.width(), cell.height());
-        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+                  expected.convertToFormat(QImage::Format_RGB32));
     }
 }
 

@@ -1,4 +1,4 @@
-// The Double or Nothing card game: the deal, the hit areas, the rank table, game over and the booking on close.
+// The Double or Nothing card game: the deal, hit areas, rank table, game over and the booking on close.
 #include "windows/TCardForm.h"
 
 #include "engine/Saturating.h"
@@ -19,8 +19,14 @@ namespace {
 using Card = TCardForm::CardRecord;
 
 // Rank and suit of an ordinary card by id, as the deck builds them.
-Card Ordinary(int id) { return Card{id, id % 13, id / 13, false}; }
-Card Joker() { return Card{52, 13, 0, false}; }
+Card Ordinary(int id)
+{
+    return Card{id, id % 13, id / 13, false};
+}
+Card Joker()
+{
+    return Card{52, 13, 0, false};
+}
 
 QPoint CentreOf(int place)
 {
@@ -42,9 +48,10 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
     EXPECT_EQ(form.Label1->text(), "Winnings: 100");
 
     // Ace of clubs, King of hearts, 7 of spades, 9 of diamonds, 4 of clubs, then an Ace no longer counts.
-    const Card cards[] = {Ordinary(0), Ordinary(13 + 12), Ordinary(39 + 6), Ordinary(26 + 8), Ordinary(3),
-                          Ordinary(13)};
-    for (int place = 0; place < 6; ++place) form.CardDeck[place] = cards[place];
+    const Card cards[] = {Ordinary(0),      Ordinary(13 + 12), Ordinary(39 + 6),
+                          Ordinary(26 + 8), Ordinary(3),       Ordinary(13)};
+    for (int place = 0; place < 6; ++place)
+        form.CardDeck[place] = cards[place];
     form.show();
 
     struct Step {
@@ -52,8 +59,11 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
         int winnings;
         const char* wave;
     };
-    const Step steps[] = {{0, 300, "Zorvik6.wav"}, {1, 600, "Zorvik6.wav"}, {2, 300, "Zorvik1.wav"},
-                          {3, 300, "Zorvik1.wav"}, {4, 0, "Zorvik7.wav"}};
+    const Step steps[] = {{0, 300, "Zorvik6.wav"},
+                          {1, 600, "Zorvik6.wav"},
+                          {2, 300, "Zorvik1.wav"},
+                          {3, 300, "Zorvik1.wav"},
+                          {4, 0, "Zorvik7.wav"}};
     for (const Step& step : steps) {
         SCOPED_TRACE(step.place);
         QTest::mouseClick(&form, Qt::LeftButton, {}, CentreOf(step.place));
@@ -116,7 +126,8 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 {
     state.SpinWin = 50;
     TCardForm form(state, engine, hooks);
-    for (Card& card : form.CardDeck) card = Ordinary(0);
+    for (Card& card : form.CardDeck)
+        card = Ordinary(0);
     form.show();
 
     struct Miss {
@@ -124,9 +135,14 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
         int x, y;
     };
     const Miss misses[] = {
-        {"gap after column 0", 82, 50},     {"gap end after column 0", 85, 50}, {"gap after column 6", 78 * 6 + 82, 150},
-        {"gap below row 0", 40, 107},       {"gap below row 1", 200, 207},      {"left margin", 7, 50},
-        {"top margin", 40, 7},              {"right of the table", 78 * 7 + 82, 50},
+        {"gap after column 0", 82, 50},
+        {"gap end after column 0", 85, 50},
+        {"gap after column 6", 78 * 6 + 82, 150},
+        {"gap below row 0", 40, 107},
+        {"gap below row 1", 200, 207},
+        {"left margin", 7, 50},
+        {"top margin", 40, 7},
+        {"right of the table", 78 * 7 + 82, 50},
         {"below the table", 40, 307},
     };
     for (const Miss& miss : misses) {
@@ -134,7 +150,8 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
         EXPECT_EQ(TCardForm::CardPlaceAt(miss.x, miss.y), -1);
         QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(miss.x, miss.y));
     }
-    for (const Card& card : form.CardDeck) EXPECT_FALSE(card.FaceUp);
+    for (const Card& card : form.CardDeck)
+        EXPECT_FALSE(card.FaceUp);
     EXPECT_EQ(state.SpinWin, 50);
     EXPECT_TRUE(hooks.Waves.empty());
 
@@ -181,7 +198,8 @@ TEST_F(CardFormTest, EveryDealHasOneJokerAndOtherwiseDistinctCards)
         }
         EXPECT_EQ(jokers, 1);
         EXPECT_EQ(ids.size(), 23u);
-        for (int rest = TCardForm::TableCards; rest < 52; ++rest) EXPECT_NE(form.CardDeck[rest].Rank, 13);
+        for (int rest = TCardForm::TableCards; rest < 52; ++rest)
+            EXPECT_NE(form.CardDeck[rest].Rank, 13);
     }
 }
 
@@ -191,8 +209,8 @@ TEST_F(CardFormTest, DealForSeed12345)
 {
     hooks.SetTimeOfDay(12345);
     TCardForm form(state, engine, hooks);
-    const int expected[TCardForm::TableCards] = {34, 0,  15, 14, 52, 8,  17, 3,  18, 25, 41, 4,
-                                                 11, 10, 7,  37, 2,  1,  44, 45, 19, 46, 39, 47};
+    const int expected[TCardForm::TableCards] = {34, 0,  15, 14, 52, 8, 17, 3,  18, 25, 41, 4,
+                                                 11, 10, 7,  37, 2,  1, 44, 45, 19, 46, 39, 47};
     for (int place = 0; place < TCardForm::TableCards; ++place) {
         SCOPED_TRACE(place);
         EXPECT_EQ(form.CardDeck[place].Id, expected[place]);
@@ -273,8 +291,10 @@ TEST_F(CardFormTest, CardsAreMaskedSoTheCornersStayGreen)
     }
     // Face up cards are not the back.
     const QImage back = form.CardPicture(Card{0, 0, 0, false}).convertToFormat(QImage::Format_RGB32);
-    EXPECT_NE(form.CardPicture(form.CardDeck[0]).convertToFormat(QImage::Format_RGB32).copy(0, 0, 73, 98), back);
-    EXPECT_NE(form.CardPicture(form.CardDeck[1]).convertToFormat(QImage::Format_RGB32).copy(0, 0, 73, 98), back);
+    EXPECT_NE(form.CardPicture(form.CardDeck[0]).convertToFormat(QImage::Format_RGB32).copy(0, 0, 73, 98),
+              back);
+    EXPECT_NE(form.CardPicture(form.CardDeck[1]).convertToFormat(QImage::Format_RGB32).copy(0, 0, 73, 98),
+              back);
 }
 
 TEST(CardPicturesTest, MaskedCopyAndsThenOrs)
