@@ -436,7 +436,7 @@ void TForm1::SaveCurrentGame()
 
 std::uint32_t TForm1::GetTickCount()
 {
-    return static_cast<std::uint32_t>(clock_.elapsed());
+    return static_cast<std::uint32_t>(clock_.elapsed()) + clockSkew_;
 }
 
 std::uint32_t TForm1::TimeOfDayMs()
@@ -447,7 +447,13 @@ std::uint32_t TForm1::TimeOfDayMs()
 void TForm1::PumpMessages(std::uint32_t untilTick)
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (closing_) return;
+    if (closing_) {
+        // The window is gone: bonus spins still owed by the running spin play out at once, unseen,
+        // rather than keep a hidden process alive for their animations.
+        const auto behind = static_cast<std::int32_t>(untilTick - GetTickCount());
+        if (behind > 0) clockSkew_ += static_cast<std::uint32_t>(behind);
+        return;
+    }
     // Sleep in the event loop until a message arrives or the wake-up timer fires shortly before the frame
     // time; the last stretch is a plain sleep to the exact millisecond, so frames neither drift late nor
     // cost a busy wait.

@@ -137,6 +137,7 @@ class TForm1 : public QWidget, public GameHooks {
     QTimer timer1_, timer2_, timer4_, timer5_;
     QTimer wake_; // ends a wait for messages at the next frame time
     QElapsedTimer clock_;
+    std::uint32_t clockSkew_ = 0; // moves the tick count on after the window has closed
     bool closing_ = false;
 };
 
