@@ -31,13 +31,13 @@ QImage ShapeMask()
     return mask;
 }
 
-bool Inside(const QImage &mask, int x, int y)
+bool Inside(const QImage& mask, int x, int y)
 {
     return qRed(mask.pixel(x, y)) > 127;
 }
 
 // Black outside the outline and a one-pixel black border on it, whatever was drawn there.
-QImage Finish(const QImage &drawn)
+QImage Finish(const QImage& drawn)
 {
     const QImage mask = ShapeMask();
     QImage out = drawn.convertToFormat(QImage::Format_RGB32);
@@ -69,7 +69,7 @@ QString SuitGlyph(int suit)
 }
 
 // Fills box with text; stretch lets a wide text ("10") fill a narrow cell.
-void FitText(QPainter &p, const QString &text, const QFont &font, const QRectF &box, bool stretch,
+void FitText(QPainter& p, const QString& text, const QFont& font, const QRectF& box, bool stretch,
              bool upsideDown)
 {
     QPainterPath path;
@@ -85,7 +85,7 @@ void FitText(QPainter &p, const QString &text, const QFont &font, const QRectF &
     p.drawPath(t.map(path));
 }
 
-void DrawSuits(QImage &img, int cell)
+void DrawSuits(QImage& img, int cell)
 {
     QPainter p(&img);
     ArtStyle::Begin(p);
@@ -100,7 +100,7 @@ void DrawSuits(QImage &img, int cell)
         }
 }
 
-} // namespace
+}  // namespace
 
 QImage CardArt::Pos()
 {
@@ -182,7 +182,7 @@ QImage CardArt::Joker()
         p.setBrush(g);
         p.drawPath(lobe);
     }
-    for (const QPointF &t : tips) {
+    for (const QPointF& t : tips) {
         p.setPen(QPen(QColor(120, 80, 0), 0.8));
         p.setBrush(ArtStyle::Gold(t - QPointF(0, 4), t + QPointF(0, 4)));
         p.drawEllipse(t, 4, 4);
@@ -221,7 +221,7 @@ QImage CardArt::Values(bool red)
     p.setPen(Qt::NoPen);
     p.setBrush(red ? QColor(200, 0, 0) : QColor(0, 0, 0));
     const QFont font = ArtStyle::Font("Liberation Sans Narrow", 100, true);
-    static const char *names[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    static const char* names[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
     for (int v = 0; v < 13; ++v) {
         const QString name = names[v];
         const bool wide = name.size() > 1;
@@ -250,7 +250,7 @@ QImage CardArt::SuitsLarge()
 QImage CardArt::Royal()
 {
     QImage img = ArtStyle::Canvas(141, 148, Qt::white);
-    static const char32_t figures[3] = {U'\U0001F934', U'\U0001F478', U'\U0001F482'}; // king, queen, jack
+    static const char32_t figures[3] = {U'\U0001F934', U'\U0001F478', U'\U0001F482'};  // king, queen, jack
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 3; ++col) {
             const QRectF cell(col * 47, row * 74, 47, 74);
@@ -269,11 +269,15 @@ QImage CardArt::Royal()
                 h.drawRect(QRectF(0, 24, 47, 13));
                 h.setBrush(ArtStyle::Gold(QPointF(0, 23), QPointF(0, 26)));
                 h.drawRect(QRectF(0, 23, 47, 2));
-                ArtStyle::Emoji(h, QRectF(3, 2, 32, 35), QString::fromUcs4(&figures[col], 1));
+                // The card puts a pip in the top corner of the figure: left for the King, right for the
+                // Queen and Jack. The figure and its letter keep to the other side and below the pip.
+                const bool king = col == 0;
+                ArtStyle::Emoji(h, king ? QRectF(13, 2, 32, 35) : QRectF(2, 2, 32, 35),
+                                QString::fromUcs4(&figures[col], 1));
                 h.setBrush(trim);
-                static const char *letters[3] = {"K", "Q", "J"};
+                static const char* letters[3] = {"K", "Q", "J"};
                 h.drawPath(ArtStyle::TextPath(letters[col], ArtStyle::Font("Liberation Serif", 60, true),
-                                              QRectF(36, 4, 9, 13)));
+                                              king ? QRectF(3, 19, 9, 12) : QRectF(35, 19, 9, 12)));
             }
             QPainter p(&img);
             ArtStyle::Begin(p);
@@ -294,4 +298,4 @@ QImage CardArt::Royal()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art
