@@ -4,6 +4,7 @@
 //   program folder: the picture set, the window pictures, the waves and manual/ that lie beside the game;
 //   artwork folder: the PNG and JPEG files compiled into the program as resources;
 //   icon folder:    the application icon in the hicolor sizes (<size>.png).
+#include "ArtStyle.h"
 #include "BmpWriter.h"
 #include "CardArt.h"
 #include "ChartArt.h"
@@ -18,6 +19,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QPainter>
 
 #include <cstdio>
 
@@ -27,33 +29,33 @@ namespace {
 
 bool failed = false;
 
-void Fail(const QString &message)
+void Fail(const QString& message)
 {
     std::fprintf(stderr, "zorvik-assetgen: %s\n", qPrintable(message));
     failed = true;
 }
 
-void Check(bool ok, const QString &path)
+void Check(bool ok, const QString& path)
 {
     if (!ok) Fail("cannot write " + path);
 }
 
 // A picture of the set in both depths: the high-colour file and its 256-colour twin.
-void Pair(const QImage &picture, const QString &folder, const QString &highColour, const QString &palettised)
+void Pair(const QImage& picture, const QString& folder, const QString& highColour, const QString& palettised)
 {
     Check(BmpWriter::Write24(picture, folder + "/" + highColour), highColour);
     Check(BmpWriter::Write8(picture, folder + "/" + palettised, true), palettised);
 }
 
-void Png(const QImage &picture, const QString &path)
+void Png(const QImage& picture, const QString& path)
 {
     QImageWriter writer(path, "png");
     Check(writer.write(picture), path);
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -72,7 +74,7 @@ int main(int argc, char **argv)
     if (!QFontDatabase::hasFamily("Noto Color Emoji"))
         std::fprintf(stderr, "zorvik-assetgen: warning: font \"Noto Color Emoji\" is missing; "
                              "install fonts-noto-color-emoji for the animal symbols\n");
-    for (const QString &dir : {program, art, art + "/cards", art + "/borrow", icons, program + "/manual"})
+    for (const QString& dir : {program, art, art + "/cards", art + "/borrow", icons, program + "/manual"})
         QDir().mkpath(dir);
 
     // The picture set. "Backlg2.bmp" is both the 256-colour large background and the fallback for
@@ -129,7 +131,7 @@ int main(int argc, char **argv)
 
     // The payoff chart: a baseline JPEG, in the resources and beside the manual that shows it.
     const QImage chart = ChartArt::Chart();
-    for (const QString &path : {art + "/Paychart.jpg", program + "/manual/Paychart.jpg"}) {
+    for (const QString& path : {art + "/Paychart.jpg", program + "/manual/Paychart.jpg"}) {
         QImageWriter writer(path, "jpeg");
         writer.setQuality(92);
         writer.setOptimizedWrite(false);
@@ -140,6 +142,17 @@ int main(int argc, char **argv)
     for (int n : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10}) {
         const QString name = QString("Zorvik%1.wav").arg(n);
         Check(WavWriter::Write(SoundSynth::Make(n), program + "/" + name), name);
+    }
+
+    // Symbol pictures for the manual's pay tables.
+    for (int code = 0; code < 12; ++code) {
+        QImage tile(32, 32, QImage::Format_ARGB32_Premultiplied);
+        tile.fill(Qt::white);
+        QPainter p(&tile);
+        ArtStyle::Begin(p);
+        SymbolArt::Draw(p, code, QRectF(0, 0, 32, 32));
+        p.end();
+        Png(tile.convertToFormat(QImage::Format_RGB32), program + QString("/manual/symbol%1.png").arg(code));
     }
 
     QString error;

@@ -16,13 +16,13 @@ namespace {
 
 QString SymbolName(int code)
 {
-    static const char *names[12] = {"Crest",    "Red Seven", "White Seven", "Green Seven",
+    static const char* names[12] = {"Crest",    "Red Seven", "White Seven", "Green Seven",
                                     "Elephant", "Idol",      "Monkey",      "Tiger",
                                     "Blank",    "Cobra",     "Gold Coin",   "Leaves"};
     return code >= 0 && code < 12 ? names[code] : "?";
 }
 
-QString Describe(const PayRow &row)
+QString Describe(const PayRow& row)
 {
     const QString name = SymbolName(row.Of);
     switch (row.Match) {
@@ -38,15 +38,45 @@ QString Describe(const PayRow &row)
     return name;
 }
 
+QString Picture(int code)
+{
+    return QString("<img src=\"symbol%1.png\" width=\"32\" height=\"32\" alt=\"%2\">")
+        .arg(code)
+        .arg(SymbolName(code));
+}
+
+// The symbols a row asks for, first to third; a dash stands for any symbol.
+QString Pictures(const PayRow& row)
+{
+    QString html;
+    for (int i = 0; i < 3; ++i) {
+        switch (row.Match) {
+        case LineMatch::ThreeOf:
+            html += Picture(row.Of);
+            break;
+        case LineMatch::AnySevens:
+            html += Picture(RedSeven + i);
+            break;
+        case LineMatch::FirstTwoOf:
+            html += i < 2 ? Picture(row.Of) : QString(" &ndash; ");
+            break;
+        case LineMatch::FirstOf:
+            html += i < 1 ? Picture(row.Of) : QString(" &ndash; ");
+            break;
+        }
+    }
+    return html;
+}
+
 QString RowsTable(std::span<const PayRow> rows, bool freeSpinColumn)
 {
-    QString html = "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">\n<tr><th>Line "
+    QString html = "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">\n<tr><th colspan=\"2\">Line "
                    "shows</th><th>Pays (times the coins per line)</th>";
     if (freeSpinColumn) html += "<th>Also</th>";
     html += "</tr>\n";
-    for (const PayRow &row : rows) {
-        html += "<tr><td>" + Describe(row) + "</td><td align=\"right\">" + QString::number(row.Multiplier) +
-                "</td>";
+    for (const PayRow& row : rows) {
+        html += "<tr><td>" + Pictures(row) + "</td><td>" + Describe(row) + "</td><td align=\"right\">" +
+                QString::number(row.Multiplier) + "</td>";
         if (freeSpinColumn)
             html += "<td>" +
                     (row.FreeSpins > 0 ? QString("%1 free spins").arg(row.FreeSpins) : QString("&nbsp;")) +
@@ -56,7 +86,7 @@ QString RowsTable(std::span<const PayRow> rows, bool freeSpinColumn)
     return html + "</table>\n";
 }
 
-bool Save(const QString &path, const QString &text, QString *error)
+bool Save(const QString& path, const QString& text, QString* error)
 {
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
@@ -67,7 +97,7 @@ bool Save(const QString &path, const QString &text, QString *error)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 QString ManualWriter::LinePaysTable()
 {
@@ -106,7 +136,7 @@ QString ManualWriter::BonusPaysTable()
                .arg(GoldCoinMultiplier);
 }
 
-bool ManualWriter::Write(const QString &sourceFolder, const QString &outFolder, QString *error)
+bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, QString* error)
 {
     const QDir source(sourceFolder);
     const QStringList pages = source.entryList({"*.html"}, QDir::Files, QDir::Name);
@@ -115,7 +145,7 @@ bool ManualWriter::Write(const QString &sourceFolder, const QString &outFolder, 
         return false;
     }
     static const QRegularExpression heading("<h1>(.*?)</h1>", QRegularExpression::DotMatchesEverythingOption);
-    for (const QString &page : pages) {
+    for (const QString& page : pages) {
         QFile in(source.filePath(page));
         if (!in.open(QIODevice::ReadOnly)) {
             *error = "cannot read " + in.fileName();
@@ -137,4 +167,4 @@ bool ManualWriter::Write(const QString &sourceFolder, const QString &outFolder, 
     return true;
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art
