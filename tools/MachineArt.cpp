@@ -74,7 +74,7 @@ const std::array<QColor, 8> LineColours = {QColor(255, 0, 0),   QColor(0, 255, 2
                                            QColor(128, 128, 0), QColor(0, 0, 255),   QColor(128, 128, 128),
                                            QColor(255, 255, 0), QColor(255, 0, 0)};
 
-void Badge(QPainter &p, QPointF c, double r, int line)
+void Badge(QPainter& p, QPointF c, double r, int line)
 {
     const QColor colour = LineColours[line - 1];
     p.save();
@@ -87,7 +87,8 @@ void Badge(QPainter &p, QPointF c, double r, int line)
     g.setColorAt(1.0, colour.darker(170));
     p.setBrush(g);
     p.drawEllipse(c, r, r);
-    const bool light = colour.lightness() > 120 && colour != QColor(255, 0, 0);
+    // Dark digits only on the bright badges (yellow, cyan); white on everything else, blue included.
+    const bool light = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue() > 140;
     const QFont font = ArtStyle::Font("DejaVu Sans", r * 1.4, true);
     const QRectF box(c.x() - r * 0.5, c.y() - r * 0.62, r, r * 1.24);
     p.setBrush(light ? QColor(0, 0, 0) : QColor(255, 255, 255));
@@ -95,7 +96,7 @@ void Badge(QPainter &p, QPointF c, double r, int line)
     p.restore();
 }
 
-void Cabinet(QPainter &p, const Geometry &g)
+void Cabinet(QPainter& p, const Geometry& g)
 {
     // Deep red lacquer with a lighter sheen in the upper middle.
     QLinearGradient base(0, 0, 0, g.height);
@@ -116,7 +117,7 @@ void Cabinet(QPainter &p, const Geometry &g)
     p.drawRoundedRect(QRectF(5.5, 5.5, g.width - 11, g.height - 11), 6, 6);
 }
 
-void Marquee(QPainter &p, const Geometry &g)
+void Marquee(QPainter& p, const Geometry& g)
 {
     const QRectF m = g.marquee;
     const double r = m.height() * 0.3;
@@ -148,7 +149,7 @@ void Marquee(QPainter &p, const Geometry &g)
     p.restore();
 }
 
-void GlassPanel(QPainter &p, const Geometry &g)
+void GlassPanel(QPainter& p, const Geometry& g)
 {
     const double right = g.windowLeft + 2 * g.windowPitchX + g.windowWidth;
     const double bottom = g.windowTop + 2 * g.windowPitchY + g.windowHeight;
@@ -193,7 +194,7 @@ void GlassPanel(QPainter &p, const Geometry &g)
     p.drawPath(glass);
 }
 
-void PaylineBadges(QPainter &p, const Geometry &g)
+void PaylineBadges(QPainter& p, const Geometry& g)
 {
     const double right = g.windowLeft + 2 * g.windowPitchX + g.windowWidth;
     const double bottom = g.windowTop + 2 * g.windowPitchY + g.windowHeight;
@@ -230,7 +231,7 @@ void PaylineBadges(QPainter &p, const Geometry &g)
         Badge(p, QPointF(g.windowLeft + col * g.windowPitchX + g.windowWidth / 2.0, trimY), r, col + 4);
 }
 
-} // namespace
+}  // namespace
 
 QImage MachineArt::Background(int cell)
 {
@@ -350,4 +351,4 @@ QImage MachineArt::SideLamps(bool small)
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art
