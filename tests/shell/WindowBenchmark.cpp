@@ -32,14 +32,14 @@ long ResidentKb()
 {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
+    for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
 }
 
 // Notes when the last wheel finishes its bounce, the end of the animation.
 class TimedForm : public TForm1 {
-  public:
+public:
     using TForm1::TForm1;
     void BounceWheel(int wheel, int dy, bool capture) override
     {
@@ -50,23 +50,25 @@ class TimedForm : public TForm1 {
     qint64 lastBounce = 0;
 };
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message &m) {
+    PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message& m) {
         std::printf("message: %s\n", qPrintable(m.text));
         return true;
     });
+    // The generated artwork when a program folder is given, else a plain test set.
     testing::PictureFolder folder;
     TForm1Options options;
     options.Screen = ScreenInfo{1920, 1080, 24, 96};
-    options.ProgramFolder = folder.Path();
+    options.ProgramFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : folder.Path();
+    if (!options.ProgramFolder.endsWith('/')) options.ProgramFolder += '/';
     options.SavedGamesPath = folder.Path() + "Zorvik.ini";
 
     TimedForm form(options);
@@ -78,13 +80,13 @@ int main(int argc, char **argv)
     std::printf("window on screen after %.0f ms (application start to first paint handled)\n",
                 sinceStart.nsecsElapsed() / 1e6);
 
-    GameState &s = form.State();
+    GameState& s = form.State();
     s.Double = false;
     s.PayMode = false;
     s.Sound = false;
 
     // Drawing one frame: nine wheel windows and one lamp, put on screen.
-    MachineFace &face = form.Face();
+    MachineFace& face = form.Face();
     const int frames = 400;
     QElapsedTimer drawClock;
     drawClock.start();
