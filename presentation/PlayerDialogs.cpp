@@ -2,6 +2,7 @@
 #include "presentation/PlayerDialogs.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace zorvik {
@@ -53,10 +54,14 @@ std::optional<QString> PlayerDialogs::AskText(QWidget* parent, const QString& ca
 {
     if (TextOverride()) return TextOverride()(caption, prompt, proposal);
 
-    bool confirmed = false;
-    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposal, &confirmed);
-    if (!confirmed) return std::nullopt;
-    return text;
+    QInputDialog box(parent);
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(proposal);
+    // Wide enough for a whole slot name even where the prompt is empty.
+    if (auto* edit = box.findChild<QLineEdit*>()) edit->setMinimumWidth(320);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
 }
 
 void PlayerDialogs::SetMessageAnswer(MessageAnswer answer) { MessageOverride() = std::move(answer); }
