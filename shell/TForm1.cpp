@@ -25,9 +25,9 @@ namespace zorvik {
 ScreenInfo ScreenInfo::FromPrimaryScreen()
 {
     ScreenInfo info;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         info.Width = screen->geometry().width();
-        info.Height = screen->geometry().height();
+        info.Height = screen->availableGeometry().height();  // less the desktop's own panels
         info.ColourDepth = screen->depth();
         info.Dpi = static_cast<int>(std::lround(screen->logicalDotsPerInch()));
     }
@@ -36,24 +36,24 @@ ScreenInfo ScreenInfo::FromPrimaryScreen()
 
 namespace {
 
-ScreenInfo ScreenOf(const TForm1Options &options)
+ScreenInfo ScreenOf(const TForm1Options& options)
 {
     return options.Screen ? *options.Screen : ScreenInfo::FromPrimaryScreen();
 }
 
-QString FolderOf(const TForm1Options &options)
+QString FolderOf(const TForm1Options& options)
 {
     return options.ProgramFolder.isEmpty() ? zorvik::ProgramFolder() : options.ProgramFolder;
 }
 
-std::string GamesPathOf(const TForm1Options &options)
+std::string GamesPathOf(const TForm1Options& options)
 {
     return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
 }
 
-} // namespace
+}  // namespace
 
-TForm1::TForm1(TForm1Options options, QWidget *parent)
+TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
       games_(GamesPathOf(options)), engine_(state_, *this),
       face_(state_, pictures_, screen_.Width, screen_.Dpi)
@@ -82,15 +82,14 @@ TForm1::TForm1(TForm1Options options, QWidget *parent)
     engine_.SetStartupStrips();
     LoadClickSound();
 
-    // The window takes the screen's width less 10 pixels and its full height; below 100 pixels per inch it
-    // opens maximised, which for a window of fixed size means the whole screen.
-    const QSize client =
-        screen_.Dpi < 100 ? QSize(screen_.Width, screen_.Height) : QSize(screen_.Width - 10, screen_.Height);
-    setFixedSize(client);
-    move(screen_.Dpi < 100 ? 0 : 5, 0);
-    // The canvas spans the whole screen width so that nothing laid out against it is ever clipped off it.
-    face_.ResizeCanvas(QSize(std::max(client.width(), screen_.Width), client.height()));
-    face_.SetFlush([this](const QRect &area) { update(area); });
+    // The window takes the screen's width less 10 pixels and the height the desktop leaves free. The
+    // canvas spans the whole screen, so nothing laid out against the screen width is clipped off it.
+    const QSize client(screen_.Width - 10, screen_.Height);
+    face_.ResizeCanvas(QSize(screen_.Width, screen_.Height));
+    setMaximumSize(face_.Canvas().size());
+    resize(client);
+    move(5, 0);
+    face_.SetFlush([this](const QRect& area) { update(area); });
 
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, games_, face_.OptionsRect,
@@ -100,8 +99,14 @@ TForm1::TForm1(TForm1Options options, QWidget *parent)
     engine_.NewGame();
     engine_.SetStartupOptions();
 
-    games_.SetErrorReporter([this](const std::string &text) { ShowError(text); });
+    games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
     games_.LoadGameSlot(state_, CurrentGameSlot);
+
+    // With normal-size fonts the machine opens maximised; with large fonts it keeps its fixed size.
+    if (screen_.Dpi < 100)
+        setWindowState(Qt::WindowMaximized);
+    else
+        setFixedSize(client);
 
     timer1_.setInterval(200);
     timer2_.setInterval(200);
@@ -141,7 +146,7 @@ void TForm1::FormPaint()
     if (panel_) panel_->DrawControlPanel();
 }
 
-void TForm1::paintEvent(QPaintEvent *event)
+void TForm1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
@@ -152,8 +157,8 @@ void TForm1::paintEvent(QPaintEvent *event)
 
 void TForm1::FormMouseDown(QPoint p)
 {
-    const Area &stop = face_.StopRect;
-    const Area &spin = face_.SpinRect;
+    const Area& stop = face_.StopRect;
+    const Area& spin = face_.SpinRect;
     if (p.x() >= stop.Left && p.x() <= stop.Right) {
         if (p.y() >= stop.Top && p.y() <= stop.Bottom)
             state_.StopRequested = true;
@@ -193,7 +198,7 @@ void TForm1::FormKeyDown(int key)
     }
 }
 
-void TForm1::mousePressEvent(QMouseEvent *event)
+void TForm1::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     // The logo is a picture of its own on the face; its clicks open the about box and nothing else.
@@ -204,9 +209,12 @@ void TForm1::mousePressEvent(QMouseEvent *event)
     FormMouseDown(p);
 }
 
-void TForm1::keyPressEvent(QKeyEvent *event)
+void TForm1::keyPressEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) return;
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(this, HelpMainWindow);
+        return;
+    }
     FormKeyDown(event->key());
 }
 
@@ -216,7 +224,7 @@ void TForm1::FormClose()
     state_.StopRequested = true;
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TForm1::closeEvent(QCloseEvent* event)
 {
     FormClose();
     closing_ = true;
@@ -232,7 +240,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::CelebrationTick(bool alternate)
 {
-    bool *lamps = state_.Lamps;
+    bool* lamps = state_.Lamps;
     lamps[0] = !lamps[0];
     for (int k = 1; k < LampCount; ++k)
         lamps[k] = alternate ? (k % 2 == 0 ? lamps[0] : !lamps[0]) : lamps[0];
@@ -259,7 +267,7 @@ void TForm1::Timer2Timer()
 
 void TForm1::Timer4Timer()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     // The spin total (index 8) is never flashed: the step from 7 goes straight to the screen bonus.
     auto next = [](int item) {
         const int n = item + 1;
@@ -296,7 +304,7 @@ void TForm1::Timer5Timer()
     face_.DrawFreeSpinText(state_.FreeSpinTextOn, state_.FreeSpinsLeft);
 }
 
-QTimer *TForm1::TimerOf(GameTimer timer)
+QTimer* TForm1::TimerOf(GameTimer timer)
 {
     switch (timer) {
     case GameTimer::Timer1:
@@ -314,12 +322,12 @@ QTimer *TForm1::TimerOf(GameTimer timer)
 void TForm1::StartTimer(GameTimer timer)
 {
     if (closing_) return;
-    if (QTimer *t = TimerOf(timer)) t->start();
+    if (QTimer* t = TimerOf(timer)) t->start();
 }
 
 void TForm1::StopTimer(GameTimer timer)
 {
-    if (QTimer *t = TimerOf(timer)) t->stop();
+    if (QTimer* t = TimerOf(timer)) t->stop();
 }
 
 // ---- drawing hooks
@@ -404,25 +412,25 @@ void TForm1::PlayClick()
     if (state_.Sound && !closing_) sound_.PlayClick();
 }
 
-void TForm1::PlayWave(const std::string &file)
+void TForm1::PlayWave(const std::string& file)
 {
     const QString path = programFolder_ + QString::fromStdString(file);
     if (state_.Sound && !closing_) sound_.PlayWave(path, SoundPlayer::ModeOf(file));
 }
 
-void TForm1::ShowInformation(const std::string &text)
+void TForm1::ShowInformation(const std::string& text)
 {
     PlayerDialogs::Inform(this, QString::fromStdString(text));
 }
 
-void TForm1::ShowError(const std::string &text)
+void TForm1::ShowError(const std::string& text)
 {
     PlayerDialogs::Error(this, QString::fromStdString(text));
 }
 
 void TForm1::ShowDoubleOrNothing()
 {
-    if (closing_) return; // the player has left; the win is paid as it stands
+    if (closing_) return;  // the player has left; the win is paid as it stands
     TCardForm cards(state_, engine_, *this, this);
     cards.exec();
 }
@@ -478,4 +486,4 @@ void TForm1::WaitSeconds(double seconds)
     if (closing_) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-} // namespace zorvik
+}  // namespace zorvik
