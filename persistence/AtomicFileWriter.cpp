@@ -147,6 +147,11 @@ AtomicFileWriter::ReadStatus AtomicFileWriter::ReadAll(const std::string& path, 
         error = "not a plain file";
         return ReadStatus::Failed;
     }
+    if (static_cast<std::size_t>(st.st_size) > MaxReadSize) {
+        ::close(fd);
+        error = "too large";
+        return ReadStatus::Failed;
+    }
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -159,6 +164,12 @@ AtomicFileWriter::ReadStatus AtomicFileWriter::ReadAll(const std::string& path, 
         }
         if (n == 0) break;
         content.append(buffer, static_cast<std::size_t>(n));
+        if (content.size() > MaxReadSize) {  // grew while being read
+            ::close(fd);
+            content.clear();
+            error = "too large";
+            return ReadStatus::Failed;
+        }
     }
     ::close(fd);
     return ReadStatus::Ok;

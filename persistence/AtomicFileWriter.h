@@ -1,6 +1,7 @@
 // Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over the old one.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <sys/types.h>
 
@@ -19,7 +20,11 @@ public:
     // path is then unchanged and no temporary file is left behind.
     bool Replace(const std::string& path, const std::string& content, std::string& error);
 
-    // The whole file; Missing when it does not exist, Failed when it exists and cannot be read.
+    // Far beyond any saved-game file; a bigger one is refused rather than read into memory whole.
+    static constexpr std::size_t MaxReadSize = 16u << 20;
+
+    // The whole file; Missing when it does not exist, Failed when it exists and cannot be read or is larger
+    // than MaxReadSize.
     static ReadStatus ReadAll(const std::string& path, std::string& content, std::string& error);
 
 protected:

@@ -316,6 +316,18 @@ TEST_F(SavedGamesTest, ADamagedFileLoadsWithDefaultsAndKeepsWhatIsReadable)
     EXPECT_EQ(s.Credits, 1234);
 }
 
+TEST_F(SavedGamesTest, AHugeFileLoadsDefaultsAndIsNotReplaced)
+{
+    WriteWholeFile(path, "[CurrentGame]\nCredits=5\n");
+    std::filesystem::resize_file(path, AtomicFileWriter::MaxReadSize + 1);  // sparse: costs no disk
+    GameState s;
+    games.LoadGameSlot(s, CurrentGameSlot);
+    EXPECT_EQ(s.Credits, 1000);
+    EXPECT_FALSE(games.SaveGameSlot(DistinctGame(), CurrentGameSlot, "CurrentGame"));
+    EXPECT_EQ(reported, std::vector<std::string>{"Unable to write to Zorvik.ini"});
+    EXPECT_EQ(std::filesystem::file_size(path), AtomicFileWriter::MaxReadSize + 1);
+}
+
 TEST_F(SavedGamesTest, SummaryShowsASlotWithoutTouchingTheGame)
 {
     GameState saved = DistinctGame();
