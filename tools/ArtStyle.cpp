@@ -16,14 +16,14 @@ QImage ArtStyle::Canvas(int w, int h, QColor fill)
     return img;
 }
 
-void ArtStyle::Begin(QPainter &p)
+void ArtStyle::Begin(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-QFont ArtStyle::Font(const QString &family, double pixelSize, bool bold)
+QFont ArtStyle::Font(const QString& family, double pixelSize, bool bold)
 {
     QFont f(family);
     f.setPixelSize(std::max(1, int(pixelSize + 0.5)));
@@ -56,7 +56,7 @@ QLinearGradient ArtStyle::Gold(QPointF a, QPointF b)
     return g;
 }
 
-void ArtStyle::ChromeFrame(QPainter &p, const QRectF &inner, double t, double radius)
+void ArtStyle::ChromeFrame(QPainter& p, const QRectF& inner, double t, double radius)
 {
     const QRectF outer = inner.adjusted(-t, -t, t, t);
     QPainterPath ring;
@@ -77,7 +77,7 @@ void ArtStyle::ChromeFrame(QPainter &p, const QRectF &inner, double t, double ra
     p.restore();
 }
 
-void ArtStyle::Emoji(QPainter &p, const QRectF &box, const QString &emoji)
+void ArtStyle::Emoji(QPainter& p, const QRectF& box, const QString& emoji)
 {
     // Cache per glyph: the same glyph is drawn many times at different sizes.
     static std::map<QString, QImage> cache;
@@ -104,7 +104,7 @@ void ArtStyle::Emoji(QPainter &p, const QRectF &box, const QString &emoji)
         QImage glyph = right < 0 ? QImage() : big.copy(left, top, right - left + 1, bottom - top + 1);
         it = cache.emplace(emoji, glyph).first;
     }
-    const QImage &glyph = it->second;
+    const QImage& glyph = it->second;
     if (glyph.isNull()) return;
     const double scale = std::min(box.width() / glyph.width(), box.height() / glyph.height());
     const QSizeF size(glyph.width() * scale, glyph.height() * scale);
@@ -121,7 +121,7 @@ void ArtStyle::Emoji(QPainter &p, const QRectF &box, const QString &emoji)
     p.restore();
 }
 
-QPainterPath ArtStyle::TextPath(const QString &text, const QFont &font, const QRectF &box)
+QPainterPath ArtStyle::TextPath(const QString& text, const QFont& font, const QRectF& box)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
@@ -135,8 +135,8 @@ QPainterPath ArtStyle::TextPath(const QString &text, const QFont &font, const QR
     return t.map(path);
 }
 
-void ArtStyle::EmbossedText(QPainter &p, const QString &text, const QFont &font, const QRectF &box,
-                            const QBrush &fill, QColor outline, double outlineWidth)
+void ArtStyle::EmbossedText(QPainter& p, const QString& text, const QFont& font, const QRectF& box,
+                            const QBrush& fill, QColor outline, double outlineWidth)
 {
     const QPainterPath path = TextPath(text, font, box);
     p.save();
@@ -152,7 +152,7 @@ void ArtStyle::EmbossedText(QPainter &p, const QString &text, const QFont &font,
     p.restore();
 }
 
-void ArtStyle::Glow(QPainter &p, QPointF centre, double radius, QColor colour, double strength)
+void ArtStyle::Glow(QPainter& p, QPointF centre, double radius, QColor colour, double strength)
 {
     QRadialGradient g(centre, radius);
     QColor c = colour;
@@ -169,7 +169,7 @@ void ArtStyle::Glow(QPainter &p, QPointF centre, double radius, QColor colour, d
     p.restore();
 }
 
-void ArtStyle::Bulb(QPainter &p, QPointF c, double r, QColor colour, bool lit)
+void ArtStyle::Bulb(QPainter& p, QPointF c, double r, QColor colour, bool lit)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -199,4 +199,4 @@ void ArtStyle::Bulb(QPainter &p, QPointF c, double r, QColor colour, bool lit)
     p.restore();
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -14,20 +14,20 @@ namespace zorvik::art {
 
 namespace {
 
-void Put16(std::vector<std::uint8_t> &out, std::uint16_t v)
+void Put16(std::vector<std::uint8_t>& out, std::uint16_t v)
 {
     out.push_back(v & 0xff);
     out.push_back(v >> 8);
 }
 
-void Put32(std::vector<std::uint8_t> &out, std::uint32_t v)
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
         out.push_back((v >> (8 * i)) & 0xff);
 }
 
 // File header and BITMAPINFOHEADER; rows are stored bottom-up, each padded to four bytes.
-void PutHeaders(std::vector<std::uint8_t> &out, int w, int h, int bits, int paletteEntries,
+void PutHeaders(std::vector<std::uint8_t>& out, int w, int h, int bits, int paletteEntries,
                 std::uint32_t rowBytes)
 {
     const std::uint32_t offset = 14 + 40 + std::uint32_t(paletteEntries) * 4;
@@ -42,27 +42,26 @@ void PutHeaders(std::vector<std::uint8_t> &out, int w, int h, int bits, int pale
     Put32(out, std::uint32_t(h));
     Put16(out, 1);
     Put16(out, std::uint16_t(bits));
-    Put32(out, 0); // BI_RGB, uncompressed
+    Put32(out, 0);  // BI_RGB, uncompressed
     Put32(out, imageBytes);
-    Put32(out, 2835); // 72 dpi
+    Put32(out, 2835);  // 72 dpi
     Put32(out, 2835);
     Put32(out, std::uint32_t(paletteEntries));
     Put32(out, 0);
 }
 
-bool Save(const std::vector<std::uint8_t> &bytes, const QString &path)
+bool Save(const std::vector<std::uint8_t>& bytes, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size())) !=
-        qint64(bytes.size()))
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size()))
         return false;
     return file.commit();
 }
 
-} // namespace
+}  // namespace
 
-bool BmpWriter::Write24(const QImage &source, const QString &path)
+bool BmpWriter::Write24(const QImage& source, const QString& path)
 {
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     const int w = picture.width(), h = picture.height();
@@ -71,7 +70,7 @@ bool BmpWriter::Write24(const QImage &source, const QString &path)
     out.reserve(54 + rowBytes * h);
     PutHeaders(out, w, h, 24, 0, rowBytes);
     for (int y = h - 1; y >= 0; --y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < w; ++x) {
             out.push_back(std::uint8_t(qBlue(line[x])));
             out.push_back(std::uint8_t(qGreen(line[x])));
@@ -83,7 +82,7 @@ bool BmpWriter::Write24(const QImage &source, const QString &path)
     return Save(out, path);
 }
 
-bool BmpWriter::Write8(const QImage &source, const QString &path, bool dither)
+bool BmpWriter::Write8(const QImage& source, const QString& path, bool dither)
 {
     const PaletteQuantizer::Result q = PaletteQuantizer::Quantize(source, dither);
     const int w = source.width(), h = source.height();
@@ -106,4 +105,4 @@ bool BmpWriter::Write8(const QImage &source, const QString &path, bool dither)
     return Save(out, path);
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -7,10 +7,10 @@
 namespace zorvik::art {
 
 class BmpWriter {
-  public:
+public:
     // Both return false (and leave no complete file) when the file cannot be written.
-    static bool Write24(const QImage &picture, const QString &path);
-    static bool Write8(const QImage &picture, const QString &path, bool dither);
+    static bool Write24(const QImage& picture, const QString& path);
+    static bool Write8(const QImage& picture, const QString& path, bool dither);
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

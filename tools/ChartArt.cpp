@@ -14,14 +14,14 @@ namespace zorvik::art {
 
 namespace {
 
-constexpr double Tile = 22;     // symbol tile side
-constexpr double TileStep = 24; // tile pitch in a row
+constexpr double Tile = 22;      // symbol tile side
+constexpr double TileStep = 24;  // tile pitch in a row
 
 const QColor Gold(255, 205, 60);
 const QColor Ink(235, 235, 245);
 const QColor Dim(150, 150, 175);
 
-void SymbolTile(QPainter &p, QPointF at, int code)
+void SymbolTile(QPainter& p, QPointF at, int code)
 {
     const QRectF box(at, QSizeF(Tile, Tile));
     p.save();
@@ -34,7 +34,7 @@ void SymbolTile(QPainter &p, QPointF at, int code)
 }
 
 // A tile for "any symbol": dim, with a dash.
-void AnyTile(QPainter &p, QPointF at)
+void AnyTile(QPainter& p, QPointF at)
 {
     const QRectF box(at, QSizeF(Tile, Tile));
     p.save();
@@ -47,7 +47,7 @@ void AnyTile(QPainter &p, QPointF at)
     p.restore();
 }
 
-void Text(QPainter &p, const QRectF &box, const QString &text, double size, bool bold, QColor colour,
+void Text(QPainter& p, const QRectF& box, const QString& text, double size, bool bold, QColor colour,
           Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     p.save();
@@ -58,7 +58,7 @@ void Text(QPainter &p, const QRectF &box, const QString &text, double size, bool
 }
 
 // One pay-table row: the three symbol tiles the row asks for, then its multiplier.
-void PayRowLine(QPainter &p, double x, double y, double width, const PayRow &row)
+void PayRowLine(QPainter& p, double x, double y, double width, const PayRow& row)
 {
     for (int i = 0; i < 3; ++i) {
         const QPointF at(x + i * TileStep, y);
@@ -91,14 +91,14 @@ void PayRowLine(QPainter &p, double x, double y, double width, const PayRow &row
          Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void Heading(QPainter &p, const QRectF &box, const QString &text)
+void Heading(QPainter& p, const QRectF& box, const QString& text)
 {
     ArtStyle::EmbossedText(p, text, ArtStyle::Font("Liberation Serif", 60, true),
                            box.adjusted(12, 3, -12, -3), ArtStyle::Gold(box.topLeft(), box.bottomLeft()),
                            QColor(40, 10, 0), 1.2);
 }
 
-void Panel(QPainter &p, const QRectF &box)
+void Panel(QPainter& p, const QRectF& box)
 {
     p.save();
     p.setPen(QPen(ArtStyle::Chrome(box.topLeft(), box.bottomLeft()), 2.0));
@@ -110,7 +110,7 @@ void Panel(QPainter &p, const QRectF &box)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage ChartArt::Chart()
 {
@@ -123,7 +123,7 @@ QImage ChartArt::Chart()
     p.fillRect(QRectF(0, 0, Width, Height), bg);
 
     const QRectF left(8, 8, 210, 434), middle(224, 8, 186, 434), right(416, 8, 191, 434);
-    for (const QRectF &r : {left, middle, right})
+    for (const QRectF& r : {left, middle, right})
         Panel(p, r);
     Heading(p, QRectF(left.left(), 14, left.width(), 26), "Winning Payline");
     Heading(p, QRectF(middle.left(), 14, middle.width(), 26), "Winning Screens");
@@ -133,7 +133,7 @@ QImage ChartArt::Chart()
     Text(p, QRectF(left.left() + 10, 42, left.width() - 20, 16), "Pays \u00d7 coins per line", 10, false, Dim,
          Qt::AlignCenter);
     double y = 64;
-    for (const PayRow &row : NormalPayTable) {
+    for (const PayRow& row : NormalPayTable) {
         PayRowLine(p, left.left() + 12, y, left.width() - 24, row);
         y += 30.5;
     }
@@ -177,14 +177,14 @@ QImage ChartArt::Chart()
     y = 44;
     Text(p, QRectF(rx, y, rw, 18), "Cobra Rolls", 13, true, QColor(140, 230, 120), Qt::AlignCenter);
     y += 22;
-    for (const PayRow &row : CobraRollPayTable) {
+    for (const PayRow& row : CobraRollPayTable) {
         PayRowLine(p, rx + 4, y, rw - 8, row);
         y += 28;
     }
     y += 6;
     Text(p, QRectF(rx, y, rw, 18), "7 Free Spins", 13, true, QColor(140, 230, 120), Qt::AlignCenter);
     y += 22;
-    for (const PayRow &row : FreeSpinPayTable) {
+    for (const PayRow& row : FreeSpinPayTable) {
         PayRowLine(p, rx + 4, y, rw - 8, row);
         y += 28;
     }
@@ -199,4 +199,4 @@ QImage ChartArt::Chart()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -6,9 +6,9 @@
 namespace zorvik::art {
 
 class ChartArt {
-  public:
+public:
     static constexpr int Width = 615, Height = 450;
     static QImage Chart();
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

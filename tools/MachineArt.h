@@ -6,7 +6,7 @@
 namespace zorvik::art {
 
 class MachineArt {
-  public:
+public:
     // Background of the 64-pixel set (small and medium screens) and of the 96-pixel set (large screens).
     static QImage Background(int cell);
 
@@ -21,4 +21,4 @@ class MachineArt {
     static constexpr int LargeWidth = 498, LargeHeight = 620;
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -21,13 +21,13 @@ int Channel(std::uint32_t rgb, int c)
 struct Box {
     std::vector<ColourCount> colours;
 
-    int WidestChannel(int *range) const
+    int WidestChannel(int* range) const
     {
         int best = 0;
         *range = -1;
         for (int c = 0; c < 3; ++c) {
             int lo = 255, hi = 0;
-            for (const auto &cc : colours) {
+            for (const auto& cc : colours) {
                 lo = std::min(lo, Channel(cc.rgb, c));
                 hi = std::max(hi, Channel(cc.rgb, c));
             }
@@ -42,7 +42,7 @@ struct Box {
     std::uint64_t Weight() const
     {
         std::uint64_t w = 0;
-        for (const auto &cc : colours)
+        for (const auto& cc : colours)
             w += cc.count;
         return w;
     }
@@ -50,7 +50,7 @@ struct Box {
     QRgb Mean() const
     {
         std::uint64_t sum[3] = {0, 0, 0}, n = 0;
-        for (const auto &cc : colours) {
+        for (const auto& cc : colours) {
             for (int c = 0; c < 3; ++c)
                 sum[c] += std::uint64_t(Channel(cc.rgb, c)) * cc.count;
             n += cc.count;
@@ -60,7 +60,7 @@ struct Box {
     }
 };
 
-int Nearest(const std::array<QRgb, 256> &palette, int count, int r, int g, int b)
+int Nearest(const std::array<QRgb, 256>& palette, int count, int r, int g, int b)
 {
     int best = 0;
     long bestDistance = -1;
@@ -76,9 +76,9 @@ int Nearest(const std::array<QRgb, 256> &palette, int count, int r, int g, int b
     return best;
 }
 
-} // namespace
+}  // namespace
 
-PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage &source, bool dither)
+PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage& source, bool dither)
 {
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     const int w = picture.width(), h = picture.height();
@@ -87,19 +87,19 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage &source, bool d
 
     std::map<std::uint32_t, std::uint32_t> histogram;
     for (int y = 0; y < h; ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < w; ++x)
             ++histogram[line[x] & 0xffffff];
     }
 
     if (histogram.size() <= 256) {
         std::map<std::uint32_t, int> index;
-        for (const auto &[rgb, count] : histogram) {
+        for (const auto& [rgb, count] : histogram) {
             index[rgb] = result.colourCount;
             result.palette[result.colourCount++] = 0xff000000u | rgb;
         }
         for (int y = 0; y < h; ++y) {
-            const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+            const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
             for (int x = 0; x < w; ++x)
                 result.indexes[std::size_t(y) * w + x] = std::uint8_t(index[line[x] & 0xffffff]);
         }
@@ -110,17 +110,17 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage &source, bool d
     // an averaged palette entry there would tint a field that the game later paints in the pure colour.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> byCount(histogram.begin(), histogram.end());
     std::stable_sort(byCount.begin(), byCount.end(),
-                     [](const auto &a, const auto &b) { return a.second > b.second; });
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
     std::map<std::uint32_t, int> exact;
     const std::uint64_t pixels = std::uint64_t(w) * h;
-    for (const auto &[rgb, count] : byCount) {
+    for (const auto& [rgb, count] : byCount) {
         if (exact.size() >= 16 || std::uint64_t(count) * 200 < pixels) break;
         exact[rgb] = result.colourCount;
         result.palette[result.colourCount++] = 0xff000000u | rgb;
     }
 
     std::vector<Box> boxes(1);
-    for (const auto &[rgb, count] : histogram)
+    for (const auto& [rgb, count] : histogram)
         if (!exact.count(rgb)) boxes[0].colours.push_back({rgb, count});
     while (int(boxes.size()) + result.colourCount < 256) {
         // Split the box with the most pixels times spread, so large smooth areas get their share.
@@ -137,10 +137,10 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage &source, bool d
             }
         }
         if (chosen < 0) break;
-        Box &box = boxes[chosen];
+        Box& box = boxes[chosen];
         int range = 0;
         const int c = box.WidestChannel(&range);
-        std::sort(box.colours.begin(), box.colours.end(), [c](const ColourCount &a, const ColourCount &b) {
+        std::sort(box.colours.begin(), box.colours.end(), [c](const ColourCount& a, const ColourCount& b) {
             const int ca = Channel(a.rgb, c), cb = Channel(b.rgb, c);
             return ca != cb ? ca < cb : a.rgb < b.rgb;
         });
@@ -157,13 +157,13 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage &source, bool d
         box.colours.resize(cut);
         boxes.push_back(std::move(upper));
     }
-    for (const Box &box : boxes)
+    for (const Box& box : boxes)
         result.palette[result.colourCount++] = 0xff000000u | box.Mean();
 
     // Error diffusion over float rows; serpentine order is not needed at these sizes.
     std::vector<float> current(std::size_t(w + 2) * 3, 0.f), next(std::size_t(w + 2) * 3, 0.f);
     for (int y = 0; y < h; ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         std::fill(next.begin(), next.end(), 0.f);
         for (int x = 0; x < w; ++x) {
             const auto exactHit = exact.find(line[x] & 0xffffff);
@@ -195,4 +195,4 @@ PaletteQuantizer::Result PaletteQuantizer::Quantize(const QImage &source, bool d
     return result;
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

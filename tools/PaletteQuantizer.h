@@ -10,15 +10,15 @@
 namespace zorvik::art {
 
 class PaletteQuantizer {
-  public:
+public:
     struct Result {
-        std::array<QRgb, 256> palette{}; // unused entries are black
+        std::array<QRgb, 256> palette{};  // unused entries are black
         int colourCount = 0;
-        std::vector<std::uint8_t> indexes; // width x height, top row first
+        std::vector<std::uint8_t> indexes;  // width x height, top row first
     };
 
     // Pictures of 256 colours or fewer keep their exact colours and are not dithered.
-    static Result Quantize(const QImage &picture, bool dither);
+    static Result Quantize(const QImage& picture, bool dither);
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

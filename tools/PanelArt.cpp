@@ -14,7 +14,7 @@ namespace zorvik::art {
 namespace {
 
 // A glossy rounded button in the given hue with a chrome rim and embossed lettering.
-QImage GlossButton(const QString &text, QColor hue)
+QImage GlossButton(const QString& text, QColor hue)
 {
     QImage img = ArtStyle::Canvas(124, 72, Qt::black);
     QPainter p(&img);
@@ -41,7 +41,7 @@ QImage GlossButton(const QString &text, QColor hue)
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace
+}  // namespace
 
 QImage PanelArt::SpinButton()
 {
@@ -106,9 +106,9 @@ QImage PanelArt::DigitStrip(bool large, QColor colour)
     p.setRenderHint(QPainter::Antialiasing, large);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    const double t = large ? 5.0 : 3.0;        // segment thickness
-    const double x0 = large ? 6.0 : 3.0;       // left edge of the vertical segments
-    const double x1 = w - (large ? 6.0 : 3.0); // right edge of them
+    const double t = large ? 5.0 : 3.0;         // segment thickness
+    const double x0 = large ? 6.0 : 3.0;        // left edge of the vertical segments
+    const double x1 = w - (large ? 6.0 : 3.0);  // right edge of them
     const double y0 = large ? 3.0 : 1.0, y1 = h - (large ? 3.0 : 2.0), ym = (y0 + y1) / 2.0;
     const double gap = large ? 1.0 : 0.5;
     auto horizontal = [&](double left, double y) {
@@ -133,7 +133,7 @@ QImage PanelArt::DigitStrip(bool large, QColor colour)
     };
     for (int d = 0; d < 10; ++d)
         draw(d, SegmentsOf(d));
-    draw(10, 0x40); // a minus sign, after the ten digits
+    draw(10, 0x40);  // a minus sign, after the ten digits
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }
@@ -213,4 +213,4 @@ QImage PanelArt::AppIcon(int size)
     return img;
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -8,11 +8,11 @@
 namespace zorvik::art {
 
 class PanelArt {
-  public:
-    static QImage SpinButton();  // 124 x 72
-    static QImage StopButton();  // 124 x 72
-    static QImage Logo();        // 124 x 131
-    static QImage OptionsFace(); // 62 x 20; the window writes the caption over it
+public:
+    static QImage SpinButton();   // 124 x 72
+    static QImage StopButton();   // 124 x 72
+    static QImage Logo();         // 124 x 131
+    static QImage OptionsFace();  // 62 x 20; the window writes the caption over it
 
     // Digits 0-9 in seven segments, one colour on black, in cells of 16 x 21 (small) or 32 x 42 (large)
     // from x = 0; a minus sign follows in the eleventh cell. Strips are 188 x 21 or 376 x 42.
@@ -30,4 +30,4 @@ class PanelArt {
     static QImage AppIcon(int size);
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

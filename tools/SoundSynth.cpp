@@ -26,7 +26,7 @@ double NoteHz(int semitonesFromA4)
 
 // One note: partial k has amplitude weights[k] at frequency (k + 1) * hz; a short linear attack and an
 // exponential decay, with a 5 ms release at the end so that nothing clicks.
-void AddNote(std::vector<float> &out, double start, double length, double hz, double amplitude, double decay,
+void AddNote(std::vector<float>& out, double start, double length, double hz, double amplitude, double decay,
              std::initializer_list<double> weights, double attack = 0.004, double vibrato = 0.0)
 {
     const std::size_t first = std::size_t(start * Rate);
@@ -49,7 +49,7 @@ void AddNote(std::vector<float> &out, double start, double length, double hz, do
 }
 
 // A bell: inharmonic partials that die away at different speeds.
-void AddBell(std::vector<float> &out, double start, double length, double hz, double amplitude)
+void AddBell(std::vector<float>& out, double start, double length, double hz, double amplitude)
 {
     const double ratios[] = {1.0, 2.0, 2.76, 4.07, 5.43};
     const double weights[] = {1.0, 0.5, 0.45, 0.25, 0.18};
@@ -78,7 +78,7 @@ struct Noise {
 };
 
 // A short noise hit through a one-pole band filter: drums, rattles and clicks.
-void AddNoiseHit(std::vector<float> &out, double start, double length, double amplitude, double decay,
+void AddNoiseHit(std::vector<float>& out, double start, double length, double amplitude, double decay,
                  double bright, std::uint32_t seed)
 {
     Noise noise{seed};
@@ -101,7 +101,7 @@ std::vector<float> Normalised(std::vector<float> s, float peak)
     for (float v : s)
         top = std::max(top, std::fabs(v));
     if (top > 0.f)
-        for (float &v : s)
+        for (float& v : s)
             v *= peak / top;
     return s;
 }
@@ -110,7 +110,7 @@ const std::initializer_list<double> Brass = {1.0, 0.6, 0.45, 0.3, 0.2, 0.12};
 const std::initializer_list<double> Pluck = {1.0, 0.35, 0.15, 0.05};
 const std::initializer_list<double> Soft = {1.0, 0.2, 0.05};
 
-} // namespace
+}  // namespace
 
 std::vector<float> SoundSynth::Make(int number)
 {
@@ -165,7 +165,7 @@ std::vector<float> SoundSynth::Refusal()
 std::vector<float> SoundSynth::Doubling()
 {
     std::vector<float> s = Silence(1.2);
-    const int steps[] = {-9, -5, -2, 3, 7}; // C5 E5 G5 C6 E6
+    const int steps[] = {-9, -5, -2, 3, 7};  // C5 E5 G5 C6 E6
     for (int i = 0; i < 5; ++i)
         AddNote(s, 0.09 * i, 0.16, NoteHz(steps[i]), 0.5, 8.0, Brass, 0.01);
     for (int semis : {3, 7, 10, 15})
@@ -202,7 +202,7 @@ std::vector<float> SoundSynth::CobraRattle()
 std::vector<float> SoundSynth::Payoff()
 {
     std::vector<float> s = Silence(0.75);
-    const int steps[] = {-2, 3, 7, 10, 15}; // G5 C6 E6 G6 C7
+    const int steps[] = {-2, 3, 7, 10, 15};  // G5 C6 E6 G6 C7
     for (int i = 0; i < 5; ++i)
         AddNote(s, 0.07 * i, 0.3, NoteHz(steps[i]), 0.5, 9.0, Pluck, 0.002);
     AddBell(s, 0.35, 0.4, NoteHz(22), 0.25);
@@ -213,7 +213,7 @@ std::vector<float> SoundSynth::Payoff()
 std::vector<float> SoundSynth::Losing()
 {
     std::vector<float> s = Silence(1.1);
-    const int steps[] = {-2, -3, -4}; // G4 F#4 F4
+    const int steps[] = {-2, -3, -4};  // G4 F#4 F4
     for (int i = 0; i < 3; ++i)
         AddNote(s, 0.22 * i, 0.22, NoteHz(steps[i]), 0.5, 2.5, Brass, 0.02, 0.006);
     AddNote(s, 0.66, 0.44, NoteHz(-5), 0.5, 2.8, Brass, 0.02, 0.012);
@@ -260,4 +260,4 @@ std::vector<float> SoundSynth::AnimalFanfare()
     return Normalised(s, 0.85f);
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

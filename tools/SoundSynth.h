@@ -6,11 +6,11 @@
 namespace zorvik::art {
 
 class SoundSynth {
-  public:
+public:
     // The sound for "Zorvik<number>.wav" (0, 1, 2, 4 to 10); empty for any other number.
     static std::vector<float> Make(int number);
 
-  private:
+private:
     static std::vector<float> Click();
     static std::vector<float> Refusal();
     static std::vector<float> Doubling();
@@ -23,4 +23,4 @@ class SoundSynth {
     static std::vector<float> AnimalFanfare();
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -16,7 +16,7 @@ namespace {
 constexpr int MotionHeight = 576;
 
 // A soft oval shadow on the reel under a symbol standing in box.
-void FloorShadow(QPainter &p, const QRectF &box)
+void FloorShadow(QPainter& p, const QRectF& box)
 {
     const QPointF c(box.center().x(), box.bottom() - box.height() * 0.07);
     QRadialGradient g(c, box.width() * 0.38);
@@ -31,9 +31,9 @@ void FloorShadow(QPainter &p, const QRectF &box)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
-void SymbolArt::DrawSeven(QPainter &p, const QRectF &box, SevenKind kind)
+void SymbolArt::DrawSeven(QPainter& p, const QRectF& box, SevenKind kind)
 {
     const QFont font = ArtStyle::Font("DejaVu Sans", 200, true);
     const double u = box.width() / 96.0;
@@ -108,7 +108,7 @@ void SymbolArt::DrawSeven(QPainter &p, const QRectF &box, SevenKind kind)
     p.restore();
 }
 
-void SymbolArt::DrawCrest(QPainter &p, const QRectF &box)
+void SymbolArt::DrawCrest(QPainter& p, const QRectF& box)
 {
     const double u = box.width() / 96.0;
     const double x0 = box.left(), y0 = box.top();
@@ -158,7 +158,7 @@ void SymbolArt::DrawCrest(QPainter &p, const QRectF &box)
     p.setBrush(ArtStyle::Gold(P(0, 2), P(0, 24)));
     p.drawPath(crown);
     p.setPen(Qt::NoPen);
-    for (const QPointF &jewel : {P(22, 6), P(48, 2), P(74, 6)}) {
+    for (const QPointF& jewel : {P(22, 6), P(48, 2), P(74, 6)}) {
         p.setBrush(QColor(220, 20, 40));
         p.drawEllipse(jewel, 3.2 * u, 3.2 * u);
         p.setBrush(QColor(255, 200, 200));
@@ -174,7 +174,7 @@ void SymbolArt::DrawCrest(QPainter &p, const QRectF &box)
     p.restore();
 }
 
-void SymbolArt::DrawCoin(QPainter &p, const QRectF &box)
+void SymbolArt::DrawCoin(QPainter& p, const QRectF& box)
 {
     const double u = box.width() / 96.0;
     const QPointF c = box.center() + QPointF(0, -2 * u);
@@ -230,7 +230,7 @@ void SymbolArt::DrawCoin(QPainter &p, const QRectF &box)
     p.restore();
 }
 
-void SymbolArt::Draw(QPainter &p, int code, const QRectF &box)
+void SymbolArt::Draw(QPainter& p, int code, const QRectF& box)
 {
     const double u = box.width() / 96.0;
     const QRectF emojiBox = box.adjusted(8 * u, 8 * u, -8 * u, -10 * u);
@@ -264,7 +264,7 @@ void SymbolArt::Draw(QPainter &p, int code, const QRectF &box)
         ArtStyle::Emoji(p, emojiBox, QString::fromUtf8("\U0001F42F"));
         break;
     case 8:
-        break; // the blank is an empty stretch of reel
+        break;  // the blank is an empty stretch of reel
     case 9:
         FloorShadow(p, box);
         ArtStyle::Emoji(p, emojiBox, QString::fromUtf8("\U0001F40D"));
@@ -355,4 +355,4 @@ QImage SymbolArt::BarIcon()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -8,9 +8,9 @@
 namespace zorvik::art {
 
 class SymbolArt {
-  public:
+public:
     // Draws symbol code (0-11) into box on whatever is there; the wheels put it on white.
-    static void Draw(QPainter &p, int code, const QRectF &box);
+    static void Draw(QPainter& p, int code, const QRectF& box);
 
     // Four symbols across, three down, each cell square; code k at column k mod 4, row k div 4.
     static QImage SymbolsPicture(int cell);
@@ -24,9 +24,9 @@ class SymbolArt {
     static QImage BarIcon();
 
     enum class SevenKind { Red, White, Green };
-    static void DrawSeven(QPainter &p, const QRectF &box, SevenKind kind);
-    static void DrawCrest(QPainter &p, const QRectF &box);
-    static void DrawCoin(QPainter &p, const QRectF &box);
+    static void DrawSeven(QPainter& p, const QRectF& box, SevenKind kind);
+    static void DrawCrest(QPainter& p, const QRectF& box);
+    static void DrawCoin(QPainter& p, const QRectF& box);
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -11,26 +11,26 @@ namespace zorvik::art {
 
 namespace {
 
-void Put16(std::vector<std::uint8_t> &out, std::uint16_t v)
+void Put16(std::vector<std::uint8_t>& out, std::uint16_t v)
 {
     out.push_back(v & 0xff);
     out.push_back(v >> 8);
 }
 
-void Put32(std::vector<std::uint8_t> &out, std::uint32_t v)
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
         out.push_back((v >> (8 * i)) & 0xff);
 }
 
-void PutTag(std::vector<std::uint8_t> &out, const char *tag)
+void PutTag(std::vector<std::uint8_t>& out, const char* tag)
 {
     out.insert(out.end(), tag, tag + 4);
 }
 
-} // namespace
+}  // namespace
 
-bool WavWriter::Write(const std::vector<float> &samples, const QString &path)
+bool WavWriter::Write(const std::vector<float>& samples, const QString& path)
 {
     const std::uint32_t dataBytes = std::uint32_t(samples.size()) * 2;
     std::vector<std::uint8_t> out;
@@ -40,8 +40,8 @@ bool WavWriter::Write(const std::vector<float> &samples, const QString &path)
     PutTag(out, "WAVE");
     PutTag(out, "fmt ");
     Put32(out, 16);
-    Put16(out, 1); // PCM
-    Put16(out, 1); // mono
+    Put16(out, 1);  // PCM
+    Put16(out, 1);  // mono
     Put32(out, SampleRate);
     Put32(out, SampleRate * 2);
     Put16(out, 2);
@@ -54,9 +54,9 @@ bool WavWriter::Write(const std::vector<float> &samples, const QString &path)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(reinterpret_cast<const char *>(out.data()), qint64(out.size())) != qint64(out.size()))
+    if (file.write(reinterpret_cast<const char*>(out.data()), qint64(out.size())) != qint64(out.size()))
         return false;
     return file.commit();
 }
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

@@ -8,11 +8,11 @@
 namespace zorvik::art {
 
 class WavWriter {
-  public:
+public:
     static constexpr int SampleRate = 22050;
 
     // Samples are clipped to -1..1. Returns false when the file cannot be written.
-    static bool Write(const std::vector<float> &samples, const QString &path);
+    static bool Write(const std::vector<float>& samples, const QString& path);
 };
 
-} // namespace zorvik::art
+}  // namespace zorvik::art

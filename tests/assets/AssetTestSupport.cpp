@@ -7,37 +7,37 @@ namespace zorvik::test {
 
 namespace {
 
-std::uint32_t U32(const QByteArray &b, int at)
+std::uint32_t U32(const QByteArray& b, int at)
 {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
            std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 
-int U16(const QByteArray &b, int at)
+int U16(const QByteArray& b, int at)
 {
     return int(std::uint8_t(b[at])) | int(std::uint8_t(b[at + 1])) << 8;
 }
 
-} // namespace
+}  // namespace
 
-QString ProgramFile(const QString &name)
+QString ProgramFile(const QString& name)
 {
     return QStringLiteral(ZORVIK_TEST_PROGRAM_DIR) + "/" + name;
 }
 
-QString ArtFile(const QString &name)
+QString ArtFile(const QString& name)
 {
     return QStringLiteral(ZORVIK_TEST_ART_DIR) + "/" + name;
 }
 
-QByteArray ReadAll(const QString &path)
+QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
-BmpHeader ReadBmpHeader(const QByteArray &b)
+BmpHeader ReadBmpHeader(const QByteArray& b)
 {
     BmpHeader h;
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || U32(b, 14) < 40) return h;
@@ -52,7 +52,7 @@ BmpHeader ReadBmpHeader(const QByteArray &b)
     return h;
 }
 
-double MeanBrightness(const QImage &image, int x, int y, int w, int h)
+double MeanBrightness(const QImage& image, int x, int y, int w, int h)
 {
     double sum = 0;
     for (int j = y; j < y + h; ++j)
@@ -63,10 +63,10 @@ double MeanBrightness(const QImage &image, int x, int y, int w, int h)
     return w * h > 0 ? sum / (w * h) : 0.0;
 }
 
-QImage LoadPicture(const QString &path)
+QImage LoadPicture(const QString& path)
 {
     QImage image(path);
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace zorvik::test
+}  // namespace zorvik::test

@@ -17,7 +17,7 @@ using namespace zorvik::test;
 namespace {
 
 // Runs the generator into folder; returns its exit code (-1 when it did not finish).
-int Generate(const QString &folder, qint64 *milliseconds = nullptr)
+int Generate(const QString& folder, qint64* milliseconds = nullptr)
 {
     QProcess process;
     QElapsedTimer timer;
@@ -29,7 +29,7 @@ int Generate(const QString &folder, qint64 *milliseconds = nullptr)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-QStringList FilesUnder(const QString &folder)
+QStringList FilesUnder(const QString& folder)
 {
     QStringList files;
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
@@ -39,7 +39,7 @@ QStringList FilesUnder(const QString &folder)
     return files;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Generator, TwoRunsWriteTheSameBytes)
 {
@@ -54,7 +54,7 @@ TEST(Generator, TwoRunsWriteTheSameBytes)
     EXPECT_GT(files.size(), 80);
     EXPECT_EQ(files, FilesUnder(second.path()));
     qint64 total = 0;
-    for (const QString &f : files) {
+    for (const QString& f : files) {
         SCOPED_TRACE(f.toStdString());
         const QByteArray a = ReadAll(first.path() + "/" + f);
         total += a.size();
@@ -78,7 +78,7 @@ TEST(Generator, ReportsAFolderItCannotWrite)
 TEST(Manual, TopicPagesExistAndEveryLinkResolves)
 {
     const QString manual = ProgramFile("manual");
-    for (const char *page :
+    for (const char* page :
          {"index.html", "41004.html", "41005.html", "41006.html", "41008.html", "41010.html"}) {
         SCOPED_TRACE(page);
         EXPECT_TRUE(QFile::exists(manual + "/" + page));
@@ -86,7 +86,7 @@ TEST(Manual, TopicPagesExistAndEveryLinkResolves)
     static const QRegularExpression reference(R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")");
     const QStringList pages = QDir(manual).entryList({"*.html"}, QDir::Files);
     EXPECT_GE(pages.size(), 8);
-    for (const QString &page : pages) {
+    for (const QString& page : pages) {
         SCOPED_TRACE(page.toStdString());
         const QString html = QString::fromUtf8(ReadAll(manual + "/" + page));
         EXPECT_FALSE(html.contains("{{")) << "a table marker was left unfilled";

@@ -19,15 +19,15 @@ namespace {
 struct Element {
     QString name;
     QRect rect;
-    bool sized; // placed or sized by one of the generated pictures
+    bool sized;  // placed or sized by one of the generated pictures
 };
 
-QSize PictureSize(const QString &path)
+QSize PictureSize(const QString& path)
 {
     return QImage(path).size();
 }
 
-QRect Text(int x, int y, int points, const QString &text)
+QRect Text(int x, int y, int points, const QString& text)
 {
     QFont font("Liberation Sans");
     font.setPointSize(points);
@@ -36,7 +36,7 @@ QRect Text(int x, int y, int points, const QString &text)
 }
 
 // Window coordinates of the layout tables for one screen, with the pictures as generated.
-std::vector<Element> LayOut(int screenW, int *windowW)
+std::vector<Element> LayOut(int screenW, int* windowW)
 {
     const bool small = screenW < 700, large = screenW >= 1000, medium = !small && !large;
     const QSize bg = PictureSize(ProgramFile(large ? "Backlg.bmp" : "Backsm.bmp"));
@@ -78,7 +78,7 @@ std::vector<Element> LayOut(int screenW, int *windowW)
                              : medium ? QPoint(right + 48, 32)
                                       : QPoint(right + 39, 36);
     const QPoint coinsPlus = linesPlus + QPoint(small ? 75 : medium ? 121 : 125, 0);
-    for (const QPoint &p : {linesPlus, coinsPlus}) {
+    for (const QPoint& p : {linesPlus, coinsPlus}) {
         e.push_back({"plus", QRect(p, QSize(halfW, plus.height())), false});
         e.push_back({"minus", QRect(p + QPoint(halfW + 5, 0), QSize(halfW, plus.height())), false});
     }
@@ -96,7 +96,7 @@ std::vector<Element> LayOut(int screenW, int *windowW)
                        small    ? 196
                        : medium ? 230
                                 : 300};
-    const char *leftLabels[4] = {"Credits:", "Idol Pool:", "Cobra Roll:", "Win 7 FREE Spins:"};
+    const char* leftLabels[4] = {"Credits:", "Idol Pool:", "Cobra Roll:", "Win 7 FREE Spins:"};
     for (int i = 0; i < 4; ++i)
         e.push_back({leftLabels[i], Text(10, ly[i], pt, leftLabels[i]), false});
     e.push_back({"Lines Played:",
@@ -140,27 +140,27 @@ std::vector<Element> LayOut(int screenW, int *windowW)
     return e;
 }
 
-} // namespace
+}  // namespace
 
 TEST(LayoutFit, EveryElementFitsOnTheCommonScreens)
 {
     static int argc = 1;
     static char name[] = "assets_tests";
-    static char *argv[] = {name, nullptr};
+    static char* argv[] = {name, nullptr};
     if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
 
     const QSize screens[] = {{640, 480}, {800, 600}, {1024, 768}, {1920, 1080}};
-    for (const QSize &screen : screens) {
+    for (const QSize& screen : screens) {
         SCOPED_TRACE(QString("%1 x %2").arg(screen.width()).arg(screen.height()).toStdString());
         int windowW = 0;
         const std::vector<Element> elements = LayOut(screen.width(), &windowW);
         // The window is the screen's width less 10 and its height less a title bar.
         const QRect client(0, 0, windowW, screen.height() - 30);
-        for (const Element &a : elements) {
+        for (const Element& a : elements) {
             EXPECT_TRUE(client.contains(a.rect)) << a.name.toStdString() << " leaves the window";
-            for (const Element &b : elements) {
+            for (const Element& b : elements) {
                 if (&a >= &b || (!a.sized && !b.sized))
-                    continue; // fixed places against fixed places are not ours
+                    continue;  // fixed places against fixed places are not ours
                 if (a.rect.intersects(b.rect))
                     ADD_FAILURE() << a.name.toStdString() << " overlaps " << b.name.toStdString();
             }

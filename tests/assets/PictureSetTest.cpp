@@ -12,7 +12,7 @@ using namespace zorvik::test;
 namespace {
 
 struct FileCase {
-    const char *name;
+    const char* name;
     int width, height, bits;
 };
 
@@ -30,18 +30,18 @@ const FileCase PictureFiles[] = {
     {"Logo.bmp", 124, 131, 24},     {"Logo256.bmp", 124, 131, 8},   {"Bonus32.bmp", 32, 96, 24},
 };
 
-} // namespace
+}  // namespace
 
 TEST(PictureSet, EveryFileHasItsSizeAndDepthAndAWellFormedLayout)
 {
-    for (const FileCase &c : PictureFiles) {
+    for (const FileCase& c : PictureFiles) {
         SCOPED_TRACE(c.name);
         const QByteArray bytes = ReadAll(ProgramFile(c.name));
         ASSERT_FALSE(bytes.isEmpty()) << "missing or empty";
         const BmpHeader h = ReadBmpHeader(bytes);
         ASSERT_TRUE(h.valid);
         EXPECT_EQ(h.width, c.width);
-        EXPECT_EQ(h.height, c.height); // positive: rows stored bottom-up, as every bitmap loader expects
+        EXPECT_EQ(h.height, c.height);  // positive: rows stored bottom-up, as every bitmap loader expects
         EXPECT_EQ(h.bitsPerPixel, c.bits);
         EXPECT_EQ(h.compression, 0u);
         EXPECT_EQ(h.fileSize, std::uint32_t(bytes.size()));
@@ -65,12 +65,12 @@ TEST(PictureSet, EveryFileHasItsSizeAndDepthAndAWellFormedLayout)
 // A broken palette or index order shows as a twin that no longer looks like its original.
 TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals)
 {
-    const std::pair<const char *, const char *> twins[] = {
+    const std::pair<const char*, const char*> twins[] = {
         {"Backsm.bmp", "Backs256.bmp"},   {"Backlg.bmp", "Backlg2.bmp"},   {"Zorvik64.bmp", "Zor64256.bmp"},
         {"Zorvik96.bmp", "Zor96256.bmp"}, {"Motion2.bmp", "Moti2256.bmp"}, {"Zor96on.bmp", "C96on256.bmp"},
         {"Zorbut1.bmp", "Cbut1256.bmp"},  {"Spin.bmp", "Spin256.bmp"},     {"Logo.bmp", "Logo256.bmp"},
     };
-    for (const auto &[original, twin] : twins) {
+    for (const auto& [original, twin] : twins) {
         SCOPED_TRACE(twin);
         const QImage a = LoadPicture(ProgramFile(original)), b = LoadPicture(ProgramFile(twin));
         ASSERT_FALSE(a.isNull());
@@ -91,7 +91,7 @@ TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals)
 TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint)
 {
     struct Layout {
-        const char *file;
+        const char* file;
         int left, pitchX, width, top, pitchY, height;
     };
     const Layout layouts[] = {
@@ -100,7 +100,7 @@ TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint)
         {"Backlg.bmp", 75, 124, 100, 70, 173, 150},
         {"Backlg2.bmp", 75, 124, 100, 70, 173, 150},
     };
-    for (const Layout &l : layouts) {
+    for (const Layout& l : layouts) {
         SCOPED_TRACE(l.file);
         const QImage bg = LoadPicture(ProgramFile(l.file));
         ASSERT_FALSE(bg.isNull());
@@ -123,7 +123,7 @@ TEST(PictureSet, BackgroundWindowsLieWhereTheWheelsPaint)
 
 TEST(PictureSet, SymbolCellsHoldTwelveDifferentSymbolsAndAPlainBlank)
 {
-    for (const char *file : {"Zorvik64.bmp", "Zorvik96.bmp", "Zor64256.bmp", "Zor96256.bmp"}) {
+    for (const char* file : {"Zorvik64.bmp", "Zorvik96.bmp", "Zor64256.bmp", "Zor96256.bmp"}) {
         SCOPED_TRACE(file);
         const QImage symbols = LoadPicture(ProgramFile(file));
         ASSERT_FALSE(symbols.isNull());
@@ -151,7 +151,7 @@ TEST(PictureSet, SymbolCellsHoldTwelveDifferentSymbolsAndAPlainBlank)
 
 TEST(PictureSet, MotionStripsWrapWithoutASeam)
 {
-    for (const char *file : {"Motion2.bmp", "Motion.bmp"}) {
+    for (const char* file : {"Motion2.bmp", "Motion.bmp"}) {
         SCOPED_TRACE(file);
         const QImage strip = LoadPicture(ProgramFile(file));
         ASSERT_EQ(strip.height(), 576);
@@ -171,11 +171,11 @@ TEST(PictureSet, MotionStripsWrapWithoutASeam)
 
 TEST(PictureSet, LitLampsAreClearlyBrighterThanUnlitOnes)
 {
-    const std::pair<const char *, const char *> rows[] = {{"Zor64on.bmp", "Zor64of.bmp"},
-                                                          {"C64on256.bmp", "C64of256.bmp"},
-                                                          {"Zor96on.bmp", "Zor96of.bmp"},
-                                                          {"C96on256.bmp", "C96of256.bmp"}};
-    for (const auto &[litFile, unlitFile] : rows) {
+    const std::pair<const char*, const char*> rows[] = {{"Zor64on.bmp", "Zor64of.bmp"},
+                                                        {"C64on256.bmp", "C64of256.bmp"},
+                                                        {"Zor96on.bmp", "Zor96of.bmp"},
+                                                        {"C96on256.bmp", "C96of256.bmp"}};
+    for (const auto& [litFile, unlitFile] : rows) {
         SCOPED_TRACE(litFile);
         const QImage lit = LoadPicture(ProgramFile(litFile)), unlit = LoadPicture(ProgramFile(unlitFile));
         ASSERT_EQ(lit.size(), unlit.size());
@@ -187,7 +187,7 @@ TEST(PictureSet, LitLampsAreClearlyBrighterThanUnlitOnes)
                       MeanBrightness(unlit, k * lampW, 0, lampW, unlit.height()) + 25.0);
         }
     }
-    for (const char *file : {"Zorbut0.bmp", "Zorbut1.bmp", "Cbut0256.bmp", "Cbut1256.bmp"}) {
+    for (const char* file : {"Zorbut0.bmp", "Zorbut1.bmp", "Cbut0256.bmp", "Cbut1256.bmp"}) {
         SCOPED_TRACE(file);
         const QImage side = LoadPicture(ProgramFile(file));
         ASSERT_EQ(side.height() % 4, 0);

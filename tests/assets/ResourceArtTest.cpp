@@ -13,7 +13,7 @@ using namespace zorvik::test;
 TEST(ResourceArt, EveryPictureHasTheSizeItsComponentExpects)
 {
     const struct {
-        const char *name;
+        const char* name;
         int width, height;
     } cases[] = {
         {"SpinBtn.png", 124, 72},     {"StopBtn.png", 124, 72},      {"Logo.png", 124, 131},
@@ -25,14 +25,14 @@ TEST(ResourceArt, EveryPictureHasTheSizeItsComponentExpects)
         {"cards/Black.png", 117, 28}, {"cards/Red.png", 117, 28},    {"cards/SuitSm.png", 44, 22},
         {"cards/Suits.png", 60, 30},  {"cards/Royal.png", 141, 148},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QImage image(ArtFile(c.name));
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(c.width, c.height));
     }
     // The amount pictures go on 80 x 57 buttons with room for the button's own frame.
-    for (const char *name :
+    for (const char* name :
          {"borrow/Amount1000.png", "borrow/Amount100.png", "borrow/Amount10.png", "borrow/Amount1.png"}) {
         SCOPED_TRACE(name);
         const QImage image(ArtFile(name));
@@ -49,17 +49,17 @@ TEST(ResourceArt, DigitStripsHoldSevenSegmentDigitsInTheirCells)
     // Segments a b c d e f g, sampled at fractions of the cell.
     const double sx[7] = {0.5, 0.73, 0.73, 0.5, 0.28, 0.28, 0.5};
     const double sy[7] = {0.12, 0.28, 0.72, 0.87, 0.72, 0.28, 0.5};
-    const char *lit[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+    const char* lit[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
                            "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
     const struct {
-        const char *name;
+        const char* name;
         int cellW, cellH;
         bool green;
     } strips[] = {{"DigitsSmall.png", 16, 21, false},
                   {"GreenSmall.png", 16, 21, true},
                   {"DigitsLarge.png", 32, 42, false},
                   {"GreenLarge.png", 32, 42, true}};
-    for (const auto &s : strips) {
+    for (const auto& s : strips) {
         SCOPED_TRACE(s.name);
         const QImage strip = LoadPicture(ArtFile(s.name));
         ASSERT_EQ(strip.height(), s.cellH);
@@ -103,7 +103,7 @@ TEST(ResourceArt, CardsAndTheirMaskShareOneOutline)
         }
     EXPECT_GT(inside, 73 * 98 * 9 / 10);
     EXPECT_EQ(neg.pixel(0, 0), qRgb(255, 255, 255)) << "rounded corners stay table-coloured";
-    for (const char *name : {"cards/back.png", "cards/Joker.png", "cards/Pos.png"}) {
+    for (const char* name : {"cards/back.png", "cards/Joker.png", "cards/Pos.png"}) {
         SCOPED_TRACE(name);
         const QImage card = LoadPicture(ArtFile(name));
         ASSERT_EQ(card.size(), neg.size());
@@ -124,7 +124,7 @@ TEST(ResourceArt, CardsAndTheirMaskShareOneOutline)
 // would be lost, and an empty cell would leave a card without its value.
 TEST(ResourceArt, CardValueCellsHoldTheirGlyphsInsideTheCuts)
 {
-    for (const char *name : {"cards/Black.png", "cards/Red.png"}) {
+    for (const char* name : {"cards/Black.png", "cards/Red.png"}) {
         SCOPED_TRACE(name);
         const QImage values = LoadPicture(ArtFile(name));
         ASSERT_EQ(values.size(), QSize(117, 28));

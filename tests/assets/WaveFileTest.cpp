@@ -10,29 +10,29 @@ using namespace zorvik::test;
 
 namespace {
 
-std::uint32_t U32(const QByteArray &b, int at)
+std::uint32_t U32(const QByteArray& b, int at)
 {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
            std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 
-int U16(const QByteArray &b, int at)
+int U16(const QByteArray& b, int at)
 {
     return int(std::uint8_t(b[at])) | int(std::uint8_t(b[at + 1])) << 8;
 }
 
-} // namespace
+}  // namespace
 
 TEST(WaveFiles, EveryWaveIsShortAudiblePcm)
 {
     // Synchronous sounds stall the game while they play; the count-off tick restarts every 0.1 s.
     const struct {
-        const char *name;
+        const char* name;
         double longestSeconds;
     } waves[] = {{"Zorvik0.wav", 0.1}, {"Zorvik1.wav", 1.5}, {"Zorvik2.wav", 1.5}, {"Zorvik4.wav", 1.5},
                  {"Zorvik5.wav", 1.5}, {"Zorvik6.wav", 1.5}, {"Zorvik7.wav", 2.0}, {"Zorvik8.wav", 0.1},
                  {"Zorvik9.wav", 1.5}, {"Zorvik10.wav", 1.5}};
-    for (const auto &w : waves) {
+    for (const auto& w : waves) {
         SCOPED_TRACE(w.name);
         const QByteArray b = ReadAll(ProgramFile(w.name));
         ASSERT_GE(b.size(), 44);
