@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -80,36 +79,6 @@ TEST_F(HelpViewerTest, TopicsOpenTheirPagesAndFallBackToTheContents)
     }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(ViewerCount(), 1);
-}
-
-TEST_F(HelpViewerTest, BackForwardAndContentsButtons)
-{
-    WritePage("index.html", "<a href=\"41006.html\">Cards</a>");
-    WritePage("41006.html", "Double or Nothing");
-    WritePage("41005.html", "Borrowing");
-    HelpViewer* viewer = ShowHelpTopic(nullptr, HelpCardGame);
-    ASSERT_NE(viewer, nullptr);
-    auto button = [viewer](const char* text) {
-        for (QPushButton* b : viewer->findChildren<QPushButton*>())
-            if (b->text() == text) return b;
-        return static_cast<QPushButton*>(nullptr);
-    };
-    ASSERT_NE(button("&Back"), nullptr);
-    EXPECT_FALSE(button("&Back")->isEnabled());
-
-    button("&Contents")->click();
-    EXPECT_EQ(PageShown(viewer), "index.html");
-    EXPECT_TRUE(button("&Back")->isEnabled());
-    button("&Back")->click();
-    EXPECT_EQ(PageShown(viewer), "41006.html");
-    EXPECT_TRUE(button("&Forward")->isEnabled());
-    button("&Forward")->click();
-    EXPECT_EQ(PageShown(viewer), "index.html");
-    EXPECT_EQ(viewer->windowTitle(), "Zorvik Slots Help - index.html");
-
-    // Asking again without an owner reuses the same window.
-    EXPECT_EQ(ShowHelpTopic(nullptr, HelpBorrow), viewer);
-    EXPECT_EQ(PageShown(viewer), "41005.html");
 }
 
 }  // namespace

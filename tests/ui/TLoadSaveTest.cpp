@@ -205,20 +205,6 @@ TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)
     EXPECT_EQ(CurrentGameOnDisk().Credits, 1000);
 }
 
-TEST_F(TLoadSaveTest, EnterInANameBoxPicksThatSlot)
-{
-    DialogRecorder dialogs;
-    dialogs.textAnswer = "Typed";
-    TLoadSave dialog(TLoadSave::SaveMode, state, games);
-    dialog.show();
-    auto* name = dialog.findChild<QLineEdit*>("Name4");
-    name->setText("My own name");
-    QTest::keyClick(name, Qt::Key_Return);
-    ASSERT_EQ(dialogs.inputs.size(), 1u);
-    EXPECT_EQ(dialogs.inputs[0].proposal, "My own name");
-    EXPECT_EQ(games.ReadSlotSummary(3).GameName, "Typed");
-}
-
 TEST_F(TLoadSaveTest, AnUnwritableFileKeepsTheDialogShutAndTheGameAsItWas)
 {
     std::vector<std::string> errors;
