@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QSet>
 
 #include <cmath>
 
@@ -69,6 +70,7 @@ TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals)
         {"Backsm.bmp", "Backs256.bmp"},   {"Backlg.bmp", "Backlg2.bmp"},   {"Zorvik64.bmp", "Zor64256.bmp"},
         {"Zorvik96.bmp", "Zor96256.bmp"}, {"Motion2.bmp", "Moti2256.bmp"}, {"Zor96on.bmp", "C96on256.bmp"},
         {"Zorbut1.bmp", "Cbut1256.bmp"},  {"Spin.bmp", "Spin256.bmp"},     {"Logo.bmp", "Logo256.bmp"},
+        {"Box.bmp", "Box256.bmp"},
     };
     for (const auto& [original, twin] : twins) {
         SCOPED_TRACE(twin);
@@ -82,6 +84,14 @@ TEST(PictureSet, TwoHundredFiftySixColourTwinsLookLikeTheirOriginals)
                 worst =
                     std::max(worst, std::fabs(MeanBrightness(a, x, y, 4, 4) - MeanBrightness(b, x, y, 4, 4)));
         EXPECT_LT(worst, 40.0);
+        // A picture of 256 colours or fewer fits the palette whole and must come back unchanged.
+        QSet<QRgb> colours;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                colours.insert(a.pixel(x, y));
+        if (colours.size() <= 256) {
+            EXPECT_EQ(a, b) << colours.size() << " colours";
+        }
     }
 }
 
