@@ -37,6 +37,8 @@ QString WithSlash(QString folder)
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The manual never keeps the program running once the game's window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Zorvik Slots Help"));
     resize(720, 560);
 
