@@ -207,8 +207,15 @@ QImage PanelArt::AppIcon(int size)
     p.setPen(QPen(ArtStyle::Gold(tile.topLeft(), tile.bottomLeft()), std::max(1.0, s * 0.04)));
     p.setBrush(bg);
     p.drawRoundedRect(tile, s * 0.18, s * 0.18);
-    const double inset = size <= 24 ? 0.06 : 0.12;
-    SymbolArt::DrawCrest(p, tile.adjusted(s * inset, s * inset * 0.8, -s * inset, -s * inset * 1.2));
+    if (size <= 24) {
+        // The crest's detail is lost at menu sizes: its monogram alone reads better.
+        const QRectF letter = tile.adjusted(s * 0.2, s * 0.14, -s * 0.2, -s * 0.14);
+        ArtStyle::EmbossedText(p, "Z", ArtStyle::Font("Liberation Serif", 100, true), letter,
+                               ArtStyle::Gold(letter.topLeft(), letter.bottomLeft()), QColor(60, 20, 0),
+                               s * 0.06);
+    } else {
+        SymbolArt::DrawCrest(p, tile.adjusted(s * 0.12, s * 0.1, -s * 0.12, -s * 0.14));
+    }
     p.end();
     return img;
 }
