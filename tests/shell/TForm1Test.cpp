@@ -143,6 +143,13 @@ TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
     EXPECT_EQ(s.CoinsPerLine, 1);
     click({face.CoinsMinusRect().Left, face.CoinsMinusRect().Bottom + 1});
     EXPECT_EQ(s.CoinsPerLine, 1);
+
+    // The logo is a picture of its own: its click opens the about box and touches nothing else.
+    messages.clear();
+    click(face.LogoRect.center());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("Version 1.1"));
+    EXPECT_EQ(s.LinesPlayed, 8);
 }
 
 TEST_F(FormTest, LetterKeysChangeTheBet)
