@@ -22,11 +22,14 @@ constexpr int PanelWidth = 289;
 constexpr int PanelHeight = 65;
 
 // Top-left corners of the slot panels, slots 1-4 in the left column and 5-8 in the right.
-constexpr QPoint PanelPlaces[8] = {{16, 16}, {16, 88}, {16, 160}, {16, 232},
+constexpr QPoint PanelPlaces[8] = {{16, 16},  {16, 88},  {16, 160},  {16, 232},
                                    {312, 16}, {312, 88}, {312, 160}, {312, 232}};
 
 // The OK buttons keep their historical names: OKBtn for slot 1, BitBtn1 to BitBtn7 for slots 2 to 8.
-QString OkButtonName(int index) { return index == 0 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(index); }
+QString OkButtonName(int index)
+{
+    return index == 0 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(index);
+}
 
 QFont DialogFont(bool bold)
 {
@@ -55,14 +58,16 @@ void TLoadSave::FormCreate()
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(DialogFont(true));
-    setWindowTitle(IsSaveMode() ? tr("Save a Game -- Select Game Slot") : tr("Open a Game -- Select Game Slot"));
+    setWindowTitle(IsSaveMode() ? tr("Save a Game -- Select Game Slot")
+                                : tr("Open a Game -- Select Game Slot"));
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(0, 8, ClientWidth, 297);
 
-    for (int index = 0; index < PlayerSlotCount; ++index) BuildSlotPanel(index, this);
+    for (int index = 0; index < PlayerSlotCount; ++index)
+        BuildSlotPanel(index, this);
 
     auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
     help->setObjectName(QStringLiteral("HelpBtn"));
@@ -137,7 +142,8 @@ void TLoadSave::BuildSlotPanel(int index, QWidget* parent)
     panel.ok->setGeometry(232, 14, 49, 37);
     panel.ok->setAutoDefault(false);
     panel.ok->setFont(DialogFont(true));
-    panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot") : tr("Load the game of this slot"));
+    panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
+                                      : tr("Load the game of this slot"));
     connect(panel.ok, &QPushButton::clicked, this, [this, number] { BitBtn7Click(number); });
     // Enter in a name box picks that slot, as its OK button would.
     connect(panel.name, &QLineEdit::returnPressed, this, [this, number] { BitBtn7Click(number); });
@@ -150,7 +156,8 @@ void TLoadSave::BitBtn7Click(int tag)
 
     if (IsSaveMode()) {
         const QString proposal = panels[static_cast<std::size_t>(slot)].name->text();
-        const std::optional<QString> name = PlayerDialogs::AskText(this, tr("Name for this saved game?"), QString(), proposal);
+        const std::optional<QString> name =
+            PlayerDialogs::AskText(this, tr("Name for this saved game?"), QString(), proposal);
         if (name) {
             games.LoadGameSlot(state, CurrentGameSlot);
             games.SaveGameSlot(state, slot, name->toStdString());

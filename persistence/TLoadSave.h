@@ -21,7 +21,8 @@ class TLoadSave : public QDialog {
 public:
     static constexpr int SaveMode = 1;  // any other mode loads
 
-    // Puts the current game on disk first, then shows the eight slots. The mode is fixed for the dialog's life.
+    // Puts the current game on disk first, then shows the eight slots. The mode is fixed for the dialog's
+    // life.
     TLoadSave(int LoadSaveMode, GameState& state, SavedGames& games, QWidget* parent = nullptr);
 
     // False when the current game could not be written at opening; the dialog must then not be shown, so the

@@ -46,8 +46,8 @@ enum Tag {
 };
 
 constexpr const char* Captions[ControlPanel::ButtonCount] = {
-    "Help?", "Pay Mode", "Pay Chart", "Borrow",   "New Game",  "Summary",   "Auto Spin",
-    "Exit",  "Sound",    "WWW Site",  "Double",   "Save Game", "Load Game", "Stats",
+    "Help?", "Pay Mode", "Pay Chart", "Borrow", "New Game",  "Summary",   "Auto Spin",
+    "Exit",  "Sound",    "WWW Site",  "Double", "Save Game", "Load Game", "Stats",
 };
 
 const QString WebSiteName = QStringLiteral("the Zorvik Slots Home Page");
@@ -55,20 +55,34 @@ const QString WebSiteName = QStringLiteral("the Zorvik Slots Home Page");
 QString StartupTooltip(int tag)
 {
     switch (tag) {
-    case HelpTag: return QStringLiteral("View the Zorvik Slots Manual");
-    case PayModeTag: return QStringLiteral("Instant Payoff or Count Off Credits");
-    case PayChartTag: return QStringLiteral("View the Zorvik Slots Payoff Chart");
-    case BorrowTag: return QStringLiteral("Borrow Credits");
-    case NewGameTag: return QStringLiteral("Start a New Game");
-    case SummaryTag: return QStringLiteral("Summary of Last Spin");
-    case AutoSpinTag: return QStringLiteral("Click to Start Auto Spin Mode");
-    case ExitTag: return QStringLiteral("Exit");
-    case SoundTag: return QStringLiteral("Click to Turn Sound On or Off");
-    case WebSiteTag: return QStringLiteral("Visit %1 in Your Web Browser").arg(WebSiteName);
-    case DoubleTag: return QStringLiteral("Click to Disable the Double or Nothing Bonus Game");
-    case SaveGameTag: return QStringLiteral("Save a Game");
-    case LoadGameTag: return QStringLiteral("Load a Game");
-    case StatsTag: return QStringLiteral("View Your Zorvik Slots Statistics");
+    case HelpTag:
+        return QStringLiteral("View the Zorvik Slots Manual");
+    case PayModeTag:
+        return QStringLiteral("Instant Payoff or Count Off Credits");
+    case PayChartTag:
+        return QStringLiteral("View the Zorvik Slots Payoff Chart");
+    case BorrowTag:
+        return QStringLiteral("Borrow Credits");
+    case NewGameTag:
+        return QStringLiteral("Start a New Game");
+    case SummaryTag:
+        return QStringLiteral("Summary of Last Spin");
+    case AutoSpinTag:
+        return QStringLiteral("Click to Start Auto Spin Mode");
+    case ExitTag:
+        return QStringLiteral("Exit");
+    case SoundTag:
+        return QStringLiteral("Click to Turn Sound On or Off");
+    case WebSiteTag:
+        return QStringLiteral("Visit %1 in Your Web Browser").arg(WebSiteName);
+    case DoubleTag:
+        return QStringLiteral("Click to Disable the Double or Nothing Bonus Game");
+    case SaveGameTag:
+        return QStringLiteral("Save a Game");
+    case LoadGameTag:
+        return QStringLiteral("Load a Game");
+    case StatsTag:
+        return QStringLiteral("View Your Zorvik Slots Statistics");
     }
     return {};
 }
@@ -108,8 +122,8 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
     for (int tag = 0; tag < ButtonCount; ++tag) {
         auto* button = new QLabel(&form);
         button->setObjectName(QStringLiteral("ControlButton%1").arg(tag));
-        button->setGeometry(optionsTemplate.left() + (tag / 7) * width, optionsTemplate.top() - (tag % 7) * height,
-                            width, height);
+        button->setGeometry(optionsTemplate.left() + (tag / 7) * width,
+                            optionsTemplate.top() - (tag % 7) * height, width, height);
         button->setStyle(buttonStyle.get());
         button->setToolTip(StartupTooltip(tag));
         button->setCursor(Qt::PointingHandCursor);
@@ -170,7 +184,8 @@ void ControlPanel::DrawControlPanel()
     const qreal scale = std::max<qreal>(1.0, std::round(form.devicePixelRatioF()));
 
     for (int tag = 0; tag < ButtonCount; ++tag) {
-        // Each pass starts from the template, so a caption that changed colour leaves no trace of the old one.
+        // Each pass starts from the template, so a caption that changed colour leaves no trace of the old
+        // one.
         QImage face(templatePicture.size() * scale, QImage::Format_RGB32);
         face.setDevicePixelRatio(scale);
         QPainter painter(&face);
@@ -199,7 +214,8 @@ QFont ControlPanel::CaptionFont() const
     // Grey levels only: coloured fringes would tint the silver and white captions.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
 
-    // The window's font where every caption fits inside the button's frame, else its narrow cut, else smaller.
+    // The window's font where every caption fits inside the button's frame, else its narrow cut, else
+    // smaller.
     const int room = templatePicture.width() - 6;
     auto fits = [room](const QFont& candidate) {
         const QFontMetrics metrics(candidate);
@@ -221,12 +237,14 @@ QFont ControlPanel::CaptionFont() const
 bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
 {
     // Presses belong to the button: they must not fall through to the machine face underneath.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) return true;
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* button = qobject_cast<QLabel*>(watched);
         auto* mouse = static_cast<QMouseEvent*>(event);
         // A click counts when the button is let go over the button it was pressed on.
-        if (button && mouse->button() == Qt::LeftButton && button->rect().contains(mouse->position().toPoint())) {
+        if (button && mouse->button() == Qt::LeftButton &&
+            button->rect().contains(mouse->position().toPoint())) {
             OptionsClick(button->property("tag").toInt());
             return true;
         }
@@ -264,9 +282,11 @@ void ControlPanel::OptionsClick(int tag)
         break;
     case SummaryTag:
         if (state.LastSpinSummary.empty()) {
-            PlayerDialogs::Inform(&form, QStringLiteral("You must spin before viewing a summary of the last spin."));
+            PlayerDialogs::Inform(&form,
+                                  QStringLiteral("You must spin before viewing a summary of the last spin."));
         } else {
-            // The summary's lines are joined by carriage return and line feed; a message box wants plain breaks.
+            // The summary's lines are joined by carriage return and line feed; a message box wants plain
+            // breaks.
             QString summary = QString::fromStdString(state.LastSpinSummary);
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             PlayerDialogs::Inform(&form, summary);
@@ -280,7 +300,8 @@ void ControlPanel::OptionsClick(int tag)
         if (state.AutoSpin && !state.Spinning) engine.StartSpin();
         break;
     case ExitTag:
-        if (PlayerDialogs::Confirm(&form, QStringLiteral("Are you sure you want to exit the game?"))) form.close();
+        if (PlayerDialogs::Confirm(&form, QStringLiteral("Are you sure you want to exit the game?")))
+            form.close();
         break;
     case SoundTag:
         state.Sound = !state.Sound;
@@ -332,7 +353,8 @@ void ControlPanel::ShowLoadSave(int mode)
 
 void ControlPanel::LogoClick()
 {
-    PlayerDialogs::Inform(&form, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") + QStringLiteral("1.1"));
+    PlayerDialogs::Inform(&form, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") +
+                                     QStringLiteral("1.1"));
 }
 
 QUrl ControlPanel::HomePage()
@@ -344,8 +366,9 @@ void ControlPanel::OpenWebPage(const QUrl& page)
 {
     if (urlOpener(page)) return;
     PlayerDialogs::Error(&form, QStringLiteral("Could not find a web browser on your system!"));
-    PlayerDialogs::Inform(&form, QStringLiteral("Please visit %1 at\n%2")
-                                     .arg(WebSiteName, page.isLocalFile() ? page.toLocalFile() : page.toString()));
+    PlayerDialogs::Inform(&form,
+                          QStringLiteral("Please visit %1 at\n%2")
+                              .arg(WebSiteName, page.isLocalFile() ? page.toLocalFile() : page.toString()));
 }
 
 void ControlPanel::Timer3Timer()

@@ -60,7 +60,8 @@ public:
     QLabel* Button(int tag) const;
     QTimer* Timer3() const { return timer3; }
 
-    // Tests open pages through this instead of the desktop; it returns false when nothing could open the page.
+    // Tests open pages through this instead of the desktop; it returns false when nothing could open the
+    // page.
     void SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener = std::move(opener); }
 
 protected:

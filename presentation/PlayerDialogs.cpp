@@ -25,11 +25,20 @@ const QString ProductTitle = QStringLiteral("Zorvik Slots");
 
 }  // namespace
 
-void PlayerDialogs::Inform(QWidget* parent, const QString& text) { Show(parent, Kind::Information, text); }
+void PlayerDialogs::Inform(QWidget* parent, const QString& text)
+{
+    Show(parent, Kind::Information, text);
+}
 
-void PlayerDialogs::Error(QWidget* parent, const QString& text) { Show(parent, Kind::Error, text); }
+void PlayerDialogs::Error(QWidget* parent, const QString& text)
+{
+    Show(parent, Kind::Error, text);
+}
 
-bool PlayerDialogs::Confirm(QWidget* parent, const QString& text) { return Show(parent, Kind::Confirmation, text); }
+bool PlayerDialogs::Confirm(QWidget* parent, const QString& text)
+{
+    return Show(parent, Kind::Confirmation, text);
+}
 
 bool PlayerDialogs::Show(QWidget* parent, Kind kind, const QString& text)
 {
@@ -64,8 +73,14 @@ std::optional<QString> PlayerDialogs::AskText(QWidget* parent, const QString& ca
     return box.textValue();
 }
 
-void PlayerDialogs::SetMessageAnswer(MessageAnswer answer) { MessageOverride() = std::move(answer); }
+void PlayerDialogs::SetMessageAnswer(MessageAnswer answer)
+{
+    MessageOverride() = std::move(answer);
+}
 
-void PlayerDialogs::SetTextAnswer(TextAnswer answer) { TextOverride() = std::move(answer); }
+void PlayerDialogs::SetTextAnswer(TextAnswer answer)
+{
+    TextOverride() = std::move(answer);
+}
 
 }  // namespace zorvik

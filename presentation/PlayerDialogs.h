@@ -23,8 +23,8 @@ public:
     // Returns true for OK or Yes.
     using MessageAnswer = std::function<bool(const Message&)>;
     // Returns the confirmed text, or nothing when the box was cancelled.
-    using TextAnswer =
-        std::function<std::optional<QString>(const QString& caption, const QString& prompt, const QString& proposal)>;
+    using TextAnswer = std::function<std::optional<QString>(const QString& caption, const QString& prompt,
+                                                            const QString& proposal)>;
 
     static void Inform(QWidget* parent, const QString& text);
     static void Error(QWidget* parent, const QString& text);

@@ -138,9 +138,9 @@ HelpViewer* ShowHelpTopic(QWidget* parent, int topic)
     if (created) viewer = new HelpViewer(owner);
     if (!viewer->ShowTopic(topic)) {
         if (created) delete viewer;
-        PlayerDialogs::Error(parent, QCoreApplication::translate("HelpViewer",
-                                                                 "The Zorvik Slots manual could not be found.\n\n"
-                                                                 "It should be in the folder %1")
+        PlayerDialogs::Error(parent, QCoreApplication::translate(
+                                         "HelpViewer", "The Zorvik Slots manual could not be found.\n\n"
+                                                       "It should be in the folder %1")
                                          .arg(QDir::toNativeSeparators(HelpViewer::ManualFolder())));
         return nullptr;
     }

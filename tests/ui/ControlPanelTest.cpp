@@ -93,7 +93,8 @@ protected:
             } else {
                 ASSERT_LT(std::abs(p.red() - p.blue()), 16) << "a pixel that is not grey";
             }
-            if (p.red() + p.green() + p.blue() > brightest.red() + brightest.green() + brightest.blue()) brightest = p;
+            if (p.red() + p.green() + p.blue() > brightest.red() + brightest.green() + brightest.blue())
+                brightest = p;
         }
         if (colour == Yellow) {
             EXPECT_GT(brightest.red(), 200);
@@ -126,8 +127,8 @@ TEST_F(ControlPanelTest, ButtonsFormTwoColumnsOfSevenGrowingUpward)
         int tag;
         QPoint topLeft;
     } rows[] = {
-        {0, {200, 400}}, {1, {200, 380}}, {6, {200, 280}},  // left column: Help? at the template's place
-        {7, {262, 400}}, {8, {262, 380}}, {13, {262, 280}}, // right column: Exit beside Help?
+        {0, {200, 400}}, {1, {200, 380}}, {6, {200, 280}},   // left column: Help? at the template's place
+        {7, {262, 400}}, {8, {262, 380}}, {13, {262, 280}},  // right column: Exit beside Help?
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.tag);
@@ -185,7 +186,8 @@ TEST_F(ControlPanelTest, TooltipsChangeWithTheirSwitchesOnly)
         const char* afterOne;
         const char* afterTwo;
     } rows[] = {
-        {1, "Instant Payoff or Count Off Credits", "Paymode is Instant Payoff", "Paymode is Count Off Credits"},
+        {1, "Instant Payoff or Count Off Credits", "Paymode is Instant Payoff",
+         "Paymode is Count Off Credits"},
         {6, "Click to Start Auto Spin Mode", "Auto Spin Mode: On", "Auto Spin Mode: Off"},
         {8, "Click to Turn Sound On or Off", "Sound is Off", "Sound is On"},
         {10, "Click to Disable the Double or Nothing Bonus Game", "Double or Nothing Game is Off",
@@ -216,7 +218,8 @@ TEST_F(ControlPanelTest, TooltipsChangeWithTheirSwitchesOnly)
     panel->DrawControlPanel();
     ExpectCaptionIn(6, Yellow);
     EXPECT_EQ(panel->Button(6)->toolTip(), "Auto Spin Mode: On");
-    EXPECT_EQ(panel->Button(0)->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, panel->Button(0)), 50);
+    EXPECT_EQ(panel->Button(0)->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, panel->Button(0)),
+              50);
 }
 
 TEST_F(ControlPanelTest, NewGameAndExitAnsweredNoChangeNothing)

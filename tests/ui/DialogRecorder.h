@@ -19,10 +19,11 @@ public:
             messages.push_back(message);
             return answer;
         });
-        PlayerDialogs::SetTextAnswer([this](const QString& caption, const QString& prompt, const QString& proposal) {
-            inputs.push_back({caption, prompt, proposal});
-            return textAnswer;
-        });
+        PlayerDialogs::SetTextAnswer(
+            [this](const QString& caption, const QString& prompt, const QString& proposal) {
+                inputs.push_back({caption, prompt, proposal});
+                return textAnswer;
+            });
     }
     ~DialogRecorder()
     {
@@ -36,8 +37,8 @@ public:
         QString caption, prompt, proposal;
     };
 
-    bool answer = true;                      // OK / Yes
-    std::optional<QString> textAnswer;       // nothing: the input box is cancelled
+    bool answer = true;                 // OK / Yes
+    std::optional<QString> textAnswer;  // nothing: the input box is cancelled
     std::vector<PlayerDialogs::Message> messages;
     std::vector<Input> inputs;
 };

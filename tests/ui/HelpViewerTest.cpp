@@ -22,14 +22,16 @@ protected:
     ~HelpViewerTest() override
     {
         HelpViewer::SetManualFolder(QString());
-        for (QWidget* widget : QApplication::topLevelWidgets()) delete qobject_cast<HelpViewer*>(widget);
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            delete qobject_cast<HelpViewer*>(widget);
     }
 
     void WritePage(const QString& name, const QString& body)
     {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(("<html><head><title>" + name + "</title></head><body>" + body + "</body></html>").toUtf8());
+        file.write(
+            ("<html><head><title>" + name + "</title></head><body>" + body + "</body></html>").toUtf8());
     }
 
     static QString PageShown(HelpViewer* viewer) { return viewer->Browser()->source().fileName(); }
