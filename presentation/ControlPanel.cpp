@@ -126,6 +126,7 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
                             optionsTemplate.top() - (tag % 7) * height, width, height);
         button->setStyle(buttonStyle.get());
         button->setToolTip(StartupTooltip(tag));
+        button->setAccessibleName(Caption(tag));
         button->setCursor(Qt::PointingHandCursor);
         button->setProperty("tag", tag);
         button->installEventFilter(this);
