@@ -465,10 +465,10 @@ void TForm1::PumpMessages(std::uint32_t untilTick)
     // Sleep in the event loop until a message arrives or the wake-up timer fires shortly before the frame
     // time; the last stretch is a plain sleep to the exact millisecond, so frames neither drift late nor
     // cost a busy wait.
-    constexpr qint64 SleepMarginUs = 1500;
+    constexpr qint64 SleepMarginUs = 2500;
     qint64 remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
     if (remainingUs > SleepMarginUs) {
-        wake_.start(static_cast<int>((remainingUs - SleepMarginUs) / 1000));
+        wake_.start(static_cast<int>((remainingUs - SleepMarginUs + 999) / 1000));  // at least 1 ms
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         wake_.stop();
         remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
