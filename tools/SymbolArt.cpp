@@ -230,6 +230,89 @@ void SymbolArt::DrawCoin(QPainter& p, const QRectF& box)
     p.restore();
 }
 
+void SymbolArt::DrawCobra(QPainter& p, const QRectF& box)
+{
+    const double u = box.width() / 96.0;
+    const double x0 = box.left(), y0 = box.top();
+    auto P = [&](double x, double y) { return QPointF(x0 + x * u, y0 + y * u); };
+    const QColor scales(176, 142, 52), dark(70, 48, 8), belly(250, 228, 160);
+    p.save();
+    FloorShadow(p, box);
+
+    // The coil on the ground: a thick ring seen from the side.
+    QPainterPath coil;
+    coil.addEllipse(QRectF(P(16, 66), P(80, 90)));
+    QPainterPath hole;
+    hole.addEllipse(QRectF(P(30, 72), P(66, 84)));
+    coil = coil.subtracted(hole);
+    QLinearGradient body(P(0, 66), P(0, 90));
+    body.setColorAt(0.0, scales.lighter(130));
+    body.setColorAt(1.0, scales.darker(150));
+    p.setPen(QPen(dark, 1.6 * u));
+    p.setBrush(body);
+    p.drawPath(coil);
+
+    // The raised neck, drawn as a thick stroke, with a pale belly stripe.
+    QPainterPath neck;
+    neck.moveTo(P(58, 80));
+    neck.cubicTo(P(70, 70), P(62, 56), P(50, 50));
+    neck.cubicTo(P(44, 46), P(46, 40), P(48, 36));
+    QPainterPathStroker stroker;
+    stroker.setWidth(13 * u);
+    stroker.setCapStyle(Qt::RoundCap);
+    const QPainterPath neckShape = stroker.createStroke(neck);
+    p.setBrush(body);
+    p.drawPath(neckShape);
+    p.setPen(QPen(belly, 5 * u, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(neck.translated(-1.5 * u, 0));
+
+    // The spread hood, seen from the front: wide under the head, narrowing into the neck.
+    QPainterPath hood;
+    hood.moveTo(P(48, 54));
+    hood.cubicTo(P(28, 50), P(16, 34), P(24, 20));
+    hood.cubicTo(P(30, 12), P(40, 12), P(48, 14));
+    hood.cubicTo(P(56, 12), P(66, 12), P(72, 20));
+    hood.cubicTo(P(80, 34), P(68, 50), P(48, 54));
+    hood.closeSubpath();
+    QLinearGradient hoodFill(P(20, 0), P(76, 0));
+    hoodFill.setColorAt(0.0, scales.darker(170));
+    hoodFill.setColorAt(0.3, scales);
+    hoodFill.setColorAt(0.5, belly);
+    hoodFill.setColorAt(0.7, scales);
+    hoodFill.setColorAt(1.0, scales.darker(170));
+    p.setPen(QPen(dark, 1.8 * u));
+    p.setBrush(hoodFill);
+    p.drawPath(hood);
+    // Belly plates down the middle of the hood, and the dark throat bands of a cobra.
+    p.setPen(QPen(scales.darker(130), 1.1 * u));
+    for (double y = 26; y < 50; y += 4.5)
+        p.drawLine(P(43 + (y - 26) * 0.12, y), P(53 - (y - 26) * 0.12, y));
+    p.setPen(QPen(dark, 2.6 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(P(38, 30), P(44, 31));
+    p.drawLine(P(58, 30), P(52, 31));
+
+    // Head on top of the hood, with eyes and a flicking tongue.
+    QLinearGradient headFill(P(0, 5), P(0, 21));
+    headFill.setColorAt(0.0, scales.darker(140));
+    headFill.setColorAt(1.0, scales.lighter(110));
+    p.setPen(QPen(dark, 1.6 * u));
+    p.setBrush(headFill);
+    p.drawEllipse(P(48, 13), 10 * u, 7.5 * u);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 210, 0));
+    p.drawEllipse(P(43, 12), 2.5 * u, 2.3 * u);
+    p.drawEllipse(P(53, 12), 2.5 * u, 2.3 * u);
+    p.setBrush(Qt::black);
+    p.drawEllipse(P(43, 12), 0.8 * u, 2.0 * u);
+    p.drawEllipse(P(53, 12), 0.8 * u, 2.0 * u);
+    p.setPen(QPen(QColor(220, 20, 40), 1.4 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(P(48, 20), P(48, 25));
+    p.drawLine(P(48, 25), P(45.8, 28));
+    p.drawLine(P(48, 25), P(50.2, 28));
+    p.restore();
+}
+
 void SymbolArt::Draw(QPainter& p, int code, const QRectF& box)
 {
     const double u = box.width() / 96.0;
@@ -266,8 +349,7 @@ void SymbolArt::Draw(QPainter& p, int code, const QRectF& box)
     case 8:
         break;  // the blank is an empty stretch of reel
     case 9:
-        FloorShadow(p, box);
-        ArtStyle::Emoji(p, emojiBox, QString::fromUtf8("\U0001F40D"));
+        DrawCobra(p, box);
         break;
     case 10:
         DrawCoin(p, box);
@@ -339,7 +421,7 @@ QImage SymbolArt::BonusIcons()
     QPainter p(&img);
     ArtStyle::Begin(p);
     ArtStyle::Emoji(p, QRectF(3, 1, 26, 30), QString::fromUtf8("\U0001F5FF"));
-    ArtStyle::Emoji(p, QRectF(1, 33, 30, 30), QString::fromUtf8("\U0001F40D"));
+    DrawCobra(p, QRectF(-1, 32, 34, 34));
     DrawSeven(p, QRectF(-2, 64, 36, 34), SevenKind::Green);
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);

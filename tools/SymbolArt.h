@@ -27,6 +27,7 @@ public:
     static void DrawSeven(QPainter& p, const QRectF& box, SevenKind kind);
     static void DrawCrest(QPainter& p, const QRectF& box);
     static void DrawCoin(QPainter& p, const QRectF& box);
+    static void DrawCobra(QPainter& p, const QRectF& box);
 };
 
 }  // namespace zorvik::art
