@@ -67,6 +67,10 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    // Liberation Sans stands in for the machine's classic 13-pixel sans serif; the panel's captions use it.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    setFont(font);
 
     // The manual stands in for the help file beside the program.
     HelpViewer::SetManualFolder(programFolder_ + QStringLiteral("manual/"));
