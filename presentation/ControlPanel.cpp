@@ -191,11 +191,14 @@ void ControlPanel::DrawControlPanel()
         face.setDevicePixelRatio(scale);
         QPainter painter(&face);
         painter.drawImage(QRect(QPoint(0, 0), templatePicture.size()), templatePicture);
+        // A button held down looks pushed in: a darker face and its caption one pixel down and right.
+        const bool pushed = tag == pressedTag;
+        if (pushed) painter.fillRect(QRect(QPoint(0, 0), templatePicture.size()), QColor(0, 0, 0, 90));
         painter.setFont(font);
         painter.setPen(CaptionColour(tag));
         const QString caption = Caption(tag);
-        const int x = (templatePicture.width() - metrics.horizontalAdvance(caption)) / 2;
-        const int y = (templatePicture.height() - metrics.height()) / 2;
+        const int x = (templatePicture.width() - metrics.horizontalAdvance(caption)) / 2 + (pushed ? 1 : 0);
+        const int y = (templatePicture.height() - metrics.height()) / 2 + (pushed ? 1 : 0);
         painter.drawText(x, y + metrics.ascent(), caption);
         painter.end();
         buttons[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
@@ -237,20 +240,27 @@ QFont ControlPanel::CaptionFont() const
 
 bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    // Presses belong to the button: they must not fall through to the machine face underneath.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+    auto* button = qobject_cast<QLabel*>(watched);
+    const QEvent::Type type = event->type();
+    if (!button || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+                    type != QEvent::MouseButtonRelease))
+        return QObject::eventFilter(watched, event);
+
+    // Mouse presses and releases belong to the button: none falls through to the machine face underneath.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return true;
+    const int tag = button->property("tag").toInt();
+    if (type != QEvent::MouseButtonRelease) {
+        pressedTag = tag;
+        DrawControlPanel();
         return true;
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* button = qobject_cast<QLabel*>(watched);
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        // A click counts when the button is let go over the button it was pressed on.
-        if (button && mouse->button() == Qt::LeftButton &&
-            button->rect().contains(mouse->position().toPoint())) {
-            OptionsClick(button->property("tag").toInt());
-            return true;
-        }
     }
-    return QObject::eventFilter(watched, event);
+    // A click counts when the button is let go over the button it was pressed on.
+    const bool click = pressedTag == tag && button->rect().contains(mouse->position().toPoint());
+    pressedTag = -1;
+    DrawControlPanel();
+    if (click) OptionsClick(tag);
+    return true;
 }
 
 void ControlPanel::OptionsClick(int tag)

@@ -82,6 +82,7 @@ private:
     std::unique_ptr<QStyle> buttonStyle;
     QTimer* timer3 = nullptr;
     bool timer3Fired = false;
+    int pressedTag = -1;  // the button held down, drawn pushed in
     std::function<bool(const QUrl&)> urlOpener;
 };
 
