@@ -14,7 +14,7 @@ namespace zorvik {
 namespace {
 
 // Any one of these tells an asset folder; the wave of the click is there in every picture set.
-bool HoldsAssets(const QString &folder)
+bool HoldsAssets(const QString& folder)
 {
     return QFileInfo::exists(folder + "Zorvik0.wav") || QFileInfo::exists(folder + "Backsm.bmp") ||
            QFileInfo::exists(folder + "manual/index.html");
@@ -26,22 +26,22 @@ QString WithSeparator(QString folder)
     return folder;
 }
 
-} // namespace
+}  // namespace
 
-QString ProgramFolderFor(const QString &programDir)
+QString ProgramFolderFor(const QString& programDir, const QString& configuredDataDir)
 {
     const QString beside = WithSeparator(QDir::cleanPath(programDir));
     if (HoldsAssets(beside)) return beside;
     const QString relative = WithSeparator(QDir::cleanPath(programDir + "/../share/zorvik-slots"));
     if (HoldsAssets(relative)) return relative;
-    const QString configured = WithSeparator(QStringLiteral(ZORVIK_INSTALL_DATA_DIR));
+    const QString configured = WithSeparator(configuredDataDir);
     if (HoldsAssets(configured)) return configured;
-    return beside; // nothing anywhere: the missing-files message names the program's own folder
+    return beside;  // nothing anywhere: the missing-files message names the program's own folder
 }
 
 QString ProgramFolder()
 {
-    return ProgramFolderFor(QCoreApplication::applicationDirPath());
+    return ProgramFolderFor(QCoreApplication::applicationDirPath(), QStringLiteral(ZORVIK_INSTALL_DATA_DIR));
 }
 
-} // namespace zorvik
+}  // namespace zorvik

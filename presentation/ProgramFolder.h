@@ -9,7 +9,7 @@ namespace zorvik {
 // them in <prefix>/share/zorvik-slots, first relative to the program, then at the configured prefix.
 QString ProgramFolder();
 
-// The same choice for a given program folder, for tests.
-QString ProgramFolderFor(const QString &programDir);
+// The same choice for a given program folder and configured data folder, for tests.
+QString ProgramFolderFor(const QString& programDir, const QString& configuredDataDir);
 
-} // namespace zorvik
+}  // namespace zorvik

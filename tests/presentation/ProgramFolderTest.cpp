@@ -10,7 +10,7 @@
 namespace zorvik {
 namespace {
 
-void Touch(const QString &path)
+void Touch(const QString& path)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -22,16 +22,17 @@ TEST(ProgramFolderTest, PrefersAssetsBesideTheProgramThenTheInstalledLayout)
     const QString bin = root.path() + "/bin", data = root.path() + "/share/zorvik-slots";
     ASSERT_TRUE(QDir().mkpath(bin));
     ASSERT_TRUE(QDir().mkpath(data));
+    const QString elsewhere = root.path() + "/configured";
 
     // Nothing anywhere: the program's own folder, so the missing-files message has somewhere to point.
-    EXPECT_EQ(ProgramFolderFor(bin), bin + '/');
+    EXPECT_EQ(ProgramFolderFor(bin, elsewhere), bin + '/');
 
     Touch(data + "/Zorvik0.wav");
-    EXPECT_EQ(ProgramFolderFor(bin), data + '/');
+    EXPECT_EQ(ProgramFolderFor(bin, elsewhere), data + '/');
 
     Touch(bin + "/Backsm.bmp");
-    EXPECT_EQ(ProgramFolderFor(bin + '/'), bin + '/');
+    EXPECT_EQ(ProgramFolderFor(bin + '/', elsewhere), bin + '/');
 }
 
-} // namespace
-} // namespace zorvik
+}  // namespace
+}  // namespace zorvik
