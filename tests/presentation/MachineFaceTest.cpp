@@ -69,16 +69,6 @@ TEST_F(FaceTest, SmallAndMediumBetControlsAndCoinsOffset)
     EXPECT_EQ(medium.CoinsPlusRect.Left, 613 + 121);
 }
 
-TEST_F(FaceTest, EdgesOfAnAreaBelongToIt)
-{
-    const Area area{10, 20, 30, 40};
-    EXPECT_TRUE(area.Contains({10, 20}));
-    EXPECT_TRUE(area.Contains({30, 40}));
-    EXPECT_FALSE(area.Contains({31, 40}));
-    EXPECT_FALSE(area.Contains({30, 41}));
-    EXPECT_FALSE(area.Contains({9, 20}));
-}
-
 TEST_F(FaceTest, CellsShowTheirSymbols)
 {
     MachineFace &f = Build(640);
