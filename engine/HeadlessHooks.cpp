@@ -19,4 +19,4 @@ void HeadlessHooks::SaveCurrentGame()
     if (OnSaveCurrentGame) OnSaveCurrentGame();
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -9,7 +9,7 @@
 namespace zorvik {
 
 class HeadlessHooks : public GameHooks {
-  public:
+public:
     // Every reading is a second after the previous one, so no frame or pause ever has to wait.
     std::uint32_t GetTickCount() override;
     // The time of day set last with SetTimeOfDay (0 at first).
@@ -22,9 +22,9 @@ class HeadlessHooks : public GameHooks {
 
     std::function<void()> OnSaveCurrentGame;
 
-  private:
+private:
     std::uint32_t tick_ = 0;
     std::uint32_t timeOfDay_ = 0;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -12,17 +12,17 @@ namespace zorvik {
 
 // What a row asks of a line's three symbols, read first to third.
 enum class LineMatch : std::uint8_t {
-    ThreeOf,    // all three are Symbol
-    AnySevens,  // all three are RedSeven, WhiteSeven or GreenSeven, mixed in any way
-    FirstTwoOf, // the first two are Symbol (three of them is matched by an earlier row)
-    FirstOf,    // the first is Symbol (two or three of them is matched by an earlier row)
+    ThreeOf,     // all three are Symbol
+    AnySevens,   // all three are RedSeven, WhiteSeven or GreenSeven, mixed in any way
+    FirstTwoOf,  // the first two are Symbol (three of them is matched by an earlier row)
+    FirstOf,     // the first is Symbol (two or three of them is matched by an earlier row)
 };
 
 struct PayRow {
     LineMatch Match;
-    Symbol Of;               // unused for AnySevens
-    std::int32_t Multiplier; // times CoinsPerLine
-    std::int32_t FreeSpins;  // free spins that the row awards on a normal spin
+    Symbol Of;                // unused for AnySevens
+    std::int32_t Multiplier;  // times CoinsPerLine
+    std::int32_t FreeSpins;   // free spins that the row awards on a normal spin
 };
 
 // Rows are tested in this order; the first that matches pays.
@@ -63,10 +63,10 @@ inline constexpr int PayLines[LineCount][3] = {
 
 // Crest screen pay by Crest count (3-9), times CoinsPerLine times LinesPlayed; eight lines only.
 inline constexpr std::int32_t CrestScreenMultiplier[10] = {0, 0, 0, 2, 5, 10, 25, 50, 100, 200};
-inline constexpr std::int32_t AllAnimalsScreenMultiplier = 20; // nine animal cells, eight lines only
-inline constexpr std::int32_t CentreCrestPoolContribution = 7; // exactly one Crest, in the centre cell
-inline constexpr std::int32_t TwoCrestsPoolContribution = 10;  // exactly two Crests anywhere
-inline constexpr std::int32_t GoldCoinMultiplier = 2;          // per coin on a bonus spin, times the bet
+inline constexpr std::int32_t AllAnimalsScreenMultiplier = 20;  // nine animal cells, eight lines only
+inline constexpr std::int32_t CentreCrestPoolContribution = 7;  // exactly one Crest, in the centre cell
+inline constexpr std::int32_t TwoCrestsPoolContribution = 10;   // exactly two Crests anywhere
+inline constexpr std::int32_t GoldCoinMultiplier = 2;           // per coin on a bonus spin, times the bet
 inline constexpr std::int32_t PoolRestartValue = 100;
 
 constexpr bool IsAnySevenCode(int code)
@@ -80,7 +80,7 @@ constexpr bool IsAnimalCode(int code)
            code == Filler;
 }
 
-constexpr bool RowMatches(const PayRow &row, int a, int b, int c)
+constexpr bool RowMatches(const PayRow& row, int a, int b, int c)
 {
     switch (row.Match) {
     case LineMatch::ThreeOf:
@@ -103,4 +103,4 @@ constexpr int MatchingRow(std::span<const PayRow> table, int a, int b, int c)
     return -1;
 }
 
-} // namespace zorvik
+}  // namespace zorvik

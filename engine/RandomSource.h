@@ -7,7 +7,7 @@ namespace zorvik {
 
 // Draw order and formula are fixed so that a seed always replays the same spin or deal.
 class RandomSource {
-  public:
+public:
     void Randomize(std::uint32_t seed) { seed_ = seed; }
     std::uint32_t Seed() const { return seed_; }
 
@@ -18,8 +18,8 @@ class RandomSource {
         return static_cast<std::int32_t>((std::uint64_t{seed_} * static_cast<std::uint32_t>(n)) >> 32);
     }
 
-  private:
+private:
     std::uint32_t seed_ = 0;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

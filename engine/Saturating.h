@@ -32,4 +32,4 @@ constexpr std::int32_t SaturatingMul(std::int32_t a, std::int32_t b)
     return ClampToInt32(std::int64_t{a} * std::int64_t{b});
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -14,8 +14,8 @@ namespace zorvik {
 
 namespace {
 
-constexpr int FrameCount = 101;    // the last wheel's last bounce ends in this frame
-constexpr int LampStepFrames = 97; // frames in which the lamp chaser moves
+constexpr int FrameCount = 101;     // the last wheel's last bounce ends in this frame
+constexpr int LampStepFrames = 97;  // frames in which the lamp chaser moves
 constexpr std::uint32_t FrameTicks = 25;
 constexpr int MotionPictureHeight = 576;
 constexpr int MotionStep = 61;
@@ -57,15 +57,15 @@ static_assert(CounterLinesPay());
 
 // Builds one summary text in a fixed buffer; nothing it holds can exceed the summary limit anyway.
 class Text {
-  public:
-    Text &operator<<(std::string_view piece)
+public:
+    Text& operator<<(std::string_view piece)
     {
         const std::size_t n = std::min(piece.size(), sizeof(buffer_) - size_);
         piece.copy(buffer_ + size_, n);
         size_ += n;
         return *this;
     }
-    Text &operator<<(std::int32_t value)
+    Text& operator<<(std::int32_t value)
     {
         const auto result = std::to_chars(buffer_ + size_, buffer_ + sizeof(buffer_), value);
         if (result.ec == std::errc()) size_ = static_cast<std::size_t>(result.ptr - buffer_);
@@ -73,7 +73,7 @@ class Text {
     }
     std::string_view View() const { return {buffer_, size_}; }
 
-  private:
+private:
     char buffer_[SummaryLimit + 1];
     std::size_t size_ = 0;
 };
@@ -100,9 +100,9 @@ constexpr std::uint32_t AnimalMask = [] {
     return mask;
 }();
 
-} // namespace
+}  // namespace
 
-SlotEngine::SlotEngine(GameState &state, GameHooks &hooks) : state_(state), hooks_(hooks) {}
+SlotEngine::SlotEngine(GameState& state, GameHooks& hooks) : state_(state), hooks_(hooks) {}
 
 // ---- Start-up and new game ----
 
@@ -150,7 +150,7 @@ void SlotEngine::SetStartupOptions()
 
 void SlotEngine::NewGame()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     s.FreeSpinsLeft = 0;
     s.CobraRollsLeft = 0;
     s.Credits = 1000;
@@ -180,7 +180,7 @@ void SlotEngine::BuildNormalStrips()
               &state_.Strips[0][0]);
 }
 
-void SlotEngine::InstallBonusStrips(const StripSet &set)
+void SlotEngine::InstallBonusStrips(const StripSet& set)
 {
     std::copy(&set.Wheels[0][0], &set.Wheels[0][0] + WheelCount * StripLength, &state_.Strips[0][0]);
     std::copy(std::begin(state_.Stops), std::end(state_.Stops), state_.SavedStops);
@@ -224,7 +224,7 @@ std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps)
 
 void SlotEngine::SpinWheels()
 {
-    GameState &s = state_;
+    GameState& s = state_;
 
     const std::uint32_t seed = hooks_.TimeOfDayMs();
     rng_.Randomize(seed);
@@ -282,7 +282,7 @@ void SlotEngine::SpinWheels()
         RunAnimationSchedule(lamp, dir, offsets);
     } else {
         // Nothing is shown and nothing can request a stop, so the chaser always takes all its steps.
-        const LampRow &row = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
+        const LampRow& row = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
         std::copy(std::begin(row.Lamps), std::end(row.Lamps), s.Lamps);
     }
 
@@ -330,9 +330,9 @@ void SlotEngine::SpinWheels()
     hooks_.StopTimer(GameTimer::Timer5);
 }
 
-void SlotEngine::RunAnimationSchedule(int &lamp, int &dir, const std::int32_t startOffsets[WheelCount])
+void SlotEngine::RunAnimationSchedule(int& lamp, int& dir, const std::int32_t startOffsets[WheelCount])
 {
-    GameState &s = state_;
+    GameState& s = state_;
     std::int32_t offsets[WheelCount];
     std::copy(startOffsets, startOffsets + WheelCount, offsets);
     bool done[WheelCount] = {};
@@ -402,19 +402,19 @@ bool SlotEngine::IsAnySeven(int code)
 
 void SlotEngine::AppendSummary(std::string_view text)
 {
-    std::string &summary = state_.LastSpinSummary;
+    std::string& summary = state_.LastSpinSummary;
     if (summary.size() >= SummaryLimit) return;
     summary.append(text.substr(0, SummaryLimit - summary.size()));
 }
 
-void SlotEngine::PlayWave(const char *file)
+void SlotEngine::PlayWave(const char* file)
 {
     if (state_.Sound) hooks_.PlayWave(file);
 }
 
 void SlotEngine::EvaluateSpin()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     const std::string_view lineBreak = s.LineBreak;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
     const std::int32_t coins = s.CoinsPerLine;
@@ -557,8 +557,8 @@ void SlotEngine::EvaluateFreeSpin()
 
 void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 {
-    GameState &s = state_;
-    const LinePayLookup &lookup = cobraRoll ? CobraRollLookup : FreeSpinLookup;
+    GameState& s = state_;
+    const LinePayLookup& lookup = cobraRoll ? CobraRollLookup : FreeSpinLookup;
     const std::string_view lineBreak = s.LineBreak;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
     const std::int32_t coins = s.CoinsPerLine;
@@ -614,7 +614,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     if (s.SpinWin > 0) {
         PayOut(PayOutOrder::BonusSpin);
-        std::int32_t &won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
+        std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
     if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
@@ -624,7 +624,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
 void SlotEngine::PayOut(PayOutOrder order)
 {
-    GameState &s = state_;
+    GameState& s = state_;
     const auto startFlashing = [&] {
         if (s.FirstWinLine >= 0 && !s.AutoSpin) hooks_.StartTimer(GameTimer::Timer4);
     };
@@ -656,7 +656,7 @@ std::int32_t SlotEngine::CountOffStep(std::int32_t leftToPay)
 
 void SlotEngine::CountOffCredits()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     while (s.SpinWin > 0) {
         const std::int32_t step = CountOffStep(s.SpinWin);
         s.Credits = SaturatingAdd(s.Credits, step);
@@ -676,7 +676,7 @@ void SlotEngine::RefuseBetChange()
 
 void SlotEngine::AddLine()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     if (s.Spinning || s.LinesPlayed >= LineCount ||
         std::int64_t{s.LinesPlayed + 1} * s.CoinsPerLine > s.Credits) {
         RefuseBetChange();
@@ -690,7 +690,7 @@ void SlotEngine::AddLine()
 
 void SlotEngine::RemoveLine()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     if (s.Spinning || s.LinesPlayed <= 0) {
         RefuseBetChange();
         return;
@@ -703,7 +703,7 @@ void SlotEngine::RemoveLine()
 
 void SlotEngine::AddCoin()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     if (s.Spinning || s.CoinsPerLine >= 8 || std::int64_t{s.CoinsPerLine + 1} * s.LinesPlayed > s.Credits) {
         RefuseBetChange();
         return;
@@ -716,7 +716,7 @@ void SlotEngine::AddCoin()
 
 void SlotEngine::RemoveCoin()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     if (s.Spinning || s.CoinsPerLine <= 0) {
         RefuseBetChange();
         return;
@@ -729,9 +729,9 @@ void SlotEngine::RemoveCoin()
 
 bool SlotEngine::TrySpin()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     const std::int64_t bet = std::int64_t{s.CoinsPerLine} * s.LinesPlayed;
-    const char *refusal = nullptr;
+    const char* refusal = nullptr;
     if (bet <= 0)
         refusal = "You must place a bet first.";
     else if (bet > s.Credits)
@@ -748,7 +748,7 @@ bool SlotEngine::TrySpin()
 
 void SlotEngine::StartSpin()
 {
-    GameState &s = state_;
+    GameState& s = state_;
     // Callers check this too; a second spin inside a running one would tear its animation and payout apart.
     if (s.Spinning) return;
     std::int32_t spinsBefore = s.Spins;
@@ -764,4 +764,4 @@ void SlotEngine::StartSpin()
     }
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -19,33 +19,33 @@ enum class SpinKind : std::uint8_t { Paid, Free, Cobra };
 
 // What the last SpinWheels call drew and paid, for logs and statistics outside the game state.
 struct SpinRecord {
-    std::uint32_t Seed = 0; // the time-of-day value the spin was seeded with
+    std::uint32_t Seed = 0;  // the time-of-day value the spin was seeded with
     SpinKind Kind = SpinKind::Paid;
     std::int32_t LampStart = 0;
-    std::int32_t LampDirection = 1; // -1 leftward, +1 rightward
-    std::int32_t Won = 0;           // SpinWin after the card game, before a count-off runs it down
-    std::int32_t PoolAward = 0;     // Idol Pool paid by this spin, 0 if none
+    std::int32_t LampDirection = 1;  // -1 leftward, +1 rightward
+    std::int32_t Won = 0;            // SpinWin after the card game, before a count-off runs it down
+    std::int32_t PoolAward = 0;      // Idol Pool paid by this spin, 0 if none
 };
 
 class SlotEngine {
-  public:
+public:
     // Both references must outlive the engine. The engine owns the process-wide random source.
-    SlotEngine(GameState &state, GameHooks &hooks);
+    SlotEngine(GameState& state, GameHooks& hooks);
 
-    GameState &State() { return state_; }
-    const GameState &State() const { return state_; }
-    GameHooks &Hooks() { return hooks_; }
+    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
+    GameHooks& Hooks() { return hooks_; }
     // Shared with the card game, which reseeds it for every deal.
-    RandomSource &Rng() { return rng_; }
-    const SpinRecord &LastSpin() const { return lastSpin_; }
+    RandomSource& Rng() { return rng_; }
+    const SpinRecord& LastSpin() const { return lastSpin_; }
 
     // Start-up values. SetStartupValues runs the whole sequence; the window may call the pieces instead
     // so that it can interleave its own steps, in this order: Early, Strips, Bet, NewGame, Options.
     void SetStartupValues();
-    void SetEarlyStartupValues(); // Spinning off, LineBreak, Spins 0, Bells 3, PayMode on, Cherries 6
-    void SetStartupStrips();      // normal strips at the start-up stops
-    void SetStartupBet();         // CoinsPerLine 1, LinesPlayed 8
-    void SetStartupOptions();     // bonus modes off, Sound, AutoSpin off, AutoSave, Double
+    void SetEarlyStartupValues();  // Spinning off, LineBreak, Spins 0, Bells 3, PayMode on, Cherries 6
+    void SetStartupStrips();       // normal strips at the start-up stops
+    void SetStartupBet();          // CoinsPerLine 1, LinesPlayed 8
+    void SetStartupOptions();      // bonus modes off, Sound, AutoSpin off, AutoSave, Double
 
     void NewGame();
 
@@ -76,20 +76,20 @@ class SlotEngine {
     // steps steps; bit k is Lamps[k]. The headless path uses it instead of the frame loop.
     static std::uint8_t LampsAfterChase(int start, int dir, int steps);
 
-  private:
-    void RunAnimationSchedule(int &lamp, int &dir, const std::int32_t offsets[WheelCount]);
+private:
+    void RunAnimationSchedule(int& lamp, int& dir, const std::int32_t offsets[WheelCount]);
     void SkillStop(const bool done[WheelCount]);
     void EvaluateBonusSpin(bool cobraRoll);
-    bool TrySpin();                            // one spin, or a refusal that ends auto spin
-    void AppendSummary(std::string_view text); // cut off at 255 characters
-    void PlayWave(const char *file);
+    bool TrySpin();                             // one spin, or a refusal that ends auto spin
+    void AppendSummary(std::string_view text);  // cut off at 255 characters
+    void PlayWave(const char* file);
     void RefuseBetChange();
-    void InstallBonusStrips(const StripSet &set);
+    void InstallBonusStrips(const StripSet& set);
 
-    GameState &state_;
-    GameHooks &hooks_;
+    GameState& state_;
+    GameHooks& hooks_;
     RandomSource rng_;
     SpinRecord lastSpin_;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -14,7 +14,7 @@ struct StripSet {
 
 namespace detail {
 
-constexpr void FillFromDigits(std::uint8_t (&strip)[StripLength], const char *digits, int add)
+constexpr void FillFromDigits(std::uint8_t (&strip)[StripLength], const char* digits, int add)
 {
     for (int p = 0; p < StripLength; ++p)
         strip[p] = static_cast<std::uint8_t>(digits[p] - '0' + add);
@@ -23,7 +23,7 @@ constexpr void FillFromDigits(std::uint8_t (&strip)[StripLength], const char *di
 constexpr StripSet MakeNormalStrips()
 {
     // Each wheel starts from one of five texts; a few positions are then blanked or filled.
-    constexpr const char *texts[WheelCount] = {
+    constexpr const char* texts[WheelCount] = {
         "72491637507463419356", "72491630757269543926", "72491631750745691546",
         "72491630757269543926", "72491631750745671546", "72491637507463419356",
         "72491631750745691546", "72451637505453519356", "72491630757269543926",
@@ -48,7 +48,7 @@ constexpr StripSet MakeNormalStrips()
     return set;
 }
 
-constexpr StripSet MakeUniformStrips(const char *digits, bool freeSpinCoding)
+constexpr StripSet MakeUniformStrips(const char* digits, bool freeSpinCoding)
 {
     std::uint8_t strip[StripLength]{};
     if (freeSpinCoding) {
@@ -67,7 +67,7 @@ constexpr StripSet MakeUniformStrips(const char *digits, bool freeSpinCoding)
     return set;
 }
 
-} // namespace detail
+}  // namespace detail
 
 inline constexpr StripSet NormalStrips = detail::MakeNormalStrips();
 inline constexpr StripSet CobraRollStrips = detail::MakeUniformStrips("97989798979797989797", false);
@@ -75,4 +75,4 @@ inline constexpr StripSet FreeSpinStrips = detail::MakeUniformStrips("9021323931
 
 inline constexpr std::int32_t StartupStops[WheelCount] = {4, 1, 6, 7, 10, 9, 3, 0, 12};
 
-} // namespace zorvik
+}  // namespace zorvik

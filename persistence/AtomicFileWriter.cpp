@@ -31,7 +31,8 @@ void RemoveAbandonedTemporaries(const fs::path& folder, const std::string& fileN
     const std::string prefix = fileName + TemporarySuffix;
     const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(10);
     std::error_code ec;
-    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
         std::error_code statError;

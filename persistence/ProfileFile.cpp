@@ -14,8 +14,10 @@ bool IsBlank(char c)
 
 std::string_view Trim(std::string_view s)
 {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -75,7 +77,8 @@ ProfileFile ProfileFile::Parse(std::string_view bytes)
 std::string ProfileFile::Serialize() const
 {
     std::size_t size = 0;
-    for (const Line& line : lines_) size += line.text.size() + line.ending.size();
+    for (const Line& line : lines_)
+        size += line.text.size() + line.ending.size();
     std::string out;
     out.reserve(size);
     for (const Line& line : lines_) {
@@ -149,7 +152,8 @@ std::optional<std::string> ProfileFile::ReadString(std::string_view section, std
 
 std::optional<std::int32_t> ProfileFile::ParseInteger(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     if (text.empty()) return std::nullopt;
 
     bool hex = false;

@@ -82,7 +82,8 @@ std::size_t CharacterLength(const std::string& text, std::size_t i)
 std::string CutCharacters(const std::string& text, std::size_t limit)
 {
     std::size_t i = 0;
-    for (std::size_t count = 0; count < limit && i < text.size(); ++count) i += CharacterLength(text, i);
+    for (std::size_t count = 0; count < limit && i < text.size(); ++count)
+        i += CharacterLength(text, i);
     return text.substr(0, i);
 }
 
@@ -163,7 +164,8 @@ char SavedGames::DateSeparatorOf(std::string_view format)
         if (format[i] == '%') {
             // Skip the flags and modifiers of a field ("%-d", "%Ey").
             const std::string_view modifiers = "EO-_0^#";
-            while (i + 1 < format.size() && modifiers.find(format[i + 1]) != std::string_view::npos) ++i;
+            while (i + 1 < format.size() && modifiers.find(format[i + 1]) != std::string_view::npos)
+                ++i;
             if (i + 1 >= format.size()) break;
             const char field = format[++i];
             if (field == 'D') return '/';  // %m/%d/%y
@@ -209,7 +211,8 @@ void SavedGames::ReadSection(const ProfileFile& file, int slot, const std::strin
     gameDate = CutCharacters(file.ReadString(section, "GameDate").value_or(today), GameDateLimit);
     for (const IntegerKey& key : IntegerKeys)
         state.*key.field = file.ReadInteger(section, key.name, key.fallback);
-    for (const FlagKey& key : FlagKeys) state.*key.field = file.ReadFlag(section, key.name, key.fallback);
+    for (const FlagKey& key : FlagKeys)
+        state.*key.field = file.ReadFlag(section, key.name, key.fallback);
     BringIntoRange(state);
 }
 
@@ -222,7 +225,8 @@ void SavedGames::WriteSection(ProfileFile& file, int slot, const GameState& stat
     file.WriteString(section, "GameDate", date);
     for (const IntegerKey& key : IntegerKeys)
         file.WriteString(section, key.name, std::to_string(state.*key.field));
-    for (const FlagKey& key : FlagKeys) file.WriteString(section, key.name, state.*key.field ? "1" : "0");
+    for (const FlagKey& key : FlagKeys)
+        file.WriteString(section, key.name, state.*key.field ? "1" : "0");
 }
 
 void SavedGames::LoadGameSlot(GameState& state, int slot)

@@ -11,7 +11,7 @@
 
 namespace zorvik {
 
-DigitPainter::DigitPainter(const PictureSet &pictures, int screenWidth)
+DigitPainter::DigitPainter(const PictureSet& pictures, int screenWidth)
     : pictures_(pictures), screenWidth_(screenWidth)
 {
 }
@@ -21,7 +21,7 @@ QSize DigitPainter::DigitSize() const
     return UsesLargeDigits(screenWidth_) ? QSize(32, 42) : QSize(16, 21);
 }
 
-QRect DigitPainter::DrawNumber(QPainter &painter, std::int32_t value, int x, int y, bool green,
+QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green,
                                bool rightAligned, bool noSpareCell) const
 {
     std::string text = std::to_string(value < 0 ? 0 : value);
@@ -29,7 +29,7 @@ QRect DigitPainter::DrawNumber(QPainter &painter, std::int32_t value, int x, int
     const int n = static_cast<int>(text.size());
     const int w = DigitSize().width(), h = DigitSize().height();
     const bool large = UsesLargeDigits(screenWidth_);
-    const QImage &strip = green ? (large ? pictures_.GreenLarge : pictures_.GreenSmall)
+    const QImage& strip = green ? (large ? pictures_.GreenLarge : pictures_.GreenSmall)
                                 : (large ? pictures_.DigitsLarge : pictures_.DigitsSmall);
 
     if (rightAligned) x -= n * w;
@@ -50,11 +50,11 @@ QRect DigitPainter::DrawNumber(QPainter &painter, std::int32_t value, int x, int
     return cleared;
 }
 
-QRect DigitPainter::DrawNumber(QImage &target, std::int32_t value, int x, int y, bool green,
+QRect DigitPainter::DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green,
                                bool rightAligned, bool noSpareCell) const
 {
     QPainter painter(&target);
     return DrawNumber(painter, value, x, y, green, rightAligned, noSpareCell);
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -15,9 +15,9 @@ namespace zorvik {
 class PictureSet;
 
 class DigitPainter {
-  public:
+public:
     // The strips belong to pictures, which must outlive the painter. The digit size follows screenWidth.
-    DigitPainter(const PictureSet &pictures, int screenWidth);
+    DigitPainter(const PictureSet& pictures, int screenWidth);
 
     // 16 x 21 below 1000 pixels of screen width, 32 x 42 from there on.
     QSize DigitSize() const;
@@ -26,14 +26,14 @@ class DigitPainter {
     // is cleared beside the number so that a number one digit longer leaves nothing behind; a right-aligned
     // number always clears the cell on its left. Negative values show as 0, since the strips have no sign.
     // Returns the area changed.
-    QRect DrawNumber(QPainter &painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
+    QRect DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
                      bool noSpareCell) const;
-    QRect DrawNumber(QImage &target, std::int32_t value, int x, int y, bool green, bool rightAligned,
+    QRect DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green, bool rightAligned,
                      bool noSpareCell) const;
 
-  private:
-    const PictureSet &pictures_;
+private:
+    const PictureSet& pictures_;
     int screenWidth_;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

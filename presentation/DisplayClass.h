@@ -29,4 +29,4 @@ constexpr bool UsesLargeDigits(int screenWidth)
     return screenWidth >= 1000;
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -30,12 +30,12 @@ int DotsPerMeter(int dpi)
     return static_cast<int>(dpi / 0.0254 + 0.5);
 }
 
-} // namespace
+}  // namespace
 
 const int MachineFace::LineCells[LineCount][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
                                                   {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {6, 4, 2}};
 
-MachineFace::MachineFace(const GameState &state, const PictureSet &pictures, int screenWidth, int dpi)
+MachineFace::MachineFace(const GameState& state, const PictureSet& pictures, int screenWidth, int dpi)
     : state_(state), pictures_(pictures), digits_(pictures, screenWidth), screenWidth_(screenWidth),
       dpi_(dpi), class_(LayoutClass(screenWidth))
 {
@@ -69,7 +69,7 @@ void MachineFace::ComputeGeometry()
     SpinRect.Bottom = StopRect.Top - 10;
     SpinRect.Top = SpinRect.Bottom - stop.height();
 
-    const QImage &pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
+    const QImage& pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
     const PerClass left{36, 48, 39}, top{32, 32, 36}, coinsShift{75, 121, 125};
     LinesPlusRect.Left = bgRight + left.Of(class_);
     LinesPlusRect.Top = top.Of(class_);
@@ -95,13 +95,13 @@ void MachineFace::ResizeCanvas(QSize size)
     canvas_.fill(Qt::black);
 }
 
-Area MachineFace::MinusOf(const Area &plus) const
+Area MachineFace::MinusOf(const Area& plus) const
 {
     const int width = plus.Right - plus.Left;
     return Area{plus.Right + 5, plus.Top, plus.Right + 5 + width, plus.Bottom};
 }
 
-void MachineFace::Changed(const QRect &area)
+void MachineFace::Changed(const QRect& area)
 {
     if (!batching_ && flush_ && !area.isEmpty()) flush_(area);
 }
@@ -249,7 +249,7 @@ void MachineFace::DrawLampRow()
     const int y = LampRowY();
     QPainter p(&canvas_);
     for (int k = 0; k < LampCount; ++k) {
-        const QImage &source = state_.Lamps[k] ? pictures_.LitLamps : pictures_.UnlitLamps;
+        const QImage& source = state_.Lamps[k] ? pictures_.LitLamps : pictures_.UnlitLamps;
         p.drawImage(QPoint(backgroundX_ + k * lampW, y), source, QRect(k * lampW, 0, lampW, lampH));
     }
     p.end();
@@ -298,7 +298,7 @@ QFont MachineFace::LabelFont(int points) const
     return font;
 }
 
-void MachineFace::DrawLabel(QPainter &painter, const QString &text, int x, int y, int points)
+void MachineFace::DrawLabel(QPainter& painter, const QString& text, int x, int y, int points)
 {
     painter.setFont(LabelFont(points));
     const QFontMetrics metrics(painter.font(), &canvas_);
@@ -311,7 +311,7 @@ void MachineFace::DrawLabels()
     const int r = BgRight();
     const bool lf = LargeFonts();
     struct Label {
-        const char *text;
+        const char* text;
         int x[3], y[3], size[3], largeFontSize[3];
     };
     const Label labels[] = {
@@ -327,7 +327,7 @@ void MachineFace::DrawLabels()
     QPainter p(&canvas_);
     p.setPen(QColor(255, 255, 255));
     p.setBackgroundMode(Qt::TransparentMode);
-    for (const Label &label : labels)
+    for (const Label& label : labels)
         DrawLabel(p, QString::fromLatin1(label.text), label.x[c], label.y[c],
                   lf ? label.largeFontSize[c] : label.size[c]);
 }
@@ -419,7 +419,7 @@ void MachineFace::DrawFreeSpinsLegend()
 
 void MachineFace::DrawBetControls()
 {
-    const QImage &pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
+    const QImage& pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
     const int half = pair.width() / 2;
     const QRect plus(0, 0, half, pair.height()), minus(half, 0, half, pair.height());
     QPainter p(&canvas_);
@@ -573,4 +573,4 @@ void MachineFace::DrawFreeSpinText(bool on, int freeSpinsLeft)
     DrawLabel(p, text, 10, y.Of(class_), points.Of(class_));
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -26,17 +26,17 @@ struct Area {
         return p.x() >= Left && p.x() <= Right && p.y() >= Top && p.y() <= Bottom;
     }
     QRect Drawn() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-    bool operator==(const Area &) const = default;
+    bool operator==(const Area&) const = default;
 };
 
 class MachineFace {
-  public:
+public:
     // Called with every area of the canvas that changed, so the window can put it on screen at once.
-    using Flush = std::function<void(const QRect &)>;
+    using Flush = std::function<void(const QRect&)>;
 
     // state and pictures must outlive the face. dpi is the window's logical resolution; above 100 the
     // large-fonts label sizes apply.
-    MachineFace(const GameState &state, const PictureSet &pictures, int screenWidth, int dpi);
+    MachineFace(const GameState& state, const PictureSet& pictures, int screenWidth, int dpi);
 
     // The fixed geometry, from the pictures as loaded. Call after LoadPictures.
     void ComputeGeometry();
@@ -44,9 +44,9 @@ class MachineFace {
     void ResizeCanvas(QSize size);
     void SetFlush(Flush flush) { flush_ = std::move(flush); }
 
-    QImage &Canvas() { return canvas_; }
-    const QImage &Canvas() const { return canvas_; }
-    const DigitPainter &Digits() const { return digits_; }
+    QImage& Canvas() { return canvas_; }
+    const QImage& Canvas() const { return canvas_; }
+    const DigitPainter& Digits() const { return digits_; }
     DisplayClass Class() const { return class_; }
     int ScreenWidth() const { return screenWidth_; }
     bool LargeFonts() const { return dpi_ > 100; }
@@ -60,8 +60,8 @@ class MachineFace {
     Area SpinRect, StopRect, LinesPlusRect, CoinsPlusRect;
     Area LinesMinusRect() const { return MinusOf(LinesPlusRect); }
     Area CoinsMinusRect() const { return MinusOf(CoinsPlusRect); }
-    QRect LogoRect;    // where the logo picture lies
-    QRect OptionsRect; // the control-panel template; its buttons grow upward from here
+    QRect LogoRect;     // where the logo picture lies
+    QRect OptionsRect;  // the control-panel template; its buttons grow upward from here
 
     QRect CellRect(int wheel) const;
     QRect WheelWindowRect(int wheel) const;
@@ -69,10 +69,10 @@ class MachineFace {
     QRect BounceRect(int wheel) const;
     QRect FlashRect(int wheel) const;
     int LampRowY() const;
-    QRect LampRect(int lamp) const; // from the fixed lamp sizes of the cell size
+    QRect LampRect(int lamp) const;  // from the fixed lamp sizes of the cell size
     QRect SideLampRect(bool right) const;
-    QRect IdolSlot(int slot) const;  // slot 1-3, counted from the right
-    QRect CobraSlot(int slot) const; // slot 1-6, counted from the left
+    QRect IdolSlot(int slot) const;   // slot 1-3, counted from the right
+    QRect CobraSlot(int slot) const;  // slot 1-6, counted from the left
     QRect LegendSlot(int slot) const;
 
     // Full repaint in the machine's order, flushed once at the end. The control panel's captions and the
@@ -110,16 +110,16 @@ class MachineFace {
     // The cells of payline line (0-7), in drawing order.
     static const int LineCells[LineCount][3];
 
-  private:
-    Area MinusOf(const Area &plus) const;
+private:
+    Area MinusOf(const Area& plus) const;
     QFont LabelFont(int points) const;
-    void DrawLabel(QPainter &painter, const QString &text, int x, int y, int points);
-    void Changed(const QRect &area);
+    void DrawLabel(QPainter& painter, const QString& text, int x, int y, int points);
+    void Changed(const QRect& area);
     QRect WheelPart(int wheel, int left64, int top64, int w64, int h64, int left96, int top96, int w96,
                     int h96, bool byScreenWidth = false) const;
 
-    const GameState &state_;
-    const PictureSet &pictures_;
+    const GameState& state_;
+    const PictureSet& pictures_;
     DigitPainter digits_;
     int screenWidth_;
     int dpi_;
@@ -129,9 +129,9 @@ class MachineFace {
     int backgroundY_ = 0;
     QImage canvas_;
     QImage bounce_[WheelCount];
-    QRect winningsDrawn_; // what the winnings display last drew, so that erasing always removes all of it
+    QRect winningsDrawn_;  // what the winnings display last drew, so that erasing always removes all of it
     bool batching_ = false;
     Flush flush_;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

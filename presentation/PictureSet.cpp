@@ -11,7 +11,7 @@ namespace zorvik {
 
 namespace {
 
-QImage ToCanvasFormat(const QImage &image)
+QImage ToCanvasFormat(const QImage& image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -29,13 +29,13 @@ QImage FallbackDigits(int width, int height, QColor colour)
         const int x0 = d * w + seg, x1 = (d + 1) * w - seg - seg;
         const int y0 = seg / 2, ym = h / 2 - seg / 2, y1 = h - seg - seg / 2;
         const QRect segs[7] = {
-            {x0 + seg, y0, x1 - x0 - seg, seg}, // a
-            {x1, y0 + seg, seg, ym - y0 - seg}, // b
-            {x1, ym + seg, seg, y1 - ym - seg}, // c
-            {x0 + seg, y1, x1 - x0 - seg, seg}, // d
-            {x0, ym + seg, seg, y1 - ym - seg}, // e
-            {x0, y0 + seg, seg, ym - y0 - seg}, // f
-            {x0 + seg, ym, x1 - x0 - seg, seg}, // g
+            {x0 + seg, y0, x1 - x0 - seg, seg},  // a
+            {x1, y0 + seg, seg, ym - y0 - seg},  // b
+            {x1, ym + seg, seg, y1 - ym - seg},  // c
+            {x0 + seg, y1, x1 - x0 - seg, seg},  // d
+            {x0, ym + seg, seg, y1 - ym - seg},  // e
+            {x0, y0 + seg, seg, ym - y0 - seg},  // f
+            {x0 + seg, ym, x1 - x0 - seg, seg},  // g
         };
         for (int s = 0; s < 7; ++s)
             p.fillRect(segs[s], (masks[d] >> s) & 1 ? colour : colour.darker(600));
@@ -43,7 +43,7 @@ QImage FallbackDigits(int width, int height, QColor colour)
     return strip;
 }
 
-QImage FallbackButton(int w, int h, QColor face, const QString &text)
+QImage FallbackButton(int w, int h, QColor face, const QString& text)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -97,7 +97,7 @@ QImage FallbackIcons(int w, int bands)
 }
 
 // A built-in picture from the resources, or the fallback when the artwork is not compiled in.
-template <typename Make> QImage BuiltIn(const char *resource, Make fallback)
+template <typename Make> QImage BuiltIn(const char* resource, Make fallback)
 {
     QImage image(QString::fromLatin1(resource));
     if (image.isNull()) return fallback();
@@ -105,8 +105,8 @@ template <typename Make> QImage BuiltIn(const char *resource, Make fallback)
 }
 
 struct SetColumn {
-    const char *files[6];
-    const char *backgroundAlternative; // tried when the first background file is missing
+    const char* files[6];
+    const char* backgroundAlternative;  // tried when the first background file is missing
     int cellSize;
     int backgroundY;
 };
@@ -143,7 +143,7 @@ const SetColumn LowLarge{
     96,
     2};
 
-} // namespace
+}  // namespace
 
 PictureSet::PictureSet()
 {
@@ -164,34 +164,34 @@ PictureSet::PictureSet()
     Bar = BuiltIn(":/art/Bar.png", [] { return FallbackIcons(32, 1); });
 }
 
-bool PictureSet::LoadSetPicture(QImage &picture, const QString &folder, const QString &file)
+bool PictureSet::LoadSetPicture(QImage& picture, const QString& folder, const QString& file)
 {
     picture = QImage();
     const QString path = folder + file;
     if (!QFileInfo::exists(path)) return false;
     QImage image(path, "BMP");
-    if (image.isNull()) return false; // a damaged file counts as missing
+    if (image.isNull()) return false;  // a damaged file counts as missing
     picture = ToCanvasFormat(image);
     loaded_ << file;
     return true;
 }
 
-void PictureSet::LoadReplacement(QImage &picture, const QString &folder, const QString &file)
+void PictureSet::LoadReplacement(QImage& picture, const QString& folder, const QString& file)
 {
     const QString path = folder + file;
     if (!QFileInfo::exists(path)) return;
     QImage image(path, "BMP");
-    if (image.isNull()) return; // keep the built-in artwork rather than show nothing
+    if (image.isNull()) return;  // keep the built-in artwork rather than show nothing
     picture = ToCanvasFormat(image);
     loaded_ << file;
 }
 
-bool PictureSet::LoadPictures(const QString &folder, int screenWidth, int colourDepth)
+bool PictureSet::LoadPictures(const QString& folder, int screenWidth, int colourDepth)
 {
     loaded_.clear();
     missing_.clear();
     const bool lowColour = colourDepth < 16;
-    const SetColumn *column = nullptr;
+    const SetColumn* column = nullptr;
     switch (PictureSetClass(screenWidth)) {
     case DisplayClass::Small:
         column = lowColour ? &LowSmall : &HighSmall;
@@ -206,7 +206,7 @@ bool PictureSet::LoadPictures(const QString &folder, int screenWidth, int colour
     cellSize_ = column->cellSize;
     backgroundY_ = column->backgroundY;
 
-    QImage *pictures[6] = {&Background, &Symbols, &Motion, &LitLamps, &UnlitLamps, &SideLamps};
+    QImage* pictures[6] = {&Background, &Symbols, &Motion, &LitLamps, &UnlitLamps, &SideLamps};
     bool complete = true;
     for (int row = 0; row < 6; ++row) {
         const QString file = QString::fromLatin1(column->files[row]);
@@ -229,4 +229,4 @@ bool PictureSet::LoadPictures(const QString &folder, int screenWidth, int colour
     return complete;
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -30,14 +30,14 @@ QByteArray MakeDefaultWave()
         std::memcpy(pcm.data() + 2 * i, &v, 2);
     }
     QByteArray wave;
-    auto put32 = [&wave](std::uint32_t v) { wave.append(reinterpret_cast<const char *>(&v), 4); };
-    auto put16 = [&wave](std::uint16_t v) { wave.append(reinterpret_cast<const char *>(&v), 2); };
+    auto put32 = [&wave](std::uint32_t v) { wave.append(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&wave](std::uint16_t v) { wave.append(reinterpret_cast<const char*>(&v), 2); };
     wave.append("RIFF");
     put32(36 + pcm.size());
     wave.append("WAVEfmt ");
     put32(16);
-    put16(1); // PCM
-    put16(1); // mono
+    put16(1);  // PCM
+    put16(1);  // mono
     put32(Frequency);
     put32(Frequency * 2);
     put16(2);
@@ -48,13 +48,13 @@ QByteArray MakeDefaultWave()
     return wave;
 }
 
-Mix_Chunk *ChunkFromBytes(const QByteArray &bytes)
+Mix_Chunk* ChunkFromBytes(const QByteArray& bytes)
 {
-    SDL_RWops *rw = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
     return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 SoundPlayer::SoundPlayer()
 {
@@ -80,15 +80,15 @@ SoundPlayer::~SoundPlayer()
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-SoundPlayer::Mode SoundPlayer::ModeOf(const std::string &file)
+SoundPlayer::Mode SoundPlayer::ModeOf(const std::string& file)
 {
-    static const char *const asynchronous[] = {"Zorvik0.wav", "Zorvik7.wav", "Zorvik8.wav"};
-    for (const char *name : asynchronous)
+    static const char* const asynchronous[] = {"Zorvik0.wav", "Zorvik7.wav", "Zorvik8.wav"};
+    for (const char* name : asynchronous)
         if (file == name) return Mode::Asynchronous;
     return Mode::Synchronous;
 }
 
-bool SoundPlayer::LoadClickSound(const QString &path, QString *error)
+bool SoundPlayer::LoadClickSound(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -105,11 +105,11 @@ bool SoundPlayer::LoadClickSound(const QString &path, QString *error)
         return false;
     }
     clickBytes_ = std::move(bytes);
-    if (open_) click_ = ChunkFromBytes(clickBytes_); // an undecodable click simply stays silent
+    if (open_) click_ = ChunkFromBytes(clickBytes_);  // an undecodable click simply stays silent
     return true;
 }
 
-Mix_Chunk *SoundPlayer::DefaultSound()
+Mix_Chunk* SoundPlayer::DefaultSound()
 {
     if (!default_ && open_) {
         static const QByteArray wave = MakeDefaultWave();
@@ -118,7 +118,7 @@ Mix_Chunk *SoundPlayer::DefaultSound()
     return default_;
 }
 
-void SoundPlayer::Play(Mix_Chunk *chunk, Mode mode)
+void SoundPlayer::Play(Mix_Chunk* chunk, Mode mode)
 {
     if (!open_ || !chunk) return;
     if (Mix_PlayChannel(Voice, chunk, 0) < 0) return;
@@ -141,7 +141,7 @@ void SoundPlayer::PlayClick()
     Play(click_, Mode::Asynchronous);
 }
 
-void SoundPlayer::PlayWave(const QString &path, Mode mode)
+void SoundPlayer::PlayWave(const QString& path, Mode mode)
 {
     ++requests_;
     last_ = Request{QFileInfo(path).fileName(), mode, false};
@@ -169,4 +169,4 @@ void SoundPlayer::Silence()
     if (open_) Mix_HaltChannel(-1);
 }
 
-} // namespace zorvik
+}  // namespace zorvik

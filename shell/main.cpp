@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);

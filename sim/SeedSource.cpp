@@ -8,7 +8,7 @@ namespace zorvik {
 namespace {
 
 // A line holds one decimal value, possibly with surrounding spaces or a CR from another system.
-bool ParseLine(const std::string &line, bool &blank, std::uint32_t &value)
+bool ParseLine(const std::string& line, bool& blank, std::uint32_t& value)
 {
     std::size_t begin = line.find_first_not_of(" \t\r");
     blank = begin == std::string::npos;
@@ -22,9 +22,9 @@ bool ParseLine(const std::string &line, bool &blank, std::uint32_t &value)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool SeedSource::OpenFile(const std::string &path, std::string &error)
+bool SeedSource::OpenFile(const std::string& path, std::string& error)
 {
     file_.open(path);
     if (!file_) {
@@ -55,7 +55,7 @@ bool SeedSource::OpenFile(const std::string &path, std::string &error)
     return true;
 }
 
-bool SeedSource::ReadValue(std::uint32_t &value)
+bool SeedSource::ReadValue(std::uint32_t& value)
 {
     while (std::getline(file_, line_)) {
         bool blank = false;
@@ -84,4 +84,4 @@ std::uint32_t SeedSource::Next()
     return static_cast<std::uint32_t>(((z >> 32) * MillisecondsPerDay) >> 32);
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -10,20 +10,20 @@ namespace zorvik {
 inline constexpr std::uint32_t MillisecondsPerDay = 86400000;
 
 class SeedSource {
-  public:
+public:
     // Uniform picks from 0..86399999, reproducible from seed.
     explicit SeedSource(std::uint64_t seed) : state_(seed) {}
 
     // Reads the values of path, one per line (blank lines are skipped). Returns false with the reason
     // in error when the file cannot be read, holds no value, or a line is not a time of day.
-    bool OpenFile(const std::string &path, std::string &error);
+    bool OpenFile(const std::string& path, std::string& error);
 
     // The next seed. A file that runs out starts again from its first value (Wrapped() then says so).
     std::uint32_t Next();
     bool Wrapped() const { return wrapped_; }
 
-  private:
-    bool ReadValue(std::uint32_t &value);
+private:
+    bool ReadValue(std::uint32_t& value);
 
     std::uint64_t state_;
     bool fromFile_ = false;
@@ -32,4 +32,4 @@ class SeedSource {
     std::string line_;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

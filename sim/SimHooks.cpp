@@ -7,14 +7,14 @@ namespace zorvik {
 
 namespace {
 
-void AppendInt(std::string &out, std::int64_t value)
+void AppendInt(std::string& out, std::int64_t value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
     out.append(buffer, result.ptr);
 }
 
-void AppendJsonString(std::string &out, const std::string &text)
+void AppendJsonString(std::string& out, const std::string& text)
 {
     static const char hex[] = "0123456789abcdef";
     out += '"';
@@ -49,7 +49,7 @@ void AppendJsonString(std::string &out, const std::string &text)
     out += '"';
 }
 
-const char *KindName(SpinKind kind)
+const char* KindName(SpinKind kind)
 {
     switch (kind) {
     case SpinKind::Paid:
@@ -62,9 +62,9 @@ const char *KindName(SpinKind kind)
     return "paid";
 }
 
-} // namespace
+}  // namespace
 
-SimHooks::SimHooks(SeedSource &seeds, SimStatistics &statistics, std::int64_t paidSpins, std::FILE *trace)
+SimHooks::SimHooks(SeedSource& seeds, SimStatistics& statistics, std::int64_t paidSpins, std::FILE* trace)
     : seeds_(seeds), statistics_(statistics), paidSpins_(paidSpins), trace_(trace)
 {
 }
@@ -76,8 +76,8 @@ std::uint32_t SimHooks::TimeOfDayMs()
 
 void SimHooks::SpinEvaluated()
 {
-    const SpinRecord &spin = engine_->LastSpin();
-    const GameState &state = engine_->State();
+    const SpinRecord& spin = engine_->LastSpin();
+    const GameState& state = engine_->State();
     statistics_.AddSpin(spin, state.LinesDoubled);
     if (trace_) {
         line_ = TraceLine(state, spin);
@@ -88,16 +88,16 @@ void SimHooks::SpinEvaluated()
 
 void SimHooks::WaitSeconds(double /*seconds*/)
 {
-    GameState &state = engine_->State();
+    GameState& state = engine_->State();
     if (!state.Spinning && statistics_.PaidSpins() >= paidSpins_) state.AutoSpin = false;
 }
 
-void SimHooks::ShowInformation(const std::string &text)
+void SimHooks::ShowInformation(const std::string& text)
 {
     refusal_ = text;
 }
 
-std::string SimHooks::TraceLine(const GameState &s, const SpinRecord &spin)
+std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin)
 {
     std::string out;
     out.reserve(512);
@@ -146,4 +146,4 @@ std::string SimHooks::TraceLine(const GameState &s, const SpinRecord &spin)
     return out;
 }
 
-} // namespace zorvik
+}  // namespace zorvik

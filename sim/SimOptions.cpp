@@ -9,7 +9,7 @@ namespace zorvik {
 
 namespace {
 
-template <typename T> bool ParseNumber(std::string_view text, T low, T high, T &value)
+template <typename T> bool ParseNumber(std::string_view text, T low, T high, T& value)
 {
     T parsed{};
     const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
@@ -19,9 +19,9 @@ template <typename T> bool ParseNumber(std::string_view text, T low, T high, T &
     return true;
 }
 
-} // namespace
+}  // namespace
 
-const char *SimOptions::Usage()
+const char* SimOptions::Usage()
 {
     return "Usage: zorvik-sim [options]\n"
            "Plays Zorvik Slots headless with auto spin on, sound and Double or Nothing off.\n"
@@ -41,13 +41,13 @@ const char *SimOptions::Usage()
            "  --help                show this text\n";
 }
 
-bool SimOptions::Parse(int argc, char **argv, SimOptions &options, std::string &error)
+bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& error)
 {
     bool seedGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         // Options that take a value read it here; a missing value is an error.
-        const auto value = [&](std::string_view &out) {
+        const auto value = [&](std::string_view& out) {
             if (i + 1 >= argc) {
                 error = "missing value after " + std::string(name);
                 return false;
@@ -123,4 +123,4 @@ bool SimOptions::Parse(int argc, char **argv, SimOptions &options, std::string &
     return true;
 }
 
-} // namespace zorvik
+}  // namespace zorvik

@@ -16,7 +16,7 @@ void SimStatistics::CloseCycle()
     cycleOpen_ = false;
 }
 
-void SimStatistics::AddSpin(const SpinRecord &spin, bool doubled)
+void SimStatistics::AddSpin(const SpinRecord& spin, bool doubled)
 {
     if (spin.Kind == SpinKind::Paid) {
         CloseCycle();
@@ -64,7 +64,7 @@ double SimStatistics::DoubledShare() const
     return paid_ > 0 ? 100.0 * static_cast<double>(doubled_) / static_cast<double>(paid_) : 0.0;
 }
 
-void SimStatistics::PrintText(std::FILE *out, std::int32_t finalCredits, double seconds) const
+void SimStatistics::PrintText(std::FILE* out, std::int32_t finalCredits, double seconds) const
 {
     const double rate = seconds > 0 ? static_cast<double>(paid_) / seconds : 0.0;
     std::fprintf(out,
@@ -84,7 +84,7 @@ void SimStatistics::PrintText(std::FILE *out, std::int32_t finalCredits, double 
                  DoubledShare(), poolWins_, finalCredits, seconds, rate);
 }
 
-void SimStatistics::PrintJson(std::FILE *out, std::int32_t finalCredits, double seconds) const
+void SimStatistics::PrintJson(std::FILE* out, std::int32_t finalCredits, double seconds) const
 {
     const double rate = seconds > 0 ? static_cast<double>(paid_) / seconds : 0.0;
     std::fprintf(out,
@@ -97,4 +97,4 @@ void SimStatistics::PrintJson(std::FILE *out, std::int32_t finalCredits, double 
                  DoubledShare(), poolWins_, finalCredits, seconds, rate);
 }
 
-} // namespace zorvik
+}  // namespace zorvik

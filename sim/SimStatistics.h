@@ -9,11 +9,11 @@
 namespace zorvik {
 
 class SimStatistics {
-  public:
+public:
     explicit SimStatistics(std::int32_t bet) : bet_(bet) {}
 
     // Called once per SpinWheels call, after its evaluation and payout.
-    void AddSpin(const SpinRecord &spin, bool doubled);
+    void AddSpin(const SpinRecord& spin, bool doubled);
     // Closes the last paid spin's tally; call once before reading the figures.
     void Finish();
 
@@ -27,13 +27,13 @@ class SimStatistics {
     // with its bonus spins is one sample).
     double ReturnToPlayer() const;
     double ReturnHalfWidth() const;
-    double HitFrequency() const; // share of paid spins that won something themselves
-    double DoubledShare() const; // share of paid spins whose lamp row doubled them
+    double HitFrequency() const;  // share of paid spins that won something themselves
+    double DoubledShare() const;  // share of paid spins whose lamp row doubled them
 
-    void PrintText(std::FILE *out, std::int32_t finalCredits, double seconds) const;
-    void PrintJson(std::FILE *out, std::int32_t finalCredits, double seconds) const;
+    void PrintText(std::FILE* out, std::int32_t finalCredits, double seconds) const;
+    void PrintJson(std::FILE* out, std::int32_t finalCredits, double seconds) const;
 
-  private:
+private:
     void CloseCycle();
 
     std::int32_t bet_;
@@ -44,10 +44,10 @@ class SimStatistics {
     std::int64_t hits_ = 0;
     std::int64_t doubled_ = 0;
     std::int64_t poolWins_ = 0;
-    std::int64_t cycleWon_ = 0; // the open paid spin with its bonus spins so far
+    std::int64_t cycleWon_ = 0;  // the open paid spin with its bonus spins so far
     bool cycleOpen_ = false;
     double sum_ = 0;
     double sumSquares_ = 0;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

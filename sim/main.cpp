@@ -13,7 +13,7 @@
 
 using namespace zorvik;
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     SimOptions options;
     std::string error;

@@ -164,13 +164,19 @@ void AddPipBoxes(int value, std::vector<PipBox>& boxes)
 {
     const auto add = [&boxes](std::initializer_list<PipBox> list) { boxes.insert(boxes.end(), list); };
     switch (value) {
-    case 1: add({{28, 42, 43, 57}}); break;
-    case 2: add({TopAndBottom[0], TopAndBottom[1]}); break;
+    case 1:
+        add({{28, 42, 43, 57}});
+        break;
+    case 2:
+        add({TopAndBottom[0], TopAndBottom[1]});
+        break;
     case 3:
         AddPipBoxes(2, boxes);
         add({Centre});
         break;
-    case 4: add({FourCorners[0], FourCorners[1], FourCorners[2], FourCorners[3]}); break;
+    case 4:
+        add({FourCorners[0], FourCorners[1], FourCorners[2], FourCorners[3]});
+        break;
     case 5:
         AddPipBoxes(4, boxes);
         add({Centre});
@@ -195,7 +201,8 @@ void AddPipBoxes(int value, std::vector<PipBox>& boxes)
         AddPipBoxes(8, boxes);
         add({{28, 20, 43, 35}, {28, 62, 43, 77}});
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -15,7 +15,7 @@ enum class Op { AddLine, RemoveLine, AddCoin, RemoveCoin };
 TEST_F(BetAndCycle, BetControlsChangeByOneOrRefuse)
 {
     struct Case {
-        const char *name;
+        const char* name;
         Op op;
         std::int32_t lines, coins, credits;
         bool spinning;
@@ -44,7 +44,7 @@ TEST_F(BetAndCycle, BetControlsChangeByOneOrRefuse)
         {"remove a coin below zero", Op::RemoveCoin, 8, 0, 0, false, 8, 0, refused},
         {"remove a coin while spinning", Op::RemoveCoin, 8, 3, 0, true, 8, 3, refused},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.LinesPlayed = c.lines;
@@ -74,8 +74,8 @@ TEST_F(BetAndCycle, BetControlsChangeByOneOrRefuse)
 TEST_F(BetAndCycle, BetControlsAreSilentWithSoundOff)
 {
     state.Sound = false;
-    engine.AddLine();    // refused at 8
-    engine.RemoveLine(); // accepted
+    engine.AddLine();     // refused at 8
+    engine.RemoveLine();  // accepted
     EXPECT_EQ(hooks.Count("Play"), 0);
     EXPECT_EQ(state.LinesPlayed, 7);
 }
@@ -83,15 +83,15 @@ TEST_F(BetAndCycle, BetControlsAreSilentWithSoundOff)
 TEST_F(BetAndCycle, StartSpinRefusesAndEndsAutoSpin)
 {
     struct Case {
-        const char *name;
+        const char* name;
         std::int32_t lines, coins, credits;
-        const char *message;
+        const char* message;
     } cases[] = {
         {"no lines, no credits", 0, 1, 0, "You must place a bet first."},
         {"no coins", 8, 0, 500, "You must place a bet first."},
         {"bet above the credits", 8, 2, 15, "You do not have enough credits for that bet,"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.LinesPlayed = c.lines;
@@ -119,12 +119,12 @@ TEST_F(BetAndCycle, StartSpinDuringASpinDoesNothing)
 }
 
 class AutoSpin : public EngineFixture {
-  protected:
+protected:
     void SetUp() override
     {
         EngineFixture::SetUp();
         hooks.Animate = false;
-        std::uint32_t *seed = &seed_;
+        std::uint32_t* seed = &seed_;
         hooks.NextTimeOfDay = [seed] { return *seed = (*seed * 69069u + 1u) % 86400000u; };
         state.Credits = 1000000;
     }
@@ -189,7 +189,7 @@ TEST_F(AutoSpin, ASpinStartedDuringThePauseRunsItsOwnLoopAndTheOuterEndsWithIt)
         if (seconds != 0.5) return;
         if (!reentered) {
             reentered = true;
-            engine.StartSpin(); // the player presses Enter while the outer loop pauses
+            engine.StartSpin();  // the player presses Enter while the outer loop pauses
             return;
         }
         if (state.Spins >= 5) state.AutoSpin = false;
@@ -222,4 +222,4 @@ TEST_F(AutoSpin, CountersSaturate)
     EXPECT_EQ(state.Spins, Int32Max);
 }
 
-} // namespace
+}  // namespace

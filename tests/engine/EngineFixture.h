@@ -11,7 +11,7 @@
 namespace zorvik {
 
 class EngineFixture : public ::testing::Test {
-  protected:
+protected:
     GameState state;
     RecordingHooks hooks;
     SlotEngine engine{state, hooks};
@@ -38,7 +38,7 @@ class EngineFixture : public ::testing::Test {
     // What SpinWheels does before an evaluation: last results cleared.
     void ClearResults()
     {
-        for (auto &win : state.LineWins)
+        for (auto& win : state.LineWins)
             win = 0;
         state.SpinWin = 0;
         state.ScreenBonus = 0;
@@ -50,4 +50,4 @@ class EngineFixture : public ::testing::Test {
     }
 };
 
-} // namespace zorvik
+}  // namespace zorvik

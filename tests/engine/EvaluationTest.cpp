@@ -13,9 +13,9 @@ namespace {
 constexpr int B = Blank;
 
 struct LineCase {
-    const char *name;
+    const char* name;
     int a, b, c;
-    std::int32_t pay; // at CoinsPerLine 3
+    std::int32_t pay;  // at CoinsPerLine 3
     std::int32_t freeSpins;
 };
 
@@ -43,7 +43,7 @@ TEST_F(Evaluation, NormalPayTableRowsInTheirOrder)
         {"three fillers", Filler, Filler, Filler, 0, 0},
         {"three gold coins pay nothing on a normal spin", GoldCoin, GoldCoin, GoldCoin, 0, 0},
     };
-    for (const LineCase &c : cases) {
+    for (const LineCase& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.LinesPlayed = 1;
@@ -143,7 +143,7 @@ TEST_F(Evaluation, AllAnimalsScreenNeedsNineAnimals)
 TEST_F(Evaluation, PoolContributionsFromOneOrTwoCrests)
 {
     struct Case {
-        const char *name;
+        const char* name;
         int crestCells[2];
         int lines;
         std::int32_t added;
@@ -152,7 +152,7 @@ TEST_F(Evaluation, PoolContributionsFromOneOrTwoCrests)
         {"two crests anywhere", {0, 8}, 8, 10},      {"centre crest on seven lines", {4, -1}, 7, 0},
         {"two crests on seven lines", {0, 8}, 7, 0},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.BellPool = 100;
@@ -179,7 +179,7 @@ TEST_F(Evaluation, CobraStepsGoBelowZeroAndEachEarnsARoll)
         std::int32_t cherries;
         std::int32_t rolls;
     } cases[] = {{2, 2}, {1, 3}, {4, 0}, {3, 1}};
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.cherries);
         SetUp();
         state.Cherries = c.cherries;
@@ -269,7 +269,7 @@ TEST_F(Evaluation, DoublingDoublesLinesScreenAndPoolButNotContributions)
 TEST_F(Evaluation, NothingPaidLeavesTheNoWinSummary)
 {
     SetCells({B, B, B, B, B, B, B, B, B});
-    state.SpinWin = 99; // left over from an instant payoff: must not count
+    state.SpinWin = 99;  // left over from an instant payoff: must not count
     Evaluate();
     EXPECT_EQ(state.SpinWin, 0);
     EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
@@ -343,10 +343,10 @@ TEST_F(Evaluation, CobraRollWorkedExampleMakesNoCobraStep)
 TEST_F(Evaluation, BonusPayTables)
 {
     struct Case {
-        const char *name;
+        const char* name;
         bool cobraRoll;
         int a, b, c;
-        std::int32_t pay; // CoinsPerLine 1, line 1, no coins elsewhere
+        std::int32_t pay;  // CoinsPerLine 1, line 1, no coins elsewhere
     } cases[] = {
         {"cobra roll: three coins", true, GoldCoin, GoldCoin, GoldCoin, 50},
         {"cobra roll: three cobras", true, Cobra, Cobra, Cobra, 20},
@@ -360,7 +360,7 @@ TEST_F(Evaluation, BonusPayTables)
         {"free spin: mixed sevens", false, GreenSeven, RedSeven, WhiteSeven, 5},
         {"free spin: cobras pay nothing", false, Cobra, Cobra, Cobra, 0},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         state.LinesPlayed = 1;
@@ -406,4 +406,4 @@ TEST_F(Evaluation, DoubledBonusSpinWithoutPayReturnsNoBet)
     EXPECT_EQ(state.SpinWin, 2 * 8 * 2);
 }
 
-} // namespace
+}  // namespace

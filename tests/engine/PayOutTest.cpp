@@ -95,7 +95,7 @@ TEST_F(PayOut, CountOffStepSizes)
         {24, 24, {{1, 24}}},
         {10000, 484, {}},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.win);
         SetUp();
         state.PayMode = true;
@@ -141,4 +141,4 @@ TEST_F(PayOut, CreditsSaturateInBothModes)
     }
 }
 
-} // namespace
+}  // namespace

@@ -12,38 +12,38 @@
 namespace zorvik {
 
 class RecordingHooks : public GameHooks {
-  public:
+public:
     std::vector<std::string> Calls;
     bool Record = true;
-    bool Animate = true;         // ShowsAnimation
-    std::uint32_t TickStep = 25; // each GetTickCount reading advances the clock by this much
+    bool Animate = true;          // ShowsAnimation
+    std::uint32_t TickStep = 25;  // each GetTickCount reading advances the clock by this much
     std::uint32_t TimeOfDay = 0;
-    std::function<void()> OnPump; // runs inside PumpMessages, as a player's click would
+    std::function<void()> OnPump;  // runs inside PumpMessages, as a player's click would
     std::function<void()> OnDoubleOrNothing;
     std::function<void(double)> OnWait;
     std::function<void()> OnEvaluated;
     std::function<void()> OnRepaint;
-    std::function<std::uint32_t()> NextTimeOfDay; // when set, replaces TimeOfDay
-    std::vector<std::uint32_t> PumpDeadlines;     // untilTick of every PumpMessages call, when Record
+    std::function<std::uint32_t()> NextTimeOfDay;  // when set, replaces TimeOfDay
+    std::vector<std::uint32_t> PumpDeadlines;      // untilTick of every PumpMessages call, when Record
 
     void Add(std::string call)
     {
         if (Record) Calls.push_back(std::move(call));
     }
     // Calls equal to or starting with prefix.
-    int Count(const std::string &prefix) const
+    int Count(const std::string& prefix) const
     {
         int n = 0;
-        for (const auto &c : Calls)
+        for (const auto& c : Calls)
             n += c.rfind(prefix, 0) == 0;
         return n;
     }
     // The recorded calls that start with one of the prefixes, in order.
-    std::vector<std::string> Only(const std::vector<std::string> &prefixes) const
+    std::vector<std::string> Only(const std::vector<std::string>& prefixes) const
     {
         std::vector<std::string> out;
-        for (const auto &c : Calls)
-            for (const auto &p : prefixes)
+        for (const auto& c : Calls)
+            for (const auto& p : prefixes)
                 if (c.rfind(p, 0) == 0) {
                     out.push_back(c);
                     break;
@@ -85,9 +85,9 @@ class RecordingHooks : public GameHooks {
     void DrawCoinsPlayed() override { Add("DrawCoinsPlayed"); }
     void DrawControlPanel() override { Add("DrawControlPanel"); }
     void PlayClick() override { Add("PlayClick"); }
-    void PlayWave(const std::string &file) override { Add("PlayWave " + file); }
-    void ShowInformation(const std::string &text) override { Add("ShowInformation " + text); }
-    void ShowError(const std::string &text) override { Add("ShowError " + text); }
+    void PlayWave(const std::string& file) override { Add("PlayWave " + file); }
+    void ShowInformation(const std::string& text) override { Add("ShowInformation " + text); }
+    void ShowError(const std::string& text) override { Add("ShowError " + text); }
     void ShowDoubleOrNothing() override
     {
         Add("ShowDoubleOrNothing");
@@ -116,7 +116,7 @@ class RecordingHooks : public GameHooks {
         if (OnEvaluated) OnEvaluated();
     }
 
-  private:
+private:
     static std::string TimerName(GameTimer t)
     {
         switch (t) {
@@ -134,4 +134,4 @@ class RecordingHooks : public GameHooks {
     std::uint32_t tick_ = 0;
 };
 
-} // namespace zorvik
+}  // namespace zorvik

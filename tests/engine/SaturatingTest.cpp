@@ -8,7 +8,7 @@ using namespace zorvik;
 namespace {
 
 struct Case {
-    const char *name;
+    const char* name;
     std::int32_t (*op)(std::int32_t, std::int32_t);
     std::int32_t a, b, expected;
 };
@@ -28,10 +28,10 @@ TEST(Saturating, ClampsAtTheLimitsAndIsExactInside)
         {"min times minus one", SaturatingMul, Int32Min, -1, Int32Max},
         {"ordinary product", SaturatingMul, 300, 8, 2400},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.op(c.a, c.b), c.expected);
     }
 }
 
-} // namespace
+}  // namespace

@@ -34,17 +34,17 @@ Draws DrawsFor(std::uint32_t seed)
 }
 
 class Spin : public EngineFixture {
-  protected:
+protected:
     // The calls of the first SpinWheels, up to its evaluation.
     std::vector<std::string> FirstSpinCalls() const
     {
         auto end = std::find(hooks.Calls.begin(), hooks.Calls.end(), "SpinEvaluated");
         return {hooks.Calls.begin(), end};
     }
-    static int CountIn(const std::vector<std::string> &calls, const std::string &prefix)
+    static int CountIn(const std::vector<std::string>& calls, const std::string& prefix)
     {
         return static_cast<int>(std::count_if(calls.begin(), calls.end(),
-                                              [&](const auto &c) { return c.rfind(prefix, 0) == 0; }));
+                                              [&](const auto& c) { return c.rfind(prefix, 0) == 0; }));
     }
 };
 
@@ -67,19 +67,19 @@ TEST_F(Spin, TwentyDrawsInOrderAndTheFullFrameSchedule)
         const std::string id = " " + std::to_string(w);
         EXPECT_EQ(CountIn(calls, "DrawMotionWindow" + id + " "), 20 + 9 * w);
         // The first frame shows the drawn offset, each later one 61 pixels higher, wrapping at 576.
-        const auto first = std::find_if(calls.begin(), calls.end(), [&](const auto &c) {
+        const auto first = std::find_if(calls.begin(), calls.end(), [&](const auto& c) {
             return c.rfind("DrawMotionWindow" + id + " ", 0) == 0;
         });
         ASSERT_NE(first, calls.end());
         EXPECT_EQ(*first, "DrawMotionWindow" + id + " " + std::to_string(d.offsets[w]));
         const int second = ((d.offsets[w] - 61) % 576 + 576) % 576;
-        const auto next = std::find_if(first + 1, calls.end(), [&](const auto &c) {
+        const auto next = std::find_if(first + 1, calls.end(), [&](const auto& c) {
             return c.rfind("DrawMotionWindow" + id + " ", 0) == 0;
         });
         EXPECT_EQ(*next, "DrawMotionWindow" + id + " " + std::to_string(second));
 
         std::vector<std::string> stopAndBounce;
-        for (const auto &c : calls)
+        for (const auto& c : calls)
             if (c == "ShowStoppedWheel" + id || c.rfind("BounceWheel" + id + " ", 0) == 0)
                 stopAndBounce.push_back(c);
         const std::vector<std::string> expected = {
@@ -90,7 +90,7 @@ TEST_F(Spin, TwentyDrawsInOrderAndTheFullFrameSchedule)
     }
     // Wheels stop left to right, top to bottom.
     std::vector<std::string> stops;
-    for (const auto &c : calls)
+    for (const auto& c : calls)
         if (c.rfind("ShowStoppedWheel", 0) == 0) stops.push_back(c);
     ASSERT_EQ(stops.size(), 9u);
     for (int w = 0; w < WheelCount; ++w)
@@ -125,7 +125,7 @@ TEST_F(Spin, StartAndDoublingSequences)
 TEST_F(Spin, FramesWaitForTheClockAndPumpUntilTheNextFrame)
 {
     hooks.TimeOfDay = 5;
-    hooks.TickStep = 7; // four readings per frame
+    hooks.TickStep = 7;  // four readings per frame
     engine.StartSpin();
     EXPECT_EQ(CountIn(FirstSpinCalls(), "DrawLamp"), 97);
     ASSERT_FALSE(hooks.PumpDeadlines.empty());
@@ -142,7 +142,7 @@ TEST_F(Spin, StopBeforeTheFirstFrameStopsAllWheelsWithoutALampStep)
         SCOPED_TRACE(seed);
         SetUp();
         hooks.TimeOfDay = seed;
-        hooks.TickStep = 1; // the first reading is too early for a frame, so the pump comes first
+        hooks.TickStep = 1;  // the first reading is too early for a frame, so the pump comes first
         hooks.OnPump = [&] { state.StopRequested = true; };
         engine.StartSpin();
         const auto calls = FirstSpinCalls();
@@ -295,7 +295,7 @@ TEST_F(Spin, InstantWinIsNotPaidAgainByTheNextSpin)
 }
 
 // Everything the game state holds that a spin can change, as text, for comparing two runs.
-std::string Snapshot(const GameState &s)
+std::string Snapshot(const GameState& s)
 {
     std::ostringstream out;
     for (int w = 0; w < WheelCount; ++w)
@@ -313,7 +313,7 @@ std::string Snapshot(const GameState &s)
 }
 
 class SeededHeadless : public HeadlessHooks {
-  public:
+public:
     std::function<std::uint32_t()> Next;
     std::function<void()> OnEvaluated;
     std::function<void()> OnPause;
@@ -352,7 +352,7 @@ TEST(FastPath, GivesTheSameGamesAsTheFullSchedule)
             if (!b.Spinning && b.Spins >= PaidSpins) b.AutoSpin = false;
         };
 
-        for (GameState *s : {&a, &b}) {
+        for (GameState* s : {&a, &b}) {
             s->Credits = 100000;
             s->Double = false;
             s->PayMode = countOff;
@@ -369,4 +369,4 @@ TEST(FastPath, GivesTheSameGamesAsTheFullSchedule)
     }
 }
 
-} // namespace
+}  // namespace

@@ -36,7 +36,7 @@ constexpr int NormalTable[WheelCount][StripLength] = {
 };
 
 class StripsTest : public ::testing::Test {
-  protected:
+protected:
     GameState state;
     HeadlessHooks hooks;
     SlotEngine engine{state, hooks};
@@ -116,4 +116,4 @@ TEST_F(StripsTest, NewGameResetsMoneyAndCountersButKeepsTheBet)
     EXPECT_FALSE(state.Sound);
 }
 
-} // namespace
+}  // namespace

@@ -220,7 +220,8 @@ TEST_F(SavedGamesTest, NameAndDateAreCutOnReadButWrittenWhole)
 
     // A cut counts characters, never splitting one: 35 two-byte letters keep 30 of them.
     std::string umlauts;
-    for (int i = 0; i < 35; ++i) umlauts += "\xc3\xa4";
+    for (int i = 0; i < 35; ++i)
+        umlauts += "\xc3\xa4";
     ASSERT_TRUE(games.SaveGameSlot(GameState{}, 2, umlauts));
     games.LoadGameSlot(s, 2);
     EXPECT_EQ(games.GameName(), umlauts.substr(0, 60));
@@ -418,7 +419,8 @@ private:
 std::size_t FilesIn(const std::filesystem::path& folder)
 {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++n;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++n;
     return n;
 }
 
@@ -566,10 +568,10 @@ TEST(SavedGamesDates, TwoDigitMonthDayYearWithTheSeparator)
         const char* format;
         char expected;
     } formats[] = {
-        {"%m/%d/%y", '/'},   {"%d.%m.%Y", '.'},    {"%Y-%m-%d", '-'},
-        {"%D", '/'},         {"%F", '-'},          {"%Od.%Om.%EY", '.'},
-        {"%e-%b-%y", '-'},   {"%d %B %Y", '/'},    {"%Y\xe5\xb9\xb4%m", '/'},
-        {"", '/'},           {"%", '/'},
+        {"%m/%d/%y", '/'}, {"%d.%m.%Y", '.'}, {"%Y-%m-%d", '-'},
+        {"%D", '/'},       {"%F", '-'},       {"%Od.%Om.%EY", '.'},
+        {"%e-%b-%y", '-'}, {"%d %B %Y", '/'}, {"%Y\xe5\xb9\xb4%m", '/'},
+        {"", '/'},         {"%", '/'},
     };
     for (const auto& f : formats) {
         SCOPED_TRACE(f.format);

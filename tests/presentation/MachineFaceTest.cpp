@@ -12,9 +12,9 @@ namespace {
 using namespace testing;
 
 class FaceTest : public ::testing::Test {
-  protected:
+protected:
     // A face for a screen of the given width, painted once from the state.
-    MachineFace &Build(int width, int dpi = 96)
+    MachineFace& Build(int width, int dpi = 96)
     {
         pictures.LoadPictures(folder.Path(), width, 24);
         face = std::make_unique<MachineFace>(state, pictures, width, dpi);
@@ -28,11 +28,11 @@ class FaceTest : public ::testing::Test {
 
     QColor At(QPoint p) const { return face->Canvas().pixelColor(p); }
     // True when every pixel of area on the canvas equals the same area of source.
-    bool Shows(const QRect &area, const QImage &source, QPoint from) const
+    bool Shows(const QRect& area, const QImage& source, QPoint from) const
     {
         return face->Canvas().copy(area) == source.copy(QRect(from, area.size()));
     }
-    bool IsBlack(const QRect &area) const
+    bool IsBlack(const QRect& area) const
     {
         return face->Canvas().copy(area) == PictureFolder::Flat(area.width(), area.height(), Qt::black);
     }
@@ -46,14 +46,14 @@ class FaceTest : public ::testing::Test {
 TEST_F(FaceTest, FixedGeometryOnALargeScreen)
 {
     // Background 510 x 610: BackgroundX 257, BgRight 767, BgBottom 612.
-    MachineFace &f = Build(1024);
+    MachineFace& f = Build(1024);
     EXPECT_EQ(f.BackgroundX(), 257);
     EXPECT_EQ(f.StopRect, (Area{833, 540, 957, 612}));
     EXPECT_EQ(f.SpinRect, (Area{833, 458, 957, 530}));
     EXPECT_EQ(f.LinesPlusRect, (Area{806, 36, 837, 67}));
     EXPECT_EQ(f.LinesMinusRect(), (Area{842, 36, 873, 67}));
     EXPECT_EQ(f.CoinsPlusRect, (Area{931, 36, 962, 67}));
-    EXPECT_EQ(f.LogoRect, QRect(78, 612 - 90, 100, 90)); // Logo.bmp of the folder replaces the built-in one
+    EXPECT_EQ(f.LogoRect, QRect(78, 612 - 90, 100, 90));  // Logo.bmp of the folder replaces the built-in one
     EXPECT_EQ(f.OptionsRect, QRect(833, 458 - 20 - 20, 62, 20));
     EXPECT_EQ(f.CellRect(4), QRect(257 + 79 + 124, 2 + 94 + 173, 96, 96));
 }
@@ -61,17 +61,17 @@ TEST_F(FaceTest, FixedGeometryOnALargeScreen)
 TEST_F(FaceTest, SmallAndMediumBetControlsAndCoinsOffset)
 {
     // Background 330 wide: at 640 BgRight is 485, at 800 it is 565.
-    MachineFace &small = Build(640);
+    MachineFace& small = Build(640);
     EXPECT_EQ(small.LinesPlusRect, (Area{521, 32, 536, 47}));
     EXPECT_EQ(small.CoinsPlusRect.Left, 521 + 75);
-    MachineFace &medium = Build(800);
+    MachineFace& medium = Build(800);
     EXPECT_EQ(medium.LinesPlusRect, (Area{613, 32, 628, 47}));
     EXPECT_EQ(medium.CoinsPlusRect.Left, 613 + 121);
 }
 
 TEST_F(FaceTest, CellsShowTheirSymbols)
 {
-    MachineFace &f = Build(640);
+    MachineFace& f = Build(640);
     for (int w = 0; w < WheelCount; ++w) {
         SCOPED_TRACE(w);
         EXPECT_EQ(At(f.CellRect(w).center()), SymbolColour(state.Cell(w)));
@@ -80,7 +80,7 @@ TEST_F(FaceTest, CellsShowTheirSymbols)
 
 TEST_F(FaceTest, IdolAndCobraCounters)
 {
-    const QImage &bonus = pictures.Bonus;
+    const QImage& bonus = pictures.Bonus;
     struct Case {
         int bells, cherries;
     };
@@ -88,7 +88,7 @@ TEST_F(FaceTest, IdolAndCobraCounters)
         SCOPED_TRACE(QString("Bells %1 Cherries %2").arg(c.bells).arg(c.cherries).toStdString());
         state.Bells = c.bells;
         state.Cherries = c.cherries;
-        MachineFace &f = Build(800);
+        MachineFace& f = Build(800);
         for (int i = 1; i <= 3; ++i) {
             const QRect slot = f.IdolSlot(i);
             if (i <= c.bells)
@@ -121,7 +121,7 @@ TEST_F(FaceTest, MediumLampRowLiesFortyPixelsLower)
     state.Lamps[2] = true;
     for (int width : {640, 800, 1024}) {
         SCOPED_TRACE(width);
-        MachineFace &f = Build(width);
+        MachineFace& f = Build(width);
         const int expectedY = f.BgBottom() + (width == 800 ? 40 : 0);
         EXPECT_EQ(f.LampRowY(), expectedY);
         EXPECT_EQ(f.LampRect(0).top(), expectedY);
@@ -135,7 +135,7 @@ TEST_F(FaceTest, MediumLampRowLiesFortyPixelsLower)
 
 TEST_F(FaceTest, SideLampsUseTheirBands)
 {
-    MachineFace &f = Build(800);
+    MachineFace& f = Build(800);
     const QRect left = f.SideLampRect(false), right = f.SideLampRect(true);
     EXPECT_EQ(left.top(), f.BgBottom() + 15);
     EXPECT_EQ(left.left(), (f.BackgroundX() - 48) / 2);
@@ -145,13 +145,13 @@ TEST_F(FaceTest, SideLampsUseTheirBands)
     f.DrawRightSideLamp(true);
     EXPECT_EQ(At(left.center()), SideBand[1]);
     EXPECT_EQ(At(right.center()), SideBand[3]);
-    MachineFace &small = Build(640);
+    MachineFace& small = Build(640);
     EXPECT_EQ(small.SideLampRect(false).top(), small.BgBottom() + 5);
 }
 
 TEST_F(FaceTest, MotionWindowWrapsAtTheEndOfTheStrip)
 {
-    MachineFace &f = Build(640);
+    MachineFace& f = Build(640);
     f.DrawMotionWindow(4, 500);
     const QRect window = f.WheelWindowRect(4);
     ASSERT_EQ(window.height(), 97);
@@ -165,7 +165,7 @@ TEST_F(FaceTest, MotionWindowWrapsAtTheEndOfTheStrip)
 
 TEST_F(FaceTest, StopAndBounceMoveTheCapturedArea)
 {
-    MachineFace &f = Build(640);
+    MachineFace& f = Build(640);
     f.DrawMotionWindow(0, 0);
     f.ShowStoppedWheel(0);
     const QRect clear = f.ClearRect(0), cell = f.CellRect(0);
@@ -180,8 +180,8 @@ TEST_F(FaceTest, StopAndBounceMoveTheCapturedArea)
 
 TEST_F(FaceTest, FlashLineHatchesItsThreeCellsInItsColour)
 {
-    MachineFace &f = Build(640);
-    f.FlashLine(6, true); // the diagonal from the top left, yellow
+    MachineFace& f = Build(640);
+    f.FlashLine(6, true);  // the diagonal from the top left, yellow
     for (int cell : {0, 4, 8})
         EXPECT_EQ(At(f.FlashRect(cell).topLeft()), QColor(255, 255, 0)) << cell;
     EXPECT_NE(At(f.FlashRect(1).topLeft()), QColor(255, 255, 0));
@@ -190,14 +190,14 @@ TEST_F(FaceTest, FlashLineHatchesItsThreeCellsInItsColour)
         EXPECT_EQ(At(f.ClearRect(cell).topLeft()), QColor(Qt::white)) << cell;
         EXPECT_EQ(At(f.CellRect(cell).center()), SymbolColour(state.Cell(cell))) << cell;
     }
-    f.FlashLine(9, true); // not a line: draws nothing, breaks nothing
+    f.FlashLine(9, true);  // not a line: draws nothing, breaks nothing
 }
 
 TEST_F(FaceTest, ScreenBonusFlashesCrestsOrEveryCell)
 {
-    MachineFace &f = Build(640);
+    MachineFace& f = Build(640);
     state.ScreenBonus = 3;
-    f.FlashScreenBonus(true); // wheel 0 shows Crest (code 0), the others do not
+    f.FlashScreenBonus(true);  // wheel 0 shows Crest (code 0), the others do not
     EXPECT_EQ(At(f.FlashRect(0).topLeft()), QColor(Qt::black));
     EXPECT_NE(At(f.FlashRect(1).topLeft()), QColor(Qt::black));
     state.ScreenBonus = 10;
@@ -210,15 +210,15 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     state.SpinWin = 1234567890;
     {
         SCOPED_TRACE("700 pixels or less shows nothing");
-        MachineFace &f = Build(700);
+        MachineFace& f = Build(700);
         const QImage before = f.Canvas();
         f.ShowWinnings(true);
         EXPECT_EQ(f.Canvas(), before);
     }
     {
         SCOPED_TRACE("large: digits left-aligned at y 243, erased completely");
-        MachineFace &f = Build(1024);
-        bool anyDigitPixel = false; // green, unlike the white label
+        MachineFace& f = Build(1024);
+        bool anyDigitPixel = false;  // green, unlike the white label
         for (int x = f.BgRight() + 15; x < f.Canvas().width() && !anyDigitPixel; ++x)
             for (int y = 243; y < 285 && !anyDigitPixel; ++y) {
                 const QColor c = f.Canvas().pixelColor(x, y);
@@ -230,7 +230,7 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     }
     {
         SCOPED_TRACE("medium: right-aligned to end at BackgroundX - 5, erased completely");
-        MachineFace &f = Build(800);
+        MachineFace& f = Build(800);
         const int right = f.BackgroundX() - 5;
         EXPECT_FALSE(IsBlack(QRect(right - 16, 10, 16, 50)));
         f.ShowWinnings(false);
@@ -239,5 +239,5 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     }
 }
 
-} // namespace
-} // namespace zorvik
+}  // namespace
+}  // namespace zorvik

@@ -32,37 +32,37 @@ inline const QColor SideBand[4] = {QColor(10, 10, 90), QColor(90, 90, 250), QCol
 inline const QColor BackgroundColour(30, 40, 120);
 
 class PictureFolder {
-  public:
+public:
     // Writes every set picture of both colour depths, a click wave and the optional window pictures
     // except those named in leaveOut.
-    explicit PictureFolder(const QStringList &leaveOut = {})
+    explicit PictureFolder(const QStringList& leaveOut = {})
     {
-        auto save = [&](const QString &name, const QImage &image) {
+        auto save = [&](const QString& name, const QImage& image) {
             if (!leaveOut.contains(name)) image.save(Path() + name, "BMP");
         };
-        for (const char *name : {"Backsm.bmp", "Backs256.bmp"})
+        for (const char* name : {"Backsm.bmp", "Backs256.bmp"})
             save(name, Flat(330, 400, BackgroundColour));
-        for (const char *name : {"Backlg.bmp", "Backlg2.bmp"})
+        for (const char* name : {"Backlg.bmp", "Backlg2.bmp"})
             save(name, Flat(510, 610, BackgroundColour));
-        for (const char *name : {"Zorvik64.bmp", "Zor64256.bmp"})
+        for (const char* name : {"Zorvik64.bmp", "Zor64256.bmp"})
             save(name, Symbols(64));
-        for (const char *name : {"Zorvik96.bmp", "Zor96256.bmp"})
+        for (const char* name : {"Zorvik96.bmp", "Zor96256.bmp"})
             save(name, Symbols(96));
-        for (const char *name : {"Motion2.bmp", "Moti2256.bmp"})
+        for (const char* name : {"Motion2.bmp", "Moti2256.bmp"})
             save(name, Motion(64));
-        for (const char *name : {"Motion.bmp", "Motio256.bmp"})
+        for (const char* name : {"Motion.bmp", "Motio256.bmp"})
             save(name, Motion(96));
-        for (const char *name : {"Zor64on.bmp", "C64on256.bmp"})
+        for (const char* name : {"Zor64on.bmp", "C64on256.bmp"})
             save(name, Flat(318, 30, LitLamp));
-        for (const char *name : {"Zor64of.bmp", "C64of256.bmp"})
+        for (const char* name : {"Zor64of.bmp", "C64of256.bmp"})
             save(name, Flat(318, 30, UnlitLamp));
-        for (const char *name : {"Zor96on.bmp", "C96on256.bmp"})
+        for (const char* name : {"Zor96on.bmp", "C96on256.bmp"})
             save(name, Flat(498, 100, LitLamp));
-        for (const char *name : {"Zor96of.bmp", "C96of256.bmp"})
+        for (const char* name : {"Zor96of.bmp", "C96of256.bmp"})
             save(name, Flat(498, 100, UnlitLamp));
-        for (const char *name : {"Zorbut0.bmp", "Cbut0256.bmp"})
+        for (const char* name : {"Zorbut0.bmp", "Cbut0256.bmp"})
             save(name, SideLamps(30, 20));
-        for (const char *name : {"Zorbut1.bmp", "Cbut1256.bmp"})
+        for (const char* name : {"Zorbut1.bmp", "Cbut1256.bmp"})
             save(name, SideLamps(48, 32));
         save("Logo.bmp", Flat(100, 90, QColor(200, 0, 200)));
         if (!leaveOut.contains("Zorvik0.wav")) WriteWave(Path() + "Zorvik0.wav");
@@ -77,7 +77,7 @@ class PictureFolder {
         return image;
     }
 
-  private:
+private:
     static QImage Symbols(int cell)
     {
         QImage image(4 * cell, 3 * cell, QImage::Format_RGB32);
@@ -105,12 +105,12 @@ class PictureFolder {
         return image;
     }
 
-    static void WriteWave(const QString &path)
+    static void WriteWave(const QString& path)
     {
         QByteArray pcm(2205 * 2, '\0');
         QByteArray wave("RIFF");
-        auto put32 = [&wave](std::uint32_t v) { wave.append(reinterpret_cast<const char *>(&v), 4); };
-        auto put16 = [&wave](std::uint16_t v) { wave.append(reinterpret_cast<const char *>(&v), 2); };
+        auto put32 = [&wave](std::uint32_t v) { wave.append(reinterpret_cast<const char*>(&v), 4); };
+        auto put16 = [&wave](std::uint16_t v) { wave.append(reinterpret_cast<const char*>(&v), 2); };
         put32(36 + pcm.size());
         wave.append("WAVEfmt ");
         put32(16);
@@ -130,4 +130,4 @@ class PictureFolder {
     QTemporaryDir dir_;
 };
 
-} // namespace zorvik::testing
+}  // namespace zorvik::testing

@@ -12,11 +12,11 @@ namespace {
 using testing::PictureFolder;
 
 struct SetCase {
-    const char *name;
+    const char* name;
     int width;
     int depth;
     QStringList leaveOut;
-    QStringList expectedSet; // the six set files in loading order
+    QStringList expectedSet;  // the six set files in loading order
     int cellSize;
     int backgroundY;
     bool complete;
@@ -106,7 +106,7 @@ TEST(PictureSetTest, ChoosesTheSetByWidthAndColourDepth)
          2,
          false},
     };
-    for (const SetCase &c : cases) {
+    for (const SetCase& c : cases) {
         SCOPED_TRACE(c.name);
         PictureFolder folder(c.leaveOut);
         PictureSet pictures;
@@ -124,13 +124,13 @@ TEST(PictureSetTest, MissingPicturesStayEmptyAndWindowArtworkStaysBuiltIn)
     const QImage builtInLogo = pictures.Logo;
     EXPECT_FALSE(pictures.LoadPictures(folder.Path(), 640, 24));
     EXPECT_TRUE(pictures.Motion.isNull());
-    EXPECT_FALSE(pictures.Background.isNull()); // one missing file never stops the others
+    EXPECT_FALSE(pictures.Background.isNull());  // one missing file never stops the others
     EXPECT_EQ(pictures.Logo, builtInLogo);
     EXPECT_EQ(pictures.MissingFiles(), QStringList{"Motion2.bmp"});
 
     PictureFolder withLogo;
     EXPECT_TRUE(pictures.LoadPictures(withLogo.Path(), 640, 24));
-    EXPECT_EQ(pictures.Logo.size(), QSize(100, 90)); // the replacement sizes the picture
+    EXPECT_EQ(pictures.Logo.size(), QSize(100, 90));  // the replacement sizes the picture
 }
 
 TEST(PictureSetTest, DamagedFileCountsAsMissing)
@@ -163,9 +163,9 @@ TEST(PictureSetTest, BuiltInArtworkHasTheSizesTheLayoutExpects)
 // ---- DrawNumber
 
 class DigitTest : public ::testing::Test {
-  protected:
+protected:
     // Digit d of a strip, as it must appear on the canvas.
-    static QImage Digit(const QImage &strip, int d, QSize size)
+    static QImage Digit(const QImage& strip, int d, QSize size)
     {
         return strip.copy(d * size.width(), 0, size.width(), size.height());
     }
@@ -173,11 +173,11 @@ class DigitTest : public ::testing::Test {
     static QImage Canvas()
     {
         QImage canvas(400, 60, QImage::Format_RGB32);
-        canvas.fill(QColor(1, 2, 3)); // not black, so every cleared pixel shows
+        canvas.fill(QColor(1, 2, 3));  // not black, so every cleared pixel shows
         return canvas;
     }
 
-    static bool AllBlack(const QImage &image)
+    static bool AllBlack(const QImage& image)
     {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -204,12 +204,12 @@ TEST_F(DigitTest, LargestValueTakesTenCells)
     const DigitPainter digits(pictures, 800);
     QImage canvas = Canvas();
     digits.DrawNumber(canvas, 2147483647, 0, 0, true, false, true);
-    const char *text = "2147483647";
+    const char* text = "2147483647";
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(canvas.copy(i * 16, 0, 16, 21), Digit(pictures.GreenSmall, text[i] - '0', {16, 21}));
     }
-    EXPECT_EQ(canvas.pixel(160, 0), qRgb(1, 2, 3)); // exactly 160 pixels wide, no spare cell
+    EXPECT_EQ(canvas.pixel(160, 0), qRgb(1, 2, 3));  // exactly 160 pixels wide, no spare cell
 }
 
 TEST_F(DigitTest, ShrinkingNumbersLeaveNoTrace)
@@ -233,7 +233,7 @@ TEST_F(DigitTest, ShrinkingNumbersLeaveNoTrace)
         SCOPED_TRACE("right-aligned 64 then 8 clears the cell of the 6");
         QImage canvas = Canvas();
         digits.DrawNumber(canvas, 64, 100, 0, false, true, false);
-        digits.DrawNumber(canvas, 8, 100, 0, false, true, true); // the left cell is cleared regardless
+        digits.DrawNumber(canvas, 8, 100, 0, false, true, true);  // the left cell is cleared regardless
         EXPECT_EQ(canvas.copy(84, 0, 16, 21), Digit(pictures.DigitsSmall, 8, {16, 21}));
         EXPECT_TRUE(AllBlack(canvas.copy(68, 0, 16, 21)));
         EXPECT_EQ(canvas.pixel(100, 0), qRgb(1, 2, 3));
@@ -255,5 +255,5 @@ TEST_F(DigitTest, LargeScreensUseLargeDigitsAndNegativesShowZero)
     EXPECT_EQ(canvas.pixel(116, 0), qRgb(1, 2, 3));
 }
 
-} // namespace
-} // namespace zorvik
+}  // namespace
+}  // namespace zorvik

@@ -13,14 +13,14 @@ namespace {
 TEST(SoundPlayerTest, EachFilePlaysInItsMode)
 {
     using Mode = SoundPlayer::Mode;
-    const std::pair<const char *, Mode> table[] = {
+    const std::pair<const char*, Mode> table[] = {
         {"Zorvik1.wav", Mode::Synchronous},  {"Zorvik2.wav", Mode::Synchronous},
         {"Zorvik4.wav", Mode::Synchronous},  {"Zorvik5.wav", Mode::Synchronous},
         {"Zorvik6.wav", Mode::Synchronous},  {"Zorvik7.wav", Mode::Asynchronous},
         {"Zorvik8.wav", Mode::Asynchronous}, {"Zorvik9.wav", Mode::Synchronous},
         {"Zorvik10.wav", Mode::Synchronous},
     };
-    for (const auto &[file, mode] : table) {
+    for (const auto& [file, mode] : table) {
         SCOPED_TRACE(file);
         EXPECT_EQ(SoundPlayer::ModeOf(file), mode);
     }
@@ -54,7 +54,7 @@ TEST(SoundPlayerTest, ClickIsReadIntoMemoryOnceAndAFailedReadIsReported)
     EXPECT_FALSE(without.LoadClickSound(folder.Path() + "Nothing.wav", &error));
     EXPECT_TRUE(error.contains("Nothing.wav"));
     EXPECT_FALSE(without.HasClick());
-    without.PlayClick(); // silent, and no crash
+    without.PlayClick();  // silent, and no crash
 }
 
 TEST(SoundPlayerTest, AsynchronousPlayReturnsAtOnce)
@@ -68,5 +68,5 @@ TEST(SoundPlayerTest, AsynchronousPlayReturnsAtOnce)
     EXPECT_FALSE(player.LastRequest().usedDefault);
 }
 
-} // namespace
-} // namespace zorvik
+}  // namespace
+}  // namespace zorvik

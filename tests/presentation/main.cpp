@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     // Headless unless told otherwise, and test discovery at build time runs without a display too.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

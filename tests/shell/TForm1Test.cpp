@@ -19,17 +19,17 @@ namespace {
 using namespace testing;
 
 class FormTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
-        PlayerDialogs::SetMessageAnswer([this](const PlayerDialogs::Message &m) {
+        PlayerDialogs::SetMessageAnswer([this](const PlayerDialogs::Message& m) {
             messages.push_back(m);
             return true;
         });
     }
     void TearDown() override { PlayerDialogs::SetMessageAnswer({}); }
 
-    TForm1 &Open(int width, int depth = 24, const QStringList &leaveOut = {})
+    TForm1& Open(int width, int depth = 24, const QStringList& leaveOut = {})
     {
         form.reset();
         folder = std::make_unique<PictureFolder>(leaveOut);
@@ -61,7 +61,7 @@ class FormTest : public ::testing::Test {
 TEST_F(FormTest, StartUpMessages)
 {
     struct Case {
-        const char *name;
+        const char* name;
         int width;
         QStringList leaveOut;
         int informations;
@@ -79,12 +79,12 @@ TEST_F(FormTest, StartUpMessages)
          0},
         {"no click sound", 800, {"Zorvik0.wav"}, 0, 1},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         messages.clear();
         Open(c.width, 24, c.leaveOut);
         int informations = 0, errors = 0;
-        for (const auto &m : messages) {
+        for (const auto& m : messages) {
             if (m.kind == PlayerDialogs::Kind::Information) {
                 ++informations;
                 EXPECT_EQ(
@@ -103,13 +103,13 @@ TEST_F(FormTest, StartUpMessages)
 
 TEST_F(FormTest, OpensWithANewGameWhenNothingWasSaved)
 {
-    TForm1 &f = Open(1024);
-    const GameState &s = f.State();
+    TForm1& f = Open(1024);
+    const GameState& s = f.State();
     EXPECT_EQ(s.Credits, 1000);
     EXPECT_EQ(s.Borrowed, 1000);
     EXPECT_EQ(s.LinesPlayed, 8);
     EXPECT_EQ(s.CoinsPerLine, 1);
-    EXPECT_EQ(s.BellPool, 0); // the saved-game file's default replaces the new game's 100
+    EXPECT_EQ(s.BellPool, 0);  // the saved-game file's default replaces the new game's 100
     const int stops[WheelCount] = {4, 1, 6, 7, 10, 9, 3, 0, 12};
     for (int w = 0; w < WheelCount; ++w)
         EXPECT_EQ(s.Stops[w], stops[w]) << w;
@@ -120,9 +120,9 @@ TEST_F(FormTest, OpensWithANewGameWhenNothingWasSaved)
 
 TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
 {
-    TForm1 &f = Open(1024);
-    MachineFace &face = f.Face();
-    GameState &s = f.State();
+    TForm1& f = Open(1024);
+    MachineFace& face = f.Face();
+    GameState& s = f.State();
     auto click = [&](QPoint p) { QTest::mouseClick(&f, Qt::LeftButton, {}, p); };
 
     click({face.StopRect.Right, face.StopRect.Bottom});
@@ -133,7 +133,7 @@ TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
 
     click({face.LinesMinusRect().Right, face.LinesMinusRect().Bottom});
     EXPECT_EQ(s.LinesPlayed, 7);
-    click({face.LinesPlusRect.Right + 3, face.LinesPlusRect.Top}); // the gap between plus and minus
+    click({face.LinesPlusRect.Right + 3, face.LinesPlusRect.Top});  // the gap between plus and minus
     EXPECT_EQ(s.LinesPlayed, 7);
     click({face.LinesPlusRect.Left, face.LinesPlusRect.Top});
     EXPECT_EQ(s.LinesPlayed, 8);
@@ -154,18 +154,18 @@ TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
 
 TEST_F(FormTest, LetterKeysChangeTheBet)
 {
-    TForm1 &f = Open(800);
-    GameState &s = f.State();
+    TForm1& f = Open(800);
+    GameState& s = f.State();
     const std::tuple<Qt::Key, int, int> steps[] = {
         {Qt::Key_X, 8, 0}, {Qt::Key_C, 8, 1}, {Qt::Key_K, 7, 1}, {Qt::Key_L, 8, 1}, {Qt::Key_A, 8, 1}};
-    for (const auto &[key, lines, coins] : steps) {
+    for (const auto& [key, lines, coins] : steps) {
         SCOPED_TRACE(QTest::toString(QKeySequence(key)));
         QTest::keyClick(&f, key);
         EXPECT_EQ(s.LinesPlayed, lines);
         EXPECT_EQ(s.CoinsPerLine, coins);
     }
     // The display follows: the bet of 8 is drawn right-aligned at its place.
-    const DigitPainter &digits = f.Digits();
+    const DigitPainter& digits = f.Digits();
     QImage expected(f.Face().Canvas().size(), QImage::Format_RGB32);
     expected.fill(Qt::black);
     digits.DrawNumber(expected, 8, f.Face().BgRight() + 195, 78, false, true, false);
@@ -175,8 +175,8 @@ TEST_F(FormTest, LetterKeysChangeTheBet)
 
 TEST_F(FormTest, EnterPlaysAWholeSpin)
 {
-    TForm1 &f = Open(640);
-    GameState &s = f.State();
+    TForm1& f = Open(640);
+    GameState& s = f.State();
     s.Double = false;
     s.PayMode = false;
     QElapsedTimer clock;
@@ -195,8 +195,8 @@ TEST_F(FormTest, EnterPlaysAWholeSpin)
 
 TEST_F(FormTest, SpaceStopsTheWheelsAtOnce)
 {
-    TForm1 &f = Open(1024);
-    GameState &s = f.State();
+    TForm1& f = Open(1024);
+    GameState& s = f.State();
     s.Double = false;
     s.PayMode = false;
     QTimer::singleShot(300, &f, [&f] { QTest::keyClick(&f, Qt::Key_Space); });
@@ -211,8 +211,8 @@ TEST_F(FormTest, SpaceStopsTheWheelsAtOnce)
 
 TEST_F(FormTest, WinningLinesFlashInTurn)
 {
-    TForm1 &f = Open(640);
-    GameState &s = f.State();
+    TForm1& f = Open(640);
+    GameState& s = f.State();
     s.LineWins[2] = 5;
     s.LineWins[5] = 7;
     s.SpinWin = 12;
@@ -223,10 +223,10 @@ TEST_F(FormTest, WinningLinesFlashInTurn)
         f.Timer4Timer();
         shown.push_back(s.FirstWinLine);
         if (tick == 0) {
-            EXPECT_EQ(At(f.Face().FlashRect(6).topLeft()), QColor(0, 128, 0)); // line 2, on
+            EXPECT_EQ(At(f.Face().FlashRect(6).topLeft()), QColor(0, 128, 0));  // line 2, on
         }
         if (tick == 6) {
-            EXPECT_EQ(At(f.Face().FlashRect(8).topLeft()), QColor(128, 128, 128)); // line 5, on
+            EXPECT_EQ(At(f.Face().FlashRect(8).topLeft()), QColor(128, 128, 128));  // line 5, on
         }
     }
     const std::vector<int> expected = {2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5, 2, 2, 2, 2, 2, 2};
@@ -246,10 +246,10 @@ TEST_F(FormTest, WinningLinesFlashInTurn)
 
 TEST_F(FormTest, CelebrationTicks)
 {
-    TForm1 &f = Open(800);
-    GameState &s = f.State();
-    MachineFace &face = f.Face();
-    for (bool &lamp : s.Lamps)
+    TForm1& f = Open(800);
+    GameState& s = f.State();
+    MachineFace& face = f.Face();
+    for (bool& lamp : s.Lamps)
         lamp = false;
     s.LampFlashCount = 0;
     f.Timer1()->start();
@@ -260,7 +260,7 @@ TEST_F(FormTest, CelebrationTicks)
     EXPECT_EQ(At(face.SideLampRect(true).center()), SideBand[2]);
     EXPECT_EQ(At(face.LampRect(5).center()), LitLamp);
 
-    f.FormPaint(); // a repaint shows both side lamps dark until the next tick
+    f.FormPaint();  // a repaint shows both side lamps dark until the next tick
     EXPECT_EQ(At(face.SideLampRect(false).center()), SideBand[0]);
 
     for (int tick = 1; tick < 7; ++tick)
@@ -275,8 +275,8 @@ TEST_F(FormTest, CelebrationTicks)
 
 TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
 {
-    TForm1 &f = Open(800);
-    GameState &s = f.State();
+    TForm1& f = Open(800);
+    GameState& s = f.State();
     s.Double = false;
     s.PayMode = false;
     s.AutoSpin = true;
@@ -292,5 +292,5 @@ TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
     EXPECT_FALSE(QFileInfo::exists(folder->Path() + "Zorvik.ini"));
 }
 
-} // namespace
-} // namespace zorvik
+}  // namespace
+}  // namespace zorvik

@@ -17,10 +17,10 @@ struct SimRun {
     int status = -1;
     std::string out;
     std::string err;
-    std::vector<std::string> lines; // stdout split at newlines
+    std::vector<std::string> lines;  // stdout split at newlines
 };
 
-std::string Slurp(const std::string &path)
+std::string Slurp(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -28,13 +28,13 @@ std::string Slurp(const std::string &path)
     return text.str();
 }
 
-std::string TempPath(const std::string &name)
+std::string TempPath(const std::string& name)
 {
-    const char *dir = std::getenv("TMPDIR");
+    const char* dir = std::getenv("TMPDIR");
     return std::string(dir ? dir : "/tmp") + "/zorvik-sim-test-" + std::to_string(getpid()) + "-" + name;
 }
 
-SimRun Sim(const std::string &args)
+SimRun Sim(const std::string& args)
 {
     const std::string out = TempPath("out"), err = TempPath("err");
     const std::string command = std::string(ZORVIK_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
@@ -51,14 +51,14 @@ SimRun Sim(const std::string &args)
     return run;
 }
 
-std::string WriteFile(const std::string &name, const std::string &text)
+std::string WriteFile(const std::string& name, const std::string& text)
 {
     const std::string path = TempPath(name);
     std::ofstream(path) << text;
     return path;
 }
 
-long long Field(const std::string &json, const std::string &name)
+long long Field(const std::string& json, const std::string& name)
 {
     const std::regex pattern("\"" + name + "\":(-?[0-9]+)");
     std::smatch match;
@@ -89,7 +89,7 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
     const std::string lateSeeds = WriteFile("late", "86400000\n");
     const std::string emptySeeds = WriteFile("empty", "\n\n");
     const struct {
-        const char *name;
+        const char* name;
         std::string args;
     } cases[] = {
         {"negative spins", "--spins -1"},
@@ -106,23 +106,23 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
         {"seed past the end of the day", "--seeds " + lateSeeds},
         {"seeds file without values", "--seeds " + emptySeeds},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const SimRun run = Sim(c.args);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("Usage: zorvik-sim"), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty());
     }
-    for (const auto &path : {badSeeds, lateSeeds, emptySeeds})
+    for (const auto& path : {badSeeds, lateSeeds, emptySeeds})
         std::remove(path.c_str());
 }
 
 TEST(Sim, RefusedSpinStopsTheRunWithStatusZero)
 {
     const struct {
-        const char *name;
-        const char *args;
-        const char *message;
+        const char* name;
+        const char* args;
+        const char* message;
         bool somePlayed;
     } cases[] = {
         {"credits below the bet at once", "--credits 5 --spins 10",
@@ -131,7 +131,7 @@ TEST(Sim, RefusedSpinStopsTheRunWithStatusZero)
         {"credits run out", "--credits 300 --lines 8 --coins 8 --spins 100000 --json",
          "You do not have enough credits for that bet,", true},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const SimRun run = Sim(c.args);
         EXPECT_EQ(run.status, 0);
@@ -156,7 +156,7 @@ TEST(Sim, TraceHasOneLinePerSpinAndMatchesTheReport)
     int paid = 0, free = 0, cobra = 0;
     long long won = 0, credits = 1000;
     for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
-        const std::string &line = run.lines[i];
+        const std::string& line = run.lines[i];
         ASSERT_EQ(line.front(), '{');
         ASSERT_EQ(line.back(), '}');
         paid += line.find("\"kind\":\"paid\"") != std::string::npos;
@@ -203,9 +203,9 @@ TEST(Sim, PayModesAndRepeatedRunsGiveTheSameGames)
     const SimRun other = Sim("--spins 3000 --seed 6 --coins 3 --trace");
     ASSERT_EQ(instant.status, 0);
     ASSERT_EQ(count.status, 0);
-    const auto traceOf = [](const SimRun &run) {
+    const auto traceOf = [](const SimRun& run) {
         std::vector<std::string> trace;
-        for (const auto &line : run.lines)
+        for (const auto& line : run.lines)
             if (!line.empty() && line.front() == '{') trace.push_back(line);
         return trace;
     };
@@ -215,4 +215,4 @@ TEST(Sim, PayModesAndRepeatedRunsGiveTheSameGames)
     EXPECT_NE(traceOf(instant), traceOf(other));
 }
 
-} // namespace
+}  // namespace

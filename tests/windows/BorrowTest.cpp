@@ -17,10 +17,14 @@ namespace {
 QPushButton* AmountButton(TBorrowC& form, std::int32_t amount)
 {
     switch (amount) {
-    case 1000: return form.BitBtn1;
-    case 100: return form.BitBtn2;
-    case 10: return form.BitBtn3;
-    default: return form.BitBtn4;
+    case 1000:
+        return form.BitBtn1;
+    case 100:
+        return form.BitBtn2;
+    case 10:
+        return form.BitBtn3;
+    default:
+        return form.BitBtn4;
     }
 }
 
