@@ -39,7 +39,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     // The manual never keeps the program running once the game's window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(tr("Zorvik Slots Help"));
+    // The desktop adds the game's name after every window title, so ours does not repeat it.
+    setWindowTitle(tr("Help"));
     resize(720, 560);
 
     auto* contentsButton = new QPushButton(tr("&Contents"), this);
@@ -94,7 +95,7 @@ bool HelpViewer::ShowTopic(int topic)
 void HelpViewer::UpdateTitle()
 {
     const QString title = browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? tr("Zorvik Slots Help") : tr("Zorvik Slots Help - %1").arg(title));
+    setWindowTitle(title.isEmpty() ? tr("Help") : tr("Help: %1").arg(title));
 }
 
 QString HelpViewer::ManualFolder()
