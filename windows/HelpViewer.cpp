@@ -16,6 +16,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zorvik {
 
 namespace {
@@ -149,10 +151,21 @@ HelpViewer* ShowHelpTopic(QWidget* parent, int topic)
 
     if (created) {
         // A new viewer opens over the window that asked for it, or in the middle of the screen.
+        const QScreen* screen = owner && owner->screen() ? owner->screen() : viewer->screen();
+        const QRect available = screen ? screen->availableGeometry() : QRect();
+        // On a small screen the viewer shrinks and stays on it, so its buttons are never out of reach;
+        // the tenth left over is room for the desktop's title bar.
+        if (!available.isEmpty()) viewer->resize(viewer->size().boundedTo(available.size() * 9 / 10));
         QRect area = owner ? owner->frameGeometry() : QRect();
-        if (area.isEmpty() && viewer->screen()) area = viewer->screen()->availableGeometry();
+        if (area.isEmpty()) area = available;
         QRect frame(QPoint(0, 0), viewer->size());
         frame.moveCenter(area.center());
+        if (!available.isEmpty()) {
+            frame.moveLeft(
+                std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())));
+            frame.moveTop(
+                std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
+        }
         viewer->move(frame.topLeft());
     }
     viewer->show();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -81,6 +82,22 @@ TEST_F(HelpViewerTest, TopicsOpenTheirPagesAndFallBackToTheContents)
     }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(ViewerCount(), 1);
+}
+
+TEST_F(HelpViewerTest, AViewerOverAWindowInTheCornerStaysWholeOnTheScreen)
+{
+    WritePage("index.html", "Contents");
+    DialogRecorder dialogs;
+    QWidget parent;
+    parent.setGeometry(0, 0, 100, 80);
+    HelpViewer* viewer = ShowHelpTopic(&parent, HelpContents);
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_NE(viewer->screen(), nullptr);
+    const QRect available = viewer->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(viewer->frameGeometry()))
+        << "viewer at " << viewer->frameGeometry().x() << "," << viewer->frameGeometry().y() << " size "
+        << viewer->frameGeometry().width() << "x" << viewer->frameGeometry().height() << " on a screen of "
+        << available.width() << "x" << available.height();
 }
 
 }  // namespace
