@@ -90,12 +90,19 @@ int main(int argc, char** argv)
     const int frames = 400;
     QElapsedTimer drawClock;
     drawClock.start();
+    qint64 drawNs = 0, t0 = 0;
     for (int i = 0; i < frames; ++i) {
         for (int w = 0; w < WheelCount; ++w)
             face.DrawMotionWindow(w, (i * 61 + w * 50) % 576);
         face.DrawLamp(i % 6, i % 2);
+        drawNs += drawClock.nsecsElapsed() - t0;
         QCoreApplication::processEvents();
+        t0 = drawClock.nsecsElapsed();
     }
+    // The two parts apart: our drawing onto the canvas, and the whole frame including the copy
+    // to the window and the display server's share of putting it on screen.
+    std::printf("one frame drawn onto the canvas: %.3f ms on average over %d frames\n",
+                drawNs / 1e6 / frames, frames);
     std::printf("one frame drawn and flushed: %.3f ms on average over %d frames\n",
                 drawClock.nsecsElapsed() / 1e6 / frames, frames);
 
