@@ -1,4 +1,5 @@
 // The program entry: the application title, the main window and the message loop.
+#include "presentation/ControlPanelStyle.h"
 #include "shell/TForm1.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
     // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    // Tooltips wake after the panel's short pause in every window, not only on the panel buttons.
+    QApplication::setStyle(new zorvik::ControlPanelStyle);
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
