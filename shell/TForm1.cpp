@@ -419,7 +419,13 @@ void TForm1::PlayClick()
 void TForm1::PlayWave(const std::string& file)
 {
     const QString path = programFolder_ + QString::fromStdString(file);
-    if (state_.Sound && !closing_) sound_.PlayWave(path, SoundPlayer::ModeOf(file));
+    if (!state_.Sound || closing_) return;
+    const SoundPlayer::Mode mode = SoundPlayer::ModeOf(file);
+    // A synchronous wave holds the GUI thread while it plays, so whatever was drawn just before it (the
+    // winnings, a counter step, the card) is put on screen first; no input is handled meanwhile.
+    if (mode == SoundPlayer::Mode::Synchronous)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    sound_.PlayWave(path, mode);
 }
 
 void TForm1::ShowInformation(const std::string& text)

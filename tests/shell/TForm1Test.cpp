@@ -273,6 +273,30 @@ TEST_F(FormTest, CelebrationTicks)
     f.Timer2()->stop();
 }
 
+TEST_F(FormTest, WhatWasDrawnReachesTheScreenBeforeASynchronousSound)
+{
+    TForm1& f = Open(800);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QCoreApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    f.installEventFilter(&counter);
+    f.State().Sound = true;
+    // The win sound holds the window while it plays; the winnings drawn before it must show meanwhile.
+    f.State().SpinWin = 56;
+    f.ShowWinnings(true);
+    f.PlayWave("Zorvik9.wav");
+    EXPECT_GT(counter.paints, 0);
+    f.removeEventFilter(&counter);
+}
+
 TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
 {
     TForm1& f = Open(800);
