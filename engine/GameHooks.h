@@ -60,8 +60,9 @@ public:
     // False for a front end that shows nothing; the engine may then skip the frame-by-frame schedule.
     virtual bool ShowsAnimation() const { return true; }
 
-    // Auto-save of the current game (slot 8, "CurrentGame").
-    virtual void SaveCurrentGame() {}
+    // Auto-save of the current game (slot 8, "CurrentGame"). False when the file could not be written: the
+    // front end has shown why, and the auto spin that asked for the save ends there.
+    virtual bool SaveCurrentGame() { return true; }
 
     // Called after each spin's evaluation and payout (paid, free or Cobra Roll), before the bonus spins
     // it earned; logs and statistics follow the game through it. SlotEngine::LastSpin() has the details.

@@ -14,9 +14,9 @@ std::uint32_t HeadlessHooks::TimeOfDayMs()
     return timeOfDay_;
 }
 
-void HeadlessHooks::SaveCurrentGame()
+bool HeadlessHooks::SaveCurrentGame()
 {
-    if (OnSaveCurrentGame) OnSaveCurrentGame();
+    return !OnSaveCurrentGame || OnSaveCurrentGame();
 }
 
 }  // namespace zorvik

@@ -15,12 +15,12 @@ public:
     // The time of day set last with SetTimeOfDay (0 at first).
     std::uint32_t TimeOfDayMs() override;
     bool ShowsAnimation() const override { return false; }
-    // Runs OnSaveCurrentGame when set; without it auto-save does nothing.
-    void SaveCurrentGame() override;
+    // Runs OnSaveCurrentGame when set and passes on its result; without it auto-save does nothing.
+    bool SaveCurrentGame() override;
 
     void SetTimeOfDay(std::uint32_t ms) { timeOfDay_ = ms; }
 
-    std::function<void()> OnSaveCurrentGame;
+    std::function<bool()> OnSaveCurrentGame;  // true when the game was saved
 
 private:
     std::uint32_t tick_ = 0;

@@ -755,7 +755,11 @@ void SlotEngine::StartSpin()
     TrySpin();
     while (s.AutoSpin) {
         // Saved only when a paid spin has just brought the count to a multiple of 25.
-        if (s.AutoSave && s.Spins != spinsBefore && s.Spins % 25 == 0) hooks_.SaveCurrentGame();
+        if (s.AutoSave && s.Spins != spinsBefore && s.Spins % 25 == 0 && !hooks_.SaveCurrentGame()) {
+            s.AutoSpin = false;
+            hooks_.DrawControlPanel();
+            break;
+        }
         hooks_.WaitSeconds(0.5);
         // Switching auto spin off during the pause must not start one more spin.
         if (!s.AutoSpin) break;

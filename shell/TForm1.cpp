@@ -445,9 +445,9 @@ void TForm1::ShowDoubleOrNothing()
     cards.exec();
 }
 
-void TForm1::SaveCurrentGame()
+bool TForm1::SaveCurrentGame()
 {
-    games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
+    return games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
 }
 
 // ---- clock and message pumping

@@ -113,7 +113,7 @@ public:
     std::uint32_t TimeOfDayMs() override;
     void PumpMessages(std::uint32_t untilTick) override;
     void WaitSeconds(double seconds) override;
-    void SaveCurrentGame() override;
+    bool SaveCurrentGame() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -72,7 +72,7 @@ int main(int argc, char** argv)
         state.PayMode = options.CountOff;
         state.Sound = false;
         state.Double = false;
-        hooks.OnSaveCurrentGame = [&] { gameFile->Save(state); };
+        hooks.OnSaveCurrentGame = [&] { return gameFile->Save(state); };
     }
 
     const auto start = std::chrono::steady_clock::now();

@@ -171,6 +171,19 @@ TEST_F(AutoSpin, SavesWhenTheCountStartsJustBelowAMultiple)
     EXPECT_EQ(hooks.Count("SaveCurrentGame"), 0);
 }
 
+TEST_F(AutoSpin, AFailedAutoSaveEndsTheAutoSpinThere)
+{
+    StopAfter(60);
+    hooks.SaveSucceeds = false;
+    state.AutoSpin = true;
+    engine.StartSpin();
+    EXPECT_EQ(state.Spins, 25);
+    EXPECT_FALSE(state.AutoSpin);
+    ASSERT_GE(hooks.Calls.size(), 2u);
+    const std::vector<std::string> tail(hooks.Calls.end() - 2, hooks.Calls.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"SaveCurrentGame", "DrawControlPanel"}));
+}
+
 TEST_F(AutoSpin, SwitchingOffDuringThePauseStartsNoFurtherSpin)
 {
     int pauses = 0;

@@ -109,7 +109,12 @@ public:
         if (OnWait) OnWait(seconds);
     }
     bool ShowsAnimation() const override { return Animate; }
-    void SaveCurrentGame() override { Add("SaveCurrentGame"); }
+    bool SaveSucceeds = true;
+    bool SaveCurrentGame() override
+    {
+        Add("SaveCurrentGame");
+        return SaveSucceeds;
+    }
     void SpinEvaluated() override
     {
         Add("SpinEvaluated");

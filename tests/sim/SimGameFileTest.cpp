@@ -111,6 +111,11 @@ TEST_F(SimGameFileTest, AFailedSaveIsReportedAndEndsWithAnError)
     const RunResult run = RunSim("--game " + folder.File("blocker/Zorvik.ini") + " --spins 3");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("zorvik-sim: Unable to write to Zorvik.ini"), std::string::npos) << run.output;
+
+    // The auto-save after the 25th spin fails, and as in the game the auto spin ends there.
+    const RunResult longer = RunSim("--game " + folder.File("blocker/Zorvik.ini") + " --spins 40 --json");
+    EXPECT_EQ(longer.status, 1);
+    EXPECT_NE(longer.output.find("\"paidSpins\":25,"), std::string::npos) << longer.output;
 }
 
 TEST_F(SimGameFileTest, AutoSaveKeepsTheFileCurrentEveryTwentyFiveSpinsWhileKilledAtAnyTime)
