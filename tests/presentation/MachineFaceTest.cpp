@@ -205,6 +205,34 @@ TEST_F(FaceTest, ScreenBonusFlashesCrestsOrEveryCell)
     EXPECT_EQ(At(f.FlashRect(1).topLeft()), QColor(Qt::black));
 }
 
+TEST_F(FaceTest, FreeSpinTextCoversALongerCountAndBlinksToBlack)
+{
+    for (int width : {640, 800, 1024}) {
+        SCOPED_TRACE(width);
+        MachineFace& f = Build(width);
+        const int y = width < 700 ? 196 : width < 1000 ? 230 : 300;
+        const QRect line(10, y, 300, 20);
+        auto yellowRight = [&] {  // right edge of the yellow text, or -1
+            int right = -1;
+            for (int x = line.left(); x <= line.right(); ++x)
+                for (int yy = line.top(); yy <= line.bottom(); ++yy) {
+                    const QColor c = f.Canvas().pixelColor(x, yy);
+                    if (c.red() > 200 && c.green() > 200 && c.blue() < 60) right = std::max(right, x);
+                }
+            return right;
+        };
+        f.DrawFreeSpinText(true, 7);
+        const int shortRight = yellowRight();
+        ASSERT_GT(shortRight, 10);
+        f.DrawFreeSpinText(true, 21000);
+        ASSERT_GT(yellowRight(), shortRight);
+        f.DrawFreeSpinText(true, 7);
+        EXPECT_EQ(yellowRight(), shortRight);  // the trailing spaces cover the longer count
+        f.DrawFreeSpinText(false, 7);
+        EXPECT_EQ(yellowRight(), -1);
+    }
+}
+
 TEST_F(FaceTest, WinningsDisplayByScreenClass)
 {
     state.SpinWin = 1234567890;
