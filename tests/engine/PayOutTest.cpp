@@ -1,6 +1,7 @@
 // The payout: both orders of the sequence, instant payoff, count-off steps, a lost card game, saturation.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 #include "EngineFixture.h"
@@ -112,6 +113,12 @@ TEST_F(PayOut, CountOffStepSizes)
         EXPECT_EQ(hooks.Count("PlayWave Zorvik8.wav"), c.steps);
         EXPECT_EQ(hooks.Count("WaitSeconds 0.10"), c.steps);
         EXPECT_EQ(hooks.Count("DrawCredits"), c.steps);
+        // Each step starts its tick, then shows the new credits, then waits.
+        const auto steps = hooks.Only({"PlayWave Zorvik8.wav", "DrawCredits", "WaitSeconds"});
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            ASSERT_EQ(steps[i],
+                      (std::array{"PlayWave Zorvik8.wav", "DrawCredits", "WaitSeconds 0.10"}[i % 3]))
+                << "call " << i;
         if (!c.bySize.empty()) {
             EXPECT_EQ(bySize, c.bySize);
         }
