@@ -205,9 +205,10 @@ void TForm1::FormKeyDown(int key)
 void TForm1::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    // The logo is a picture of its own on the face; its clicks open the about box and nothing else.
+    // The logo is a picture of its own on the face; a left click opens the about box, and no press on it
+    // reaches the machine.
     if (face_.LogoRect.contains(p)) {
-        if (panel_) panel_->LogoClick();
+        if (panel_ && event->button() == Qt::LeftButton) panel_->LogoClick();
         return;
     }
     FormMouseDown(p);
