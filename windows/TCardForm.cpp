@@ -37,7 +37,7 @@ TCardForm::TCardForm(GameState& state, SlotEngine& engine, GameHooks& hooks, QWi
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(12, 374, 397, 35);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(SideWindowFont(22));
+    Label1->setFont(SideWindowFont(24));
     QPalette yellow = Label1->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     Label1->setPalette(yellow);

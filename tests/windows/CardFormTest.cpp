@@ -87,6 +87,36 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
     EXPECT_EQ(state.DoubleOrNothingWon, 7 - 100);
 }
 
+TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
+{
+    state.SpinWin = 40;
+    TCardForm form(state, engine, hooks);
+    struct Row {
+        const char* name;
+        QLabel* label;
+        QRect geometry;
+        int pixels;
+        QColor colour;
+        bool wraps;
+    };
+    const Row rows[] = {
+        {"winnings", form.Label1, {12, 374, 397, 35}, 24, Qt::yellow, false},
+        {"rules", form.Label2, {12, 336, 605, 33}, 11, Qt::white, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.label->geometry(), row.geometry);
+        EXPECT_EQ(row.label->font().pixelSize(), row.pixels);
+        EXPECT_EQ(row.label->palette().color(QPalette::WindowText), row.colour);
+        EXPECT_EQ(row.label->wordWrap(), row.wraps);
+    }
+    EXPECT_TRUE(form.Label1->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(
+        form.Label2->text(),
+        "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 Loses Half "
+        "Your Winnings; and a 2-6 Loses All Your Winnings.");
+}
+
 TEST_F(CardFormTest, RankTableAppliesEachKindOfCard)
 {
     struct Row {
