@@ -4,6 +4,7 @@
 #include "persistence/SavedGames.h"
 #include "presentation/PlayerDialogs.h"
 #include "windows/HelpViewer.h"
+#include "windows/SideWindowStyle.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -114,7 +115,6 @@ void TLoadSave::BuildSlotPanel(int index, QWidget* parent)
     QPalette namePalette = panel.name->palette();
     namePalette.setColor(QPalette::Base, namePalette.color(QPalette::Button));
     panel.name->setPalette(namePalette);
-    panel.name->setFont(DialogFont(true));
     // The name only matters when saving; loading shows it as it stands in the file.
     panel.name->setReadOnly(!IsSaveMode());
     if (IsSaveMode()) panel.name->setToolTip(tr("The name proposed for the game saved in this slot"));
@@ -141,7 +141,6 @@ void TLoadSave::BuildSlotPanel(int index, QWidget* parent)
     panel.ok->setObjectName(OkButtonName(index));
     panel.ok->setGeometry(232, 14, 49, 37);
     panel.ok->setAutoDefault(false);
-    panel.ok->setFont(DialogFont(true));
     panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
                                       : tr("Load the game of this slot"));
     connect(panel.ok, &QPushButton::clicked, this, [this, number] { BitBtn7Click(number); });
@@ -191,6 +190,13 @@ void TLoadSave::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TLoadSave::showEvent(QShowEvent* event)
+{
+    // Centred on the screen like the other side windows, not over whatever part of the game opened it.
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
 }
 
 }  // namespace zorvik

@@ -36,6 +36,7 @@ public:
 protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct SlotPanel {

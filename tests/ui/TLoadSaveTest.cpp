@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -99,6 +100,28 @@ TEST_F(TLoadSaveTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaul
         EXPECT_EQ(Text(dialog, "Game" + n), "Zorvik Slots");
     }
     EXPECT_EQ(SavedFields(state).Credits, 2345);  // showing the slots does not touch the game
+}
+
+TEST_F(TLoadSaveTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
+{
+    // Opened from a small window in a corner, the dialog still stands in the middle of the screen.
+    QWidget corner;
+    corner.setGeometry(0, 0, 120, 90);
+    corner.show();
+    TLoadSave dialog(0, state, games, &corner);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint offCentre = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << ", " << offCentre.y();
+
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("CancelBtn")->font().bold());
+    for (const char* name :
+         {"Name1", "Game1", "date1", "credits1", "borrowed1", "OKBtn", "Name8", "BitBtn7"}) {
+        SCOPED_TRACE(name);
+        const auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_FALSE(control->font().bold());
+    }
 }
 
 TEST_F(TLoadSaveTest, EveryWayOfClosingReloadsTheCurrentGame)
