@@ -121,25 +121,25 @@ void TLoadSave::BuildSlotPanel(int index, QWidget* parent)
 
     auto* title = new QLabel(tr("Zorvik Slots"), frame);
     title->setObjectName(QStringLiteral("Game%1").arg(number));
-    title->setGeometry(8, 29, 129, 15);
+    title->setGeometry(8, 28, 129, 13);
 
     panel.date = new QLabel(frame);
     panel.date->setObjectName(QStringLiteral("date%1").arg(number));
-    panel.date->setGeometry(148, 29, 77, 15);
+    panel.date->setGeometry(168, 28, 57, 13);
     panel.date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     panel.credits = new QLabel(frame);
     panel.credits->setObjectName(QStringLiteral("credits%1").arg(number));
-    panel.credits->setGeometry(8, 45, 112, 15);
+    panel.credits->setGeometry(8, 48, 105, 13);
 
     panel.borrowed = new QLabel(frame);
     panel.borrowed->setObjectName(QStringLiteral("borrowed%1").arg(number));
-    panel.borrowed->setGeometry(112, 45, 113, 15);
+    panel.borrowed->setGeometry(112, 48, 113, 13);
     panel.borrowed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     panel.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), frame);
     panel.ok->setObjectName(OkButtonName(index));
-    panel.ok->setGeometry(232, 14, 49, 37);
+    panel.ok->setGeometry(232, 16, 49, 37);
     panel.ok->setAutoDefault(false);
     panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
                                       : tr("Load the game of this slot"));
