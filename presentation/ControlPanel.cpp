@@ -7,7 +7,6 @@
 #include "persistence/TLoadSave.h"
 #include "presentation/ControlPanelStyle.h"
 #include "presentation/PlayerDialogs.h"
-#include "shell/TForm1.h"
 #include "windows/HelpViewer.h"
 #include "windows/TBorrowC.h"
 #include "windows/TPaychart.h"
@@ -317,11 +316,8 @@ void ControlPanel::OptionsClick(int tag)
     case SoundTag:
         state.Sound = !state.Sound;
         Button(tag)->setToolTip(state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off"));
+        // The switch is read at each request: a sound already playing (all are short) plays out.
         DrawControlPanel();
-        // Switching sound off also cuts a sound that is still playing.
-        if (!state.Sound) {
-            if (auto* window = qobject_cast<TForm1*>(&form)) window->SilenceSound();
-        }
         break;
     case WebSiteTag:
         OpenWebPage(HomePage());

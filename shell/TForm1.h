@@ -82,7 +82,6 @@ public:
     void Timer5Timer();
 
     // Stops a sound that is still playing, for the Sound switch.
-    void SilenceSound() { sound_.Silence(); }
 
     // GameHooks.
     void UnflashLine(int line) override;
