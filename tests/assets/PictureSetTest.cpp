@@ -161,7 +161,7 @@ TEST(PictureSet, SymbolCellsHoldTwelveDifferentSymbolsAndAPlainBlank)
 
 TEST(PictureSet, MotionStripsWrapWithoutASeam)
 {
-    for (const char* file : {"Motion2.bmp", "Motion.bmp"}) {
+    for (const char* file : {"Motion2.bmp", "Motion.bmp", "Moti2256.bmp", "Motio256.bmp"}) {
         SCOPED_TRACE(file);
         const QImage strip = LoadPicture(ProgramFile(file));
         ASSERT_EQ(strip.height(), 576);
@@ -176,6 +176,12 @@ TEST(PictureSet, MotionStripsWrapWithoutASeam)
             largestInside = std::max(largestInside, rowStep(y - 1, y));
         EXPECT_LE(rowStep(575, 0), largestInside);
         EXPECT_GT(largestInside, 0.0) << "a motion strip is not one flat colour";
+        // With cell 96 the strip covers x 79..174 but a stop clears only 75..173, and the stopped symbol's
+        // cell covers only part of the window's height: the strip's last column must be plain reel.
+        int inkInLastColumn = 0;
+        for (int y = 0; y < 576; ++y)
+            inkInLastColumn += strip.pixel(strip.width() - 1, y) != qRgb(255, 255, 255);
+        EXPECT_EQ(inkInLastColumn, 0);
     }
 }
 
