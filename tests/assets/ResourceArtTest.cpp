@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <cmath>
 #include <string>
 
 using namespace zorvik::test;
@@ -86,6 +87,46 @@ TEST(ResourceArt, DigitStripsHoldSevenSegmentDigitsInTheirCells)
             EXPECT_EQ(MeanBrightness(strip, d * s.cellW + s.cellW - 1, 0, 1, s.cellH), 0.0);
         }
     }
+}
+
+// The counters cut Bonus into three bands: idol (the Idol Pool), cobra (the Cobra Roll), seven (the legend).
+// Icons in the wrong band would count idols with cobras. Told apart by colour: grey stone, golden cobra, and
+// a green seven that is the same drawing as Bar.
+TEST(ResourceArt, BonusIconsStandIdolCobraSevenTopToBottom)
+{
+    const QImage bonus = LoadPicture(ArtFile("Bonus.png")), bar = LoadPicture(ArtFile("Bar.png"));
+    ASSERT_EQ(bonus.size(), QSize(32, 96));
+    ASSERT_EQ(bar.size(), QSize(32, 32));
+    struct Ink {
+        double red = 0, green = 0, blue = 0, saturation = 0;
+    };
+    auto inkOf = [&](int band) {
+        Ink ink;
+        int n = 0;
+        for (int y = band * 32; y < band * 32 + 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const QColor c = bonus.pixelColor(x, y);
+                if (c.red() + c.green() + c.blue() < 60) continue;  // the black surround
+                ink.red += c.red();
+                ink.green += c.green();
+                ink.blue += c.blue();
+                ink.saturation += c.hslSaturation();
+                ++n;
+            }
+        EXPECT_GT(n, 32 * 32 / 5) << "band " << band << " holds an icon";
+        if (n > 0) ink = {ink.red / n, ink.green / n, ink.blue / n, ink.saturation / n};
+        return ink;
+    };
+    const Ink idol = inkOf(0), cobra = inkOf(1), seven = inkOf(2);
+    EXPECT_LT(idol.saturation, 50.0) << "the idol is grey stone";
+    EXPECT_GT(cobra.saturation, 50.0);
+    EXPECT_GT(cobra.red, cobra.blue + 30.0) << "the cobra is golden";
+    EXPECT_GT(seven.green, seven.red + 30.0) << "the seven is green";
+    double difference = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            difference += std::abs(MeanBrightness(bonus, x, 64 + y, 1, 1) - MeanBrightness(bar, x, y, 1, 1));
+    EXPECT_LT(difference / (32 * 32), 4.0) << "the legend's seven matches the counter's";
 }
 
 // The card game ANDs the table with Neg, then ORs the card: outside the outline every card must be black
