@@ -159,6 +159,60 @@ TEST(PictureSet, SymbolCellsHoldTwelveDifferentSymbolsAndAPlainBlank)
     }
 }
 
+// Symbol code k sits at column k mod 4, row k div 4; a symbol in the wrong cell would show on the wheels as
+// another code. The coloured ones are told apart by the mean colour of their ink.
+TEST(PictureSet, SymbolsStandInTheOrderOfTheirCodes)
+{
+    struct Ink {
+        double red = 0, green = 0, blue = 0, saturation = 0;
+    };
+    enum class Look { RedSeven, WhiteSeven, GreenSeven, Grey, Gold };
+    const std::pair<int, Look> expected[] = {{1, Look::RedSeven},   {2, Look::WhiteSeven},
+                                             {3, Look::GreenSeven}, {4, Look::Grey},
+                                             {5, Look::Grey},       {10, Look::Gold}};
+    for (const char* file : {"Zorvik64.bmp", "Zorvik96.bmp", "Zor64256.bmp", "Zor96256.bmp"}) {
+        SCOPED_TRACE(file);
+        const QImage symbols = LoadPicture(ProgramFile(file));
+        ASSERT_FALSE(symbols.isNull());
+        const int cell = symbols.width() / 4;
+        for (const auto& [code, look] : expected) {
+            SCOPED_TRACE(code);
+            Ink ink;
+            int n = 0;
+            for (int y = (code / 4) * cell; y < (code / 4 + 1) * cell; ++y)
+                for (int x = (code % 4) * cell; x < (code % 4 + 1) * cell; ++x) {
+                    const QColor c = symbols.pixelColor(x, y);
+                    if (c.red() + c.green() + c.blue() > 3 * 235) continue;  // the white reel
+                    ink.red += c.red();
+                    ink.green += c.green();
+                    ink.blue += c.blue();
+                    ink.saturation += c.hslSaturation();
+                    ++n;
+                }
+            ASSERT_GT(n, 0);
+            ink = {ink.red / n, ink.green / n, ink.blue / n, ink.saturation / n};
+            switch (look) {
+            case Look::RedSeven:
+                EXPECT_GT(ink.red, ink.green + 40.0);
+                break;
+            case Look::WhiteSeven:  // white on a blue plate
+                EXPECT_GT(ink.blue, ink.red + 40.0);
+                break;
+            case Look::GreenSeven:
+                EXPECT_GT(ink.green, ink.red + 40.0);
+                break;
+            case Look::Grey:  // elephant, stone idol
+                EXPECT_LT(ink.saturation, 60.0);
+                break;
+            case Look::Gold:
+                EXPECT_GT(ink.red, ink.blue + 40.0);
+                EXPECT_GT(ink.green, ink.blue + 20.0);
+                break;
+            }
+        }
+    }
+}
+
 TEST(PictureSet, MotionStripsWrapWithoutASeam)
 {
     for (const char* file : {"Motion2.bmp", "Motion.bmp", "Moti2256.bmp", "Motio256.bmp"}) {
