@@ -57,7 +57,8 @@ public:
     virtual void PumpMessages(std::uint32_t /*untilTick*/) {}
     virtual void WaitSeconds(double /*seconds*/) {}
 
-    // False for a front end that shows nothing; the engine may then skip the frame-by-frame schedule.
+    // False for a front end that shows nothing (or no longer does); the engine may then skip the
+    // frame-by-frame schedule and pay a count-off at once.
     virtual bool ShowsAnimation() const { return true; }
 
     // Auto-save of the current game (slot 8, "CurrentGame"). False when the file could not be written: the

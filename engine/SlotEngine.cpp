@@ -657,7 +657,17 @@ std::int32_t SlotEngine::CountOffStep(std::int32_t leftToPay)
 void SlotEngine::CountOffCredits()
 {
     GameState& s = state_;
+    // A stop press during the count, or a front end that no longer shows anything (a closed window), pays
+    // the rest at once: a huge pool or card game win would otherwise hold the game for days. A skill stop
+    // made before the count does not cut it short.
+    s.StopRequested = false;
     while (s.SpinWin > 0) {
+        if (s.StopRequested || !hooks_.ShowsAnimation()) {
+            s.Credits = SaturatingAdd(s.Credits, s.SpinWin);
+            s.SpinWin = 0;
+            hooks_.DrawCredits();
+            break;
+        }
         const std::int32_t step = CountOffStep(s.SpinWin);
         s.Credits = SaturatingAdd(s.Credits, step);
         s.SpinWin -= step;

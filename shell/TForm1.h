@@ -112,6 +112,8 @@ public:
     std::uint32_t TimeOfDayMs() override;
     void PumpMessages(std::uint32_t untilTick) override;
     void WaitSeconds(double seconds) override;
+    // Nothing is shown once the window has closed: the spin on the stack then finishes without its show.
+    bool ShowsAnimation() const override { return !closing_; }
     bool SaveCurrentGame() override;
 
 protected:

@@ -125,6 +125,47 @@ TEST_F(PayOut, CountOffStepSizes)
     }
 }
 
+TEST_F(PayOut, AStopOrAClosedWindowPaysTheRestOfTheCountAtOnce)
+{
+    struct Case {
+        const char* name;
+        bool stopBefore;  // a skill stop of the same spin, made before the count
+        int stopAfterSteps;
+        bool shown;
+        int ticks;
+    } cases[] = {
+        {"a skill stop before the count leaves it whole", true, -1, true, 28},
+        {"a stop after three steps", false, 3, true, 3},
+        {"a window that shows nothing", false, -1, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        state.PayMode = true;
+        state.SpinWin = 56;
+        state.StopRequested = c.stopBefore;
+        hooks.Animate = c.shown;
+        int waits = 0;
+        hooks.OnWait = [&](double) {
+            if (++waits == c.stopAfterSteps) state.StopRequested = true;
+        };
+        engine.PayOut(PayOutOrder::NormalSpin);
+        EXPECT_EQ(state.SpinWin, 0);
+        EXPECT_EQ(state.Credits, 1056);
+        EXPECT_EQ(hooks.Count("PlayWave Zorvik8.wav"), c.ticks);
+        EXPECT_EQ(hooks.Count("DrawCredits"), c.ticks == 28 ? 28 : c.ticks + 1) << "the rest is shown";
+    }
+
+    // A win the count would pay for months ends at the limit of the credits.
+    SetUp();
+    state.PayMode = true;
+    state.SpinWin = Int32Max;
+    hooks.OnWait = [&](double) { state.StopRequested = true; };
+    engine.PayOut(PayOutOrder::NormalSpin);
+    EXPECT_EQ(state.Credits, Int32Max);
+    EXPECT_EQ(state.SpinWin, 0);
+}
+
 TEST_F(PayOut, CountOffWithSoundOffPlaysNothing)
 {
     state.PayMode = true;

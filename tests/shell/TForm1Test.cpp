@@ -318,5 +318,24 @@ TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
     EXPECT_FALSE(QFileInfo::exists(folder->Path() + "Zorvik.ini"));
 }
 
+TEST_F(FormTest, ClosingDuringAHugeCountOffEndsPromptly)
+{
+    TForm1& f = Open(800);
+    GameState& s = f.State();
+    s.Double = false;
+    s.PayMode = true;
+    s.Credits = 0;
+    s.SpinWin = Int32Max;  // a pool or card game win the count-off would pay for months
+    s.Spinning = true;
+    f.show();
+    QTimer::singleShot(300, &f, [&f] { f.close(); });
+    QElapsedTimer clock;
+    clock.start();
+    f.Engine().PayOut(PayOutOrder::NormalSpin);
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(s.SpinWin, 0);
+    EXPECT_EQ(s.Credits, Int32Max) << "the whole win is paid, as the count would have paid it";
+}
+
 }  // namespace
 }  // namespace zorvik
