@@ -72,6 +72,14 @@ bool AtomicFileWriter::Replace(const std::string& path, const std::string& conte
         const fs::path resolved = fs::weakly_canonical(target, ec);
         if (!ec) target = resolved;
     }
+    // A file the player made read-only is left alone, as the classic profile service would; renaming over
+    // it would otherwise succeed wherever the folder is writable.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 &&
+        ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        error = "the file is read-only";
+        return false;
+    }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     ec.clear();

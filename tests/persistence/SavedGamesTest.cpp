@@ -484,6 +484,28 @@ TEST_F(SavedGamesTest, AnUnusableFolderOrFileRefusesTheSave)
     EXPECT_EQ(reported.size(), 1u);
 }
 
+TEST_F(SavedGamesTest, AReadOnlyFileIsNotReplaced)
+{
+    // The player protected the saved games; even root, who could rename over the file, leaves it be.
+    const std::string old = "[CurrentGame]\nCredits=55\n";
+    for (const char* via : {"the file itself", "a symbolic link to it"}) {
+        SCOPED_TRACE(via);
+        std::filesystem::remove(path);
+        const std::string real = via[0] == 't' ? path : folder.File("protected.ini");
+        WriteWholeFile(real, old);
+        ::chmod(real.c_str(), 0444);
+        if (real != path) std::filesystem::create_symlink(real, path);
+        reported.clear();
+        EXPECT_FALSE(games.SaveGameSlot(DistinctGame(), CurrentGameSlot, "CurrentGame"));
+        EXPECT_EQ(ReadWholeFile(real), old);
+        EXPECT_EQ(reported, std::vector<std::string>{"Unable to write to Zorvik.ini"});
+        GameState loaded;
+        games.LoadGameSlot(loaded, CurrentGameSlot);
+        EXPECT_EQ(loaded.Credits, 55) << "still readable";
+        ::chmod(real.c_str(), 0644);
+    }
+}
+
 // Kills its own process once part of the new file is on disk.
 class KillingWriter : public AtomicFileWriter {
 protected:
