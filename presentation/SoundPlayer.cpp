@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int Voice = 0;
 constexpr int Frequency = 22050;
+constexpr int LongestSynchronousWaitMs = 4500;  // ours last at most 1.45 s
 
 // A 150 ms falling two-tone blip, standing in for a wave file that cannot be played.
 QByteArray MakeDefaultWave()
@@ -123,13 +125,16 @@ void SoundPlayer::Play(Mix_Chunk* chunk, Mode mode)
     if (!open_ || !chunk) return;
     if (Mix_PlayChannel(Voice, chunk, 0) < 0) return;
     if (mode == Mode::Asynchronous) return;
-    // Block only as long as the sound plays, with a ceiling in case the device stops consuming.
+    // Block only as long as the sound plays, with a ceiling in case the device stops consuming. A long wave
+    // put in place of one of ours would freeze the window for its whole length: past the game's longest
+    // wait the sound plays on without holding the game.
     int frequency = Frequency, channels = 2;
     Uint16 format = AUDIO_S16SYS;
     Mix_QuerySpec(&frequency, &format, &channels);
     const int bytesPerSecond =
         std::max(1, frequency * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8));
-    const Uint32 limit = SDL_GetTicks() + static_cast<Uint32>(1000.0 * chunk->alen / bytesPerSecond) + 500;
+    const double length = std::min(1000.0 * chunk->alen / bytesPerSecond, double{LongestSynchronousWaitMs});
+    const Uint32 limit = SDL_GetTicks() + static_cast<Uint32>(length) + 500;
     while (Mix_Playing(Voice) && !SDL_TICKS_PASSED(SDL_GetTicks(), limit))
         SDL_Delay(5);
 }

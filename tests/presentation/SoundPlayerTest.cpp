@@ -4,6 +4,8 @@
 #include "presentation/SoundPlayer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,44 @@ TEST(SoundPlayerTest, MissingFilePlaysOurDefaultSoundAndBlocksOnlyWhileItPlays)
         EXPECT_GE(clock.elapsed(), 100);
     }
     EXPECT_LT(clock.elapsed(), 1000);
+}
+
+TEST(SoundPlayerTest, ALongWaveInPlaceOfOursHoldsTheGameOnlyBriefly)
+{
+    // Thirty seconds of silence where a short effect belongs.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("Zorvik9.wav");
+    const qint32 rate = 22050, dataBytes = rate * 2 * 30;
+    QByteArray wave("RIFF");
+    auto put32 = [&wave](qint32 v) { wave.append(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&wave](qint16 v) { wave.append(reinterpret_cast<const char*>(&v), 2); };
+    put32(36 + dataBytes);
+    wave.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(rate);
+    put32(rate * 2);
+    put16(2);
+    put16(16);
+    wave.append("data");
+    put32(dataBytes);
+    wave.append(QByteArray(dataBytes, '\0'));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(wave);
+    file.close();
+
+    SoundPlayer player;
+    if (!player.DeviceOpen()) GTEST_SKIP() << "no audio device, not even the dummy one";
+    QElapsedTimer clock;
+    clock.start();
+    player.PlayWave(path, SoundPlayer::Mode::Synchronous);
+    EXPECT_FALSE(player.LastRequest().usedDefault);
+    EXPECT_GE(clock.elapsed(), 1000) << "a synchronous wave still holds the game";
+    EXPECT_LT(clock.elapsed(), 6000);
+    player.Silence();
 }
 
 TEST(SoundPlayerTest, ClickIsReadIntoMemoryOnceAndAFailedReadIsReported)
