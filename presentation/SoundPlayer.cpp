@@ -18,6 +18,7 @@ namespace {
 constexpr int Voice = 0;
 constexpr int Frequency = 22050;
 constexpr int LongestSynchronousWaitMs = 4500;  // ours last at most 1.45 s
+constexpr qint64 MaxClickBytes = 16 * 1024 * 1024;
 
 // A 150 ms falling two-tone blip, standing in for a wave file that cannot be played.
 QByteArray MakeDefaultWave()
@@ -92,6 +93,16 @@ SoundPlayer::Mode SoundPlayer::ModeOf(const std::string& file)
 
 bool SoundPlayer::LoadClickSound(const QString& path, QString* error)
 {
+    // Read whole into memory, so only a plain file of a sensible size: a device or a pipe in its place
+    // would never end, and a huge file would take the memory the game needs.
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || info.size() > MaxClickBytes)) {
+        if (error)
+            *error = QStringLiteral("Unable to read %1: %2")
+                         .arg(info.fileName(), info.isFile() ? QStringLiteral("the file is too large")
+                                                             : QStringLiteral("not a plain file"));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

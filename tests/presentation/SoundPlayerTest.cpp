@@ -95,6 +95,17 @@ TEST(SoundPlayerTest, ClickIsReadIntoMemoryOnceAndAFailedReadIsReported)
     EXPECT_TRUE(error.contains("Nothing.wav"));
     EXPECT_FALSE(without.HasClick());
     without.PlayClick();  // silent, and no crash
+
+    // A device in its place would be read for ever; it is refused like a missing file.
+    QTemporaryDir links;
+    ASSERT_TRUE(links.isValid());
+    const QString endless = links.filePath("Zorvik0.wav");
+    ASSERT_TRUE(QFile::link("/dev/zero", endless));
+    SoundPlayer zero;
+    error.clear();
+    EXPECT_FALSE(zero.LoadClickSound(endless, &error));
+    EXPECT_TRUE(error.contains("Zorvik0.wav"));
+    EXPECT_FALSE(zero.HasClick());
 }
 
 TEST(SoundPlayerTest, AsynchronousPlayReturnsAtOnce)
