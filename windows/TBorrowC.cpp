@@ -19,6 +19,9 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+#include <string>
+
 namespace zorvik {
 
 namespace {
@@ -174,7 +177,14 @@ void TBorrowC::paintEvent(QPaintEvent*)
     const int outerWidth = width() + 2 * FrameWidth;
     painter.drawText(outerWidth - 35 - metrics.horizontalAdvance(credits), baseline, credits);
 
-    const DigitPainter digits(pictures, ScreenWidth);
+    // Two long amounts in large digits would run into each other, the borrowed amount hiding the first digits
+    // of the credits; then both take the small digits, which fit side by side whatever the amounts.
+    const auto cells = [](std::int32_t value) {
+        return static_cast<int>(std::to_string(std::max(value, 0)).size()) + 1;  // with the spare cell
+    };
+    const int cellWidth = DigitPainter(pictures, ScreenWidth).DigitSize().width();
+    const bool fits = 20 + (cells(state.Borrowed) + cells(state.Credits)) * cellWidth <= width() - 30;
+    const DigitPainter digits(pictures, fits ? ScreenWidth : 0);  // no width reaches the large digits
     digits.DrawNumber(painter, state.Credits, width() - 30, 40, false, true, false);
     digits.DrawNumber(painter, state.Borrowed, 20, 40, true, false, false);
 }

@@ -173,5 +173,26 @@ TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
     }
 }
 
+TEST(BorrowTest, TwoLongAmountsTakeTheSmallDigitsRatherThanOverlap)
+{
+    const PictureSet pictures;
+    GameState state;
+    state.Credits = Int32Max;
+    state.Borrowed = 99999999;
+    TBorrowC form(state);
+    form.ScreenWidth = 1280;
+    const QImage window = form.grab().toImage();
+    const QSize cell(16, 21);
+    ExpectDigitsAt(window, pictures.DigitsSmall, cell, "2147483647", form.width() - 30 - 10 * cell.width(),
+                   40);
+    ExpectDigitsAt(window, pictures.GreenSmall, cell, "99999999", 20, 40);
+
+    // Amounts that fit keep the large digits of a large screen.
+    state.Credits = 1234567;
+    state.Borrowed = 7654321;
+    ExpectDigitsAt(form.grab().toImage(), pictures.DigitsLarge, QSize(32, 42), "1234567",
+                   form.width() - 30 - 7 * 32, 40);
+}
+
 }  // namespace
 }  // namespace zorvik
