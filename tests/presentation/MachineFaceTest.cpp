@@ -267,5 +267,45 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     }
 }
 
+TEST_F(FaceTest, LargeWinningsStayWholeOnTheScreen)
+{
+    MachineFace& f = Build(1024);
+    const int right = f.Canvas().width() - 10;  // the window may be this much narrower than the screen
+    const auto greenRight = [&] {
+        int last = -1;
+        for (int x = f.BgRight() + 1; x < f.Canvas().width(); ++x)
+            for (int y = 240; y < 300; ++y) {
+                const QColor c = f.Canvas().pixelColor(x, y);
+                if (c.green() > 150 && c.red() < 100) last = x;
+            }
+        return last;
+    };
+    struct Row {
+        const char* name;
+        std::int32_t win;
+        bool small;
+    } rows[] = {{"four digits fit after the label", 1234, false},
+                {"five digits would be cut at the edge", 12345, true},
+                {"the largest amount", 2147483647, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        state.SpinWin = row.win;
+        f.ShowWinnings(true);
+        EXPECT_LE(greenRight(), right);
+        if (row.small) {
+            // Every digit of the amount in the small strip, ending at the window's edge.
+            const QString text = QString::number(row.win);
+            for (int i = 0; i < text.size(); ++i) {
+                const int d = text[i].digitValue();
+                EXPECT_TRUE(Shows(QRect(right - (text.size() - i) * 16, 272, 16, 21), pictures.GreenSmall,
+                                  QPoint(d * 16, 0)))
+                    << "digit " << i;
+            }
+        }
+        f.ShowWinnings(false);
+        EXPECT_TRUE(IsBlack(QRect(f.BgRight() + 1, 240, f.Canvas().width() - f.BgRight() - 1, 60)));
+    }
+}
+
 }  // namespace
 }  // namespace zorvik
