@@ -470,7 +470,8 @@ void MachineFace::ShowWinnings(bool on)
             if (amountX + length * digits_.DigitSize().width() <= right)
                 drawn |= digits_.DrawNumber(p, state_.SpinWin, amountX, 243, true, false, true);
             else
-                drawn |= DigitPainter(pictures_, 0).DrawNumber(p, state_.SpinWin, right, 272, true, true, true);
+                drawn |=
+                    DigitPainter(pictures_, 0).DrawNumber(p, state_.SpinWin, right, 272, true, true, true);
         } else {
             const int x = backgroundX_ - labelW - 5;
             p.drawText(QPoint(x, 10 + metrics.ascent()), label);
