@@ -91,7 +91,9 @@ std::string ProfileFile::Serialize() const
 ProfileFile::Parsed ProfileFile::Classify(std::string_view text)
 {
     Parsed parsed;
-    const std::string_view t = Trim(text);
+    std::string_view t = Trim(text);
+    // Editors that save UTF-8 with a byte order mark put it before the first section's bracket.
+    if (t.starts_with("\xEF\xBB\xBF")) t = Trim(t.substr(3));
     if (t.empty() || t.front() == ';') return parsed;
     if (t.front() == '[') {
         const std::size_t close = t.find(']');

@@ -54,6 +54,7 @@ TEST(ProfileFileRead, FollowsTheRulesOfTheProfileService)
         {"junk bytes and invalid UTF-8 around a readable key",
          "\xff\xfe\x00junk\n[S]\r\n\x01\x02\x03\nK=\xc3\x28 x\n"s, "S", "K", "\xc3\x28 x"},
         {"old Mac line breaks are one long line", "[S]\rK=1\r", "S", "K", std::nullopt},
+        {"a byte order mark before the first section", "\xEF\xBB\xBF[S]\r\nK=1\r\n", "S", "K", "1"},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,6 +135,8 @@ TEST(ProfileFileWrite, ChangesOnlyWhatItNames)
         {"ends a truncated last line before adding", "[S]\nA=1", "T", "K", "v", "[S]\nA=1\n\n[T]\nK=v\n"},
         {"ends a truncated last line of the section", "[S]\nA=1", "S", "K", "v", "[S]\nA=1\nK=v\n"},
         {"starts an empty file", "", "T", "K", "v", "[T]\nK=v\n"},
+        {"keeps a byte order mark and replaces the key under it", "\xEF\xBB\xBF[S]\nK=1\n", "S", "K", "2",
+         "\xEF\xBB\xBF[S]\nK=2\n"},
         {"keys before the first section stay", "loose=1\n", "T", "K", "v", "loose=1\n\n[T]\nK=v\n"},
         {"quotes a value that would lose its spaces", "[S]\n", "S", "K", "  v  ", "[S]\nK=\"  v  \"\n"},
         {"line breaks in a value become spaces", "[S]\n", "S", "K", "a\r\n[S]\nK=b", "[S]\nK=a  [S] K=b\n"},
