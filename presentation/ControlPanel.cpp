@@ -15,6 +15,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -371,6 +372,12 @@ QUrl ControlPanel::HomePage()
 
 void ControlPanel::OpenWebPage(const QUrl& page)
 {
+    // Our page is the manual's first page; without the manual, pointing a browser at it would only lead the
+    // player to a page that is not there, so the manual's own message says what is missing and where.
+    if (page.isLocalFile() && !QFileInfo(page.toLocalFile()).isFile()) {
+        ShowHelpTopic(&form, HelpContents);
+        return;
+    }
     if (urlOpener(page)) return;
     PlayerDialogs::Error(&form, QStringLiteral("Could not find a web browser on your system!"));
     PlayerDialogs::Inform(&form,

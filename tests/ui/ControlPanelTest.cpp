@@ -6,6 +6,7 @@
 #include "persistence/SavedGames.h"
 #include "persistence/TLoadSave.h"
 #include "presentation/ControlPanel.h"
+#include "windows/HelpViewer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -304,6 +305,20 @@ TEST_F(ControlPanelTest, WebSiteOpensOurOwnPageAndExplainsAMissingBrowser)
     EXPECT_EQ(dialogs.messages[0].text, "Could not find a web browser on your system!");
     EXPECT_EQ(dialogs.messages[1].kind, PlayerDialogs::Kind::Information);
     EXPECT_TRUE(dialogs.messages[1].text.contains(opened[1].toLocalFile()));
+}
+
+TEST_F(ControlPanelTest, WebSiteWithoutTheManualSaysTheManualIsMissing)
+{
+    QTemporaryDir empty;
+    HelpViewer::SetManualFolder(empty.path());
+    DialogRecorder dialogs;
+    browserWorks = false;
+    Click(9);
+    HelpViewer::SetManualFolder(QString());
+    EXPECT_TRUE(opened.empty()) << "no browser is sent to a page that is not there";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Error);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("manual could not be found"));
 }
 
 TEST_F(ControlPanelTest, LoadGameOpensTheDialogInLoadModeAndRepaintsAfterwards)
