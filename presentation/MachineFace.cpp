@@ -462,16 +462,19 @@ void MachineFace::ShowWinnings(bool on)
             p.drawText(QPoint(x, 250 + metrics.ascent()), label);
             drawn = QRect(x, 250, labelW + 2, metrics.height());
             // A long amount after the label would run off the window and lose its last digits (five do on
-            // a 1024-pixel screen); it then takes the small digits, right-aligned to the window's edge under
-            // the label. The window may be 10 pixels narrower than the screen.
+            // a 1024-pixel screen); it then takes the small digits beside the label, or, longer still,
+            // right-aligned to the window's edge under it. The window may be 10 pixels narrower than the
+            // screen.
             const int amountX = x + labelW + 5;
             const int right = canvas_.width() - 10;
             const int length = static_cast<int>(std::to_string(std::max(state_.SpinWin, 0)).size());
+            const DigitPainter small(pictures_, 0);  // no width reaches the large digits
             if (amountX + length * digits_.DigitSize().width() <= right)
                 drawn |= digits_.DrawNumber(p, state_.SpinWin, amountX, 243, true, false, true);
+            else if (amountX + length * small.DigitSize().width() <= right)
+                drawn |= small.DrawNumber(p, state_.SpinWin, amountX, 248, true, false, true);
             else
-                drawn |=
-                    DigitPainter(pictures_, 0).DrawNumber(p, state_.SpinWin, right, 272, true, true, true);
+                drawn |= small.DrawNumber(p, state_.SpinWin, right, 272, true, true, true);
         } else {
             const int x = backgroundX_ - labelW - 5;
             p.drawText(QPoint(x, 10 + metrics.ascent()), label);
