@@ -9,6 +9,8 @@
 #include "windows/HelpViewer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -291,6 +293,14 @@ TEST_F(ControlPanelTest, SummaryBeforeTheFirstSpinAndAfterIt)
 
 TEST_F(ControlPanelTest, WebSiteOpensOurOwnPageAndExplainsAMissingBrowser)
 {
+    // A manual of its own, so the test does not depend on the generated one beside the program.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("manual"));
+    QFile page(folder.filePath("manual/index.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body>Zorvik Slots</body></html>");
+    page.close();
+    HelpViewer::SetManualFolder(folder.filePath("manual"));
     DialogRecorder dialogs;
     Click(9);
     ASSERT_EQ(opened.size(), 1u);
@@ -305,6 +315,7 @@ TEST_F(ControlPanelTest, WebSiteOpensOurOwnPageAndExplainsAMissingBrowser)
     EXPECT_EQ(dialogs.messages[0].text, "Could not find a web browser on your system!");
     EXPECT_EQ(dialogs.messages[1].kind, PlayerDialogs::Kind::Information);
     EXPECT_TRUE(dialogs.messages[1].text.contains(opened[1].toLocalFile()));
+    HelpViewer::SetManualFolder(QString());
 }
 
 TEST_F(ControlPanelTest, WebSiteWithoutTheManualSaysTheManualIsMissing)
