@@ -144,7 +144,8 @@ AtomicFileWriter::ReadStatus AtomicFileWriter::ReadAll(const std::string& path, 
                                                        std::string& error)
 {
     content.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a named pipe in the file's place is refused below instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT) return ReadStatus::Missing;
         error = Reason("cannot open", errno);

@@ -168,7 +168,8 @@ bool PictureSet::LoadSetPicture(QImage& picture, const QString& folder, const QS
 {
     picture = QImage();
     const QString path = folder + file;
-    if (!QFileInfo::exists(path)) return false;
+    // Only plain files: a named pipe or a device in a picture's place would hold the start-up for ever.
+    if (!QFileInfo(path).isFile()) return false;
     QImage image(path, "BMP");
     if (image.isNull()) return false;  // a damaged file counts as missing
     picture = ToCanvasFormat(image);
@@ -179,7 +180,7 @@ bool PictureSet::LoadSetPicture(QImage& picture, const QString& folder, const QS
 void PictureSet::LoadReplacement(QImage& picture, const QString& folder, const QString& file)
 {
     const QString path = folder + file;
-    if (!QFileInfo::exists(path)) return;
+    if (!QFileInfo(path).isFile()) return;
     QImage image(path, "BMP");
     if (image.isNull()) return;  // keep the built-in artwork rather than show nothing
     picture = ToCanvasFormat(image);

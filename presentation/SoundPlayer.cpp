@@ -171,7 +171,8 @@ void SoundPlayer::PlayWave(const QString& path, Mode mode)
         Mix_FreeChunk(current_);
         current_ = nullptr;
     }
-    current_ = Mix_LoadWAV(path.toLocal8Bit().constData());
+    // A named pipe or a device in the file's place would hold the game, so only plain files are opened.
+    if (QFileInfo(path).isFile()) current_ = Mix_LoadWAV(path.toLocal8Bit().constData());
     if (!current_) {
         last_.usedDefault = true;
         Play(DefaultSound(), mode);

@@ -476,6 +476,18 @@ TEST_F(SavedGamesTest, AnUnusableFolderOrFileRefusesTheSave)
     EXPECT_EQ(blocked.LastError(), "Unable to write to Zorvik.ini");
     EXPECT_EQ(ReadWholeFile(folder.File("blocker")), "not a folder");
 
+    // A named pipe in the file's place is neither waited on nor replaced.
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    ::alarm(10);  // a blocked open would otherwise hang the run
+    GameState loaded = DistinctGame();
+    games.LoadGameSlot(loaded, CurrentGameSlot);
+    EXPECT_EQ(loaded.Credits, 1000);
+    EXPECT_FALSE(games.SaveGameSlot(GameState{}, 0, "x"));
+    ::alarm(0);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    std::filesystem::remove(path);
+    reported.clear();
+
     // An existing file that cannot be read is not replaced: the other slots in it would be lost.
     std::filesystem::create_directory(path);
     WriteWholeFile(folder.File("Zorvik.ini/inside"), "x");

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace zorvik {
 namespace {
 
@@ -143,6 +146,19 @@ TEST(PictureSetTest, DamagedFileCountsAsMissing)
     PictureSet pictures;
     EXPECT_FALSE(pictures.LoadPictures(folder.Path(), 640, 24));
     EXPECT_TRUE(pictures.Symbols.isNull());
+
+    // Named pipes in place of a set picture and a window picture are not waited on.
+    for (const char* name : {"Motion2.bmp", "Spin.bmp"}) {
+        const QByteArray path = (folder.Path() + name).toLocal8Bit();
+        ::unlink(path.constData());
+        ASSERT_EQ(::mkfifo(path.constData(), 0644), 0);
+    }
+    const QImage spinBefore = pictures.SpinBtn;
+    ::alarm(10);  // a blocked open would otherwise hang the run
+    EXPECT_FALSE(pictures.LoadPictures(folder.Path(), 640, 24));
+    ::alarm(0);
+    EXPECT_TRUE(pictures.Motion.isNull());
+    EXPECT_EQ(pictures.SpinBtn, spinBefore);
 }
 
 TEST(PictureSetTest, BuiltInArtworkHasTheSizesTheLayoutExpects)
