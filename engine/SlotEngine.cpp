@@ -763,6 +763,14 @@ void SlotEngine::StartSpin()
     if (s.Spinning) return;
     std::int32_t spinsBefore = s.Spins;
     TrySpin();
+    // A spin the player starts in the pause of a running auto spin loop is followed by that loop's own save
+    // check and pause, just as a loop of its own would follow it; a loop per key press would deepen the
+    // stack with every spin while Enter is held.
+    if (autoLoopRunning_) {
+        spunDuringPause_ = true;
+        return;
+    }
+    autoLoopRunning_ = true;
     while (s.AutoSpin) {
         // Saved only when a paid spin has just brought the count to a multiple of 25.
         if (s.AutoSave && s.Spins != spinsBefore && s.Spins % 25 == 0 && !hooks_.SaveCurrentGame()) {
@@ -770,12 +778,15 @@ void SlotEngine::StartSpin()
             hooks_.DrawControlPanel();
             break;
         }
+        spinsBefore = s.Spins;
+        spunDuringPause_ = false;
         hooks_.WaitSeconds(0.5);
         // Switching auto spin off during the pause must not start one more spin.
         if (!s.AutoSpin) break;
-        spinsBefore = s.Spins;
+        if (spunDuringPause_) continue;
         TrySpin();
     }
+    autoLoopRunning_ = false;
 }
 
 }  // namespace zorvik

@@ -90,6 +90,8 @@ private:
     GameHooks& hooks_;
     RandomSource rng_;
     SpinRecord lastSpin_;
+    bool autoLoopRunning_ = false;  // an auto spin loop is on the stack, pausing or spinning
+    bool spunDuringPause_ = false;  // the player started a spin in that loop's pause
 };
 
 }  // namespace zorvik

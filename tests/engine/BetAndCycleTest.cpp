@@ -1,6 +1,8 @@
 // Bet controls and their limits, the refusals of StartSpin, the auto spin loop and its auto-save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "EngineFixture.h"
 #include "Saturating.h"
 
@@ -195,21 +197,43 @@ TEST_F(AutoSpin, SwitchingOffDuringThePauseStartsNoFurtherSpin)
     EXPECT_EQ(state.Spins, 3);
 }
 
-TEST_F(AutoSpin, ASpinStartedDuringThePauseRunsItsOwnLoopAndTheOuterEndsWithIt)
+TEST_F(AutoSpin, SpinsStartedInEveryPauseKeepOneLoopGoing)
 {
-    bool reentered = false;
+    // The player holds Enter: a spin is started in every pause of the loop.
+    int depth = 0, deepest = 0;
+    hooks.Record = true;
     hooks.OnWait = [&](double seconds) {
         if (seconds != 0.5) return;
-        if (!reentered) {
-            reentered = true;
-            engine.StartSpin();  // the player presses Enter while the outer loop pauses
+        if (state.Spins >= 60) {
+            state.AutoSpin = false;
+            return;
+        }
+        deepest = std::max(deepest, ++depth);
+        engine.StartSpin();
+        --depth;
+    };
+    state.AutoSpin = true;
+    engine.StartSpin();
+    EXPECT_EQ(state.Spins, 60) << "no spin after auto spin was switched off";
+    EXPECT_EQ(deepest, 1) << "no pause runs inside another";
+    EXPECT_EQ(hooks.Count("WaitSeconds 0.50"), 60) << "every spin is followed by its pause";
+    EXPECT_EQ(hooks.Count("SaveCurrentGame"), 2) << "the spins started in the pauses count towards the saves";
+
+    // Started once, in the first pause only: the loop carries on by itself afterwards.
+    SetUp();
+    bool pressed = false;
+    hooks.OnWait = [&](double seconds) {
+        if (seconds != 0.5) return;
+        if (!pressed) {
+            pressed = true;
+            engine.StartSpin();
             return;
         }
         if (state.Spins >= 5) state.AutoSpin = false;
     };
     state.AutoSpin = true;
     engine.StartSpin();
-    EXPECT_EQ(state.Spins, 5) << "no spin after auto spin was switched off";
+    EXPECT_EQ(state.Spins, 5);
 }
 
 TEST_F(AutoSpin, RunsUntilTheCreditsNoLongerCoverTheBet)
