@@ -205,8 +205,9 @@ TEST_F(FormTest, SpaceStopsTheWheelsAtOnce)
     QElapsedTimer clock;
     clock.start();
     QTest::keyClick(&f, Qt::Key_Return);
-    // A stop at 0.3 s ends the animation with nine 20 ms steps instead of the 2.5 s schedule.
-    EXPECT_LT(clock.elapsed(), 1500 + (s.LinesDoubled ? 1000 : 0));
+    // A stop at 0.3 s ends the animation with nine 20 ms steps; the whole schedule, paced by the clock,
+    // could not end before its 101 frames of 25 ms, however loaded the machine.
+    EXPECT_LT(clock.elapsed(), 101 * 25 + (s.LinesDoubled ? 1000 : 0));
     EXPECT_EQ(s.Spins, 1);
     ExpectCellsShowTheirSymbols();
 }
@@ -311,7 +312,7 @@ TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
     QElapsedTimer clock;
     clock.start();
     QTest::keyClick(&f, Qt::Key_Return);
-    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_LT(clock.elapsed(), 101 * 25) << "the animation stops at the close, short of its schedule";
     EXPECT_FALSE(s.AutoSpin);
     EXPECT_EQ(s.Spins, 1);
     EXPECT_FALSE(s.Spinning);
@@ -329,10 +330,8 @@ TEST_F(FormTest, ClosingDuringAHugeCountOffEndsPromptly)
     s.Spinning = true;
     f.show();
     QTimer::singleShot(300, &f, [&f] { f.close(); });
-    QElapsedTimer clock;
-    clock.start();
+    // Returning at all proves it: the count alone would take about 99 days.
     f.Engine().PayOut(PayOutOrder::NormalSpin);
-    EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_EQ(s.SpinWin, 0);
     EXPECT_EQ(s.Credits, Int32Max) << "the whole win is paid, as the count would have paid it";
 }
