@@ -221,6 +221,12 @@ bool PictureSet::LoadPictures(const QString& folder, int screenWidth, int colour
         }
         complete = complete && found;
     }
+    // The whole layout hangs off the background's size: without it the buttons and panel would fall off
+    // the window. A plain face of the size our artwork has keeps every control where the player expects it.
+    if (Background.isNull()) {
+        Background = QImage(cellSize_ == 96 ? QSize(498, 620) : QSize(318, 410), QImage::Format_RGB32);
+        Background.fill(QColor(48, 48, 48));
+    }
 
     LoadReplacement(Options, folder, lowColour ? "Box256.bmp" : "Box.bmp");
     LoadReplacement(SpinBtn, folder, lowColour ? "Spin256.bmp" : "Spin.bmp");

@@ -134,6 +134,21 @@ TEST(PictureSetTest, MissingPicturesStayEmptyAndWindowArtworkStaysBuiltIn)
     PictureFolder withLogo;
     EXPECT_TRUE(pictures.LoadPictures(withLogo.Path(), 640, 24));
     EXPECT_EQ(pictures.Logo.size(), QSize(100, 90));  // the replacement sizes the picture
+
+    // A missing background still reports, but leaves a plain face of the usual size to lay out from.
+    const struct {
+        int width;
+        QStringList leaveOut;
+        QSize size;
+    } backgrounds[] = {{640, {"Backsm.bmp"}, QSize(318, 410)},
+                       {1024, {"Backlg.bmp", "Backlg2.bmp"}, QSize(498, 620)}};
+    for (const auto& b : backgrounds) {
+        SCOPED_TRACE(b.width);
+        PictureFolder without(b.leaveOut);
+        EXPECT_FALSE(pictures.LoadPictures(without.Path(), b.width, 24));
+        EXPECT_EQ(pictures.MissingFiles(), b.leaveOut);
+        EXPECT_EQ(pictures.Background.size(), b.size);
+    }
 }
 
 TEST(PictureSetTest, DamagedFileCountsAsMissing)
