@@ -120,7 +120,9 @@ void HelpViewer::SetManualFolder(const QString& folder)
 
 QString HelpViewer::TopicFile(int topic)
 {
-    return topic == HelpContents ? QStringLiteral("index.html") : QStringLiteral("%1.html").arg(topic);
+    if (topic == HelpContents) return QStringLiteral("index.html");
+    if (topic == HelpStatistics) return QStringLiteral("statistics.html");
+    return QStringLiteral("%1.html").arg(topic);
 }
 
 HelpViewer* ShowHelpTopic(QWidget* parent, int topic)

@@ -16,6 +16,8 @@ inline constexpr int HelpBorrow = 41005;
 inline constexpr int HelpCardGame = 41006;
 inline constexpr int HelpLoadSave = 41008;
 inline constexpr int HelpPayChart = 41010;
+// The statistics window has no numbered page of its own; TopicFile names its page.
+inline constexpr int HelpStatistics = 41013;
 
 class HelpViewer : public QWidget {
     Q_OBJECT
@@ -32,7 +34,8 @@ public:
     // Where the manual lies: beside the program, else in the installed data folder. The window may set it.
     static QString ManualFolder();
     static void SetManualFolder(const QString& folder);
-    // The page of a topic inside the manual folder: "index.html" for the contents, else "<topic>.html".
+    // The page of a topic inside the manual folder: "index.html" for the contents, "statistics.html" for
+    // the statistics, else "<topic>.html".
     static QString TopicFile(int topic);
 
 private:

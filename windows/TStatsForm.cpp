@@ -1,11 +1,14 @@
 // The statistics window: the game's counters, the payoffs they add up to and two percentages.
 #include "windows/TStatsForm.h"
 
+#include "windows/HelpViewer.h"
 #include "windows/LocaleFormat.h"
 #include "windows/SideWindowStyle.h"
 
 #include <QLabel>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 
 namespace zorvik {
@@ -87,6 +90,9 @@ TStatsForm::TStatsForm(const GameState& state, QWidget* parent) : QDialog(parent
     BitBtn1->setGeometry(528, 296, 89, 33);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    // F1 opens the manual's page on these figures, as it does in every other window of the game.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpStatistics); });
 
     // Filled in this order: all spins, credits, borrowed, payoffs, the bonus sources, the skill stop pair,
     // normal, overall, bets, regular, sevens, fruit and the three kinds of spin.

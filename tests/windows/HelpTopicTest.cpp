@@ -5,6 +5,7 @@
 #include "windows/TBorrowC.h"
 #include "windows/TCardForm.h"
 #include "windows/TPaychart.h"
+#include "windows/TStatsForm.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(manual.isValid());
-        for (const char* page : {"index.html", "41005.html", "41006.html", "41010.html"}) {
+        for (const char* page : {"index.html", "41005.html", "41006.html", "41010.html", "statistics.html"}) {
             QFile file(manual.filePath(QString::fromLatin1(page)));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("<html><body>") + page + "</body></html>");
@@ -58,6 +59,7 @@ TEST_F(HelpTopicTest, EachWindowOpensItsTopic)
         {"borrow", [this] { return new TBorrowC(state); }, "41005.html"},
         {"card game", [this] { return new TCardForm(state, engine, hooks); }, "41006.html"},
         {"payoff chart", [] { return new TPaychart; }, "41010.html"},
+        {"statistics", [this] { return new TStatsForm(state); }, "statistics.html"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
