@@ -338,13 +338,30 @@ void MachineFace::DrawLabels()
 void MachineFace::DrawCredits()
 {
     const PerClass x{10, 10, 5};
-    Changed(digits_.DrawNumber(canvas_, state_.Credits, x.Of(class_), 30, false, false, false));
+    DrawMarginNumber(state_.Credits, x.Of(class_), 30, false, creditsDrawn_);
 }
 
 void MachineFace::DrawIdolPool()
 {
     const PerClass x{10, 10, 5}, y{80, 90, 125};
-    Changed(digits_.DrawNumber(canvas_, state_.BellPool, x.Of(class_), y.Of(class_), true, false, false));
+    DrawMarginNumber(state_.BellPool, x.Of(class_), y.Of(class_), true, poolDrawn_);
+}
+
+void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green, QRect& lastDrawn)
+{
+    // Large digits that would run into the machine (from seven beside the credits on a 1024-pixel screen,
+    // after borrowing heavily) take the small digits instead, so the face and its badges stay whole.
+    const int length = static_cast<int>(std::to_string(std::max(value, 0)).size());
+    const bool fits = x + (length + 1) * digits_.DigitSize().width() <= backgroundX_;
+    QPainter p(&canvas_);
+    // Going from large to small digits leaves the large ones' rows behind unless they are erased.
+    if (!lastDrawn.isNull()) p.fillRect(lastDrawn, Qt::black);
+    const DigitPainter small(pictures_, 0);  // no width reaches the large digits
+    const QRect drawn = fits ? digits_.DrawNumber(p, value, x, y, green, false, false)
+                             : small.DrawNumber(p, value, x, y + 5, green, false, false);
+    p.end();
+    Changed(lastDrawn | drawn);
+    lastDrawn = drawn;
 }
 
 void MachineFace::DrawLinesPlayed()

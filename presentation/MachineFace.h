@@ -115,6 +115,8 @@ private:
     QFont LabelFont(int points) const;
     void DrawLabel(QPainter& painter, const QString& text, int x, int y, int points);
     void Changed(const QRect& area);
+    // A number of the left margin (credits, Idol Pool), left-aligned with a spare cell at (x, y).
+    void DrawMarginNumber(std::int32_t value, int x, int y, bool green, QRect& lastDrawn);
     QRect WheelPart(int wheel, int left64, int top64, int w64, int h64, int left96, int top96, int w96,
                     int h96, bool byScreenWidth = false) const;
 
@@ -130,6 +132,8 @@ private:
     QImage canvas_;
     QImage bounce_[WheelCount];
     QRect winningsDrawn_;  // what the winnings display last drew, so that erasing always removes all of it
+    QRect creditsDrawn_;   // what the credits and the Idol Pool last drew, likewise
+    QRect poolDrawn_;
     bool batching_ = false;
     Flush flush_;
 };

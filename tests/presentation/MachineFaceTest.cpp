@@ -267,6 +267,52 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     }
 }
 
+TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachine)
+{
+    // BackgroundX 257: six large digits and their spare cell end at 5 + 7 x 32 = 229, seven would reach 261.
+    MachineFace& f = Build(1024);
+    const QImage machineEdge = f.Canvas().copy(f.BackgroundX(), 0, 40, 200);
+    // Every digit of value in the small strip, left-aligned at (5, y).
+    const auto smallAt = [&](std::int32_t value, int y, const QImage& strip) {
+        const QString text = QString::number(value);
+        for (int i = 0; i < text.size(); ++i)
+            if (!Shows(QRect(5 + i * 16, y, 16, 21), strip, QPoint(text[i].digitValue() * 16, 0)))
+                return false;
+        return true;
+    };
+    struct Row {
+        const char* name;
+        std::int32_t value;
+        bool small;
+    } rows[] = {{"six digits keep the large strip", 999999, false},
+                {"seven take the small strip", 1000000, true},
+                {"the largest amount", 2147483647, true},
+                {"back to six: large again, nothing of the small left", 123456, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        state.Credits = row.value;
+        state.BellPool = row.value;
+        f.DrawCredits();
+        f.DrawIdolPool();
+        EXPECT_EQ(f.Canvas().copy(f.BackgroundX(), 0, 40, 200), machineEdge) << "the machine was drawn over";
+        EXPECT_EQ(smallAt(row.value, 35, pictures.DigitsSmall), row.small);
+        EXPECT_EQ(smallAt(row.value, 130, pictures.GreenSmall), row.small);
+        if (row.small) {
+            // Nothing is left of the six large digits drawn before.
+            const int end = 5 + (QString::number(row.value).size() + 1) * 16;
+            EXPECT_TRUE(IsBlack(QRect(end, 30, f.BackgroundX() - end, 42)));
+            EXPECT_TRUE(IsBlack(QRect(5, 30, end - 5, 5)));
+        } else {
+            // The large digits stand whole, with nothing of a longer number right of their spare cell.
+            const QString text = QString::number(row.value);
+            EXPECT_TRUE(
+                Shows(QRect(5, 30, 32, 42), pictures.DigitsLarge, QPoint(text[0].digitValue() * 32, 0)));
+            const int end = 5 + (text.size() + 1) * 32;
+            EXPECT_TRUE(IsBlack(QRect(end, 30, f.BackgroundX() - end, 42)));
+        }
+    }
+}
+
 TEST_F(FaceTest, LargeWinningsStayWholeOnTheScreen)
 {
     MachineFace& f = Build(1024);
