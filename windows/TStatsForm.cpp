@@ -5,8 +5,8 @@
 #include "windows/LocaleFormat.h"
 #include "windows/SideWindowStyle.h"
 
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
