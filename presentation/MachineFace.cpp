@@ -338,29 +338,40 @@ void MachineFace::DrawLabels()
 void MachineFace::DrawCredits()
 {
     const PerClass x{10, 10, 5};
-    DrawMarginNumber(state_.Credits, x.Of(class_), 30, false, creditsDrawn_);
+    DrawMarginNumber(state_.Credits, x.Of(class_), 30, false, backgroundX_, creditsDrawn_);
 }
 
 void MachineFace::DrawIdolPool()
 {
     const PerClass x{10, 10, 5}, y{80, 90, 125};
-    DrawMarginNumber(state_.BellPool, x.Of(class_), y.Of(class_), true, poolDrawn_);
+    // The idols stand beside the pool and reach into its row on a large screen; a pool as long as that
+    // (four digits there) takes the small digits rather than cut the idols off.
+    const QRect idols = IdolSlot(3) | IdolSlot(1);
+    const int top = y.Of(class_), bottom = top + digits_.DigitSize().height();
+    const int limit =
+        top <= idols.bottom() && bottom > idols.top() ? std::min(backgroundX_, idols.left()) : backgroundX_;
+    DrawMarginNumber(state_.BellPool, x.Of(class_), top, true, limit, poolDrawn_);
 }
 
-void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green, QRect& lastDrawn)
+void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green, int limit, QRect& lastDrawn)
 {
     // Large digits that would run into the machine (from seven beside the credits on a 1024-pixel screen,
-    // after borrowing heavily) take the small digits instead, so the face and its badges stay whole.
+    // after borrowing heavily) or into the idols take the small digits instead, so the face stays whole.
     const int length = static_cast<int>(std::to_string(std::max(value, 0)).size());
-    const bool fits = x + (length + 1) * digits_.DigitSize().width() <= backgroundX_;
-    QPainter p(&canvas_);
-    // Going from large to small digits leaves the large ones' rows behind unless they are erased.
-    if (!lastDrawn.isNull()) p.fillRect(lastDrawn, Qt::black);
     const DigitPainter small(pictures_, 0);  // no width reaches the large digits
-    const QRect drawn = fits ? digits_.DrawNumber(p, value, x, y, green, false, false)
-                             : small.DrawNumber(p, value, x, y + 5, green, false, false);
+    // Small digits stay where they are whatever their length: there is nothing smaller to turn to. Small
+    // ones in place of large stand in the middle of the large row, clear of the idols above the pool.
+    const bool keep =
+        digits_.DigitSize() == small.DigitSize() || x + (length + 1) * digits_.DigitSize().width() <= limit;
+    QPainter p(&canvas_);
+    // Going from large to small digits leaves the large ones' rows behind unless they are erased; a number
+    // of the same size clears what it needs itself.
+    const int height = (keep ? digits_ : small).DigitSize().height();
+    if (!lastDrawn.isNull() && lastDrawn.height() != height) p.fillRect(lastDrawn, Qt::black);
+    const QRect drawn = keep ? digits_.DrawNumber(p, value, x, y, green, false, false)
+                             : small.DrawNumber(p, value, x, y + 10, green, false, false);
     p.end();
-    Changed(lastDrawn | drawn);
+    Changed(lastDrawn.height() != height ? lastDrawn | drawn : drawn);
     lastDrawn = drawn;
 }
 

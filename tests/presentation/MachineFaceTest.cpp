@@ -267,11 +267,15 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     }
 }
 
-TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachine)
+TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachineAndTheIdols)
 {
     // BackgroundX 257: six large digits and their spare cell end at 5 + 7 x 32 = 229, seven would reach 261.
+    // The idols stand from x 136 in rows 100-131, into the pool's row 125: three digits end at 133.
     MachineFace& f = Build(1024);
+    ASSERT_EQ((f.IdolSlot(3) | f.IdolSlot(1)), QRect(136, 100, 96, 32));
+    const QRect idols(136, 100, 96, 32);
     const QImage machineEdge = f.Canvas().copy(f.BackgroundX(), 0, 40, 200);
+    const QImage idolsShown = f.Canvas().copy(idols);
     // Every digit of value in the small strip, left-aligned at (5, y).
     const auto smallAt = [&](std::int32_t value, int y, const QImage& strip) {
         const QString text = QString::number(value);
@@ -280,14 +284,25 @@ TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachine)
                 return false;
         return true;
     };
+    const auto largeAt = [&](std::int32_t value, int y, const QImage& strip) {
+        const QString text = QString::number(value);
+        for (int i = 0; i < text.size(); ++i)
+            if (!Shows(QRect(5 + i * 32, y, 32, 42), strip, QPoint(text[i].digitValue() * 32, 0)))
+                return false;
+        return true;
+    };
     struct Row {
         const char* name;
         std::int32_t value;
-        bool small;
-    } rows[] = {{"six digits keep the large strip", 999999, false},
-                {"seven take the small strip", 1000000, true},
-                {"the largest amount", 2147483647, true},
-                {"back to six: large again, nothing of the small left", 123456, false}};
+        bool smallCredits, smallPool;
+    } rows[] = {{"three digits: both large", 999, false, false},
+                {"four: the pool small, clear of the idols", 1000, false, true},
+                {"six: the credits still large", 999999, false, true},
+                {"seven: both small", 1000000, true, true},
+                {"the largest amount", 2147483647, true, true},
+                {"back to six, nothing of the small left", 123456, false, true},
+                {"back to three", 123, false, false}};
+    bool lastSmall = false;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         state.Credits = row.value;
@@ -295,21 +310,22 @@ TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachine)
         f.DrawCredits();
         f.DrawIdolPool();
         EXPECT_EQ(f.Canvas().copy(f.BackgroundX(), 0, 40, 200), machineEdge) << "the machine was drawn over";
-        EXPECT_EQ(smallAt(row.value, 35, pictures.DigitsSmall), row.small);
-        EXPECT_EQ(smallAt(row.value, 130, pictures.GreenSmall), row.small);
-        if (row.small) {
-            // Nothing is left of the six large digits drawn before.
-            const int end = 5 + (QString::number(row.value).size() + 1) * 16;
+        EXPECT_EQ(f.Canvas().copy(idols), idolsShown) << "the idols were cut";
+        EXPECT_EQ(smallAt(row.value, 40, pictures.DigitsSmall), row.smallCredits);
+        EXPECT_EQ(largeAt(row.value, 30, pictures.DigitsLarge), !row.smallCredits);
+        EXPECT_EQ(smallAt(row.value, 135, pictures.GreenSmall), row.smallPool);
+        EXPECT_EQ(largeAt(row.value, 125, pictures.GreenLarge), !row.smallPool);
+        // Nothing is left of the other size of digits drawn before, up to the machine. (A number of the
+        // same size shrinks one digit at a time; its spare cell covers that.)
+        if (row.smallCredits != lastSmall) {
+            const int n = static_cast<int>(QString::number(row.value).size());
+            const int end = 5 + (n + 1) * (row.smallCredits ? 16 : 32);
             EXPECT_TRUE(IsBlack(QRect(end, 30, f.BackgroundX() - end, 42)));
-            EXPECT_TRUE(IsBlack(QRect(5, 30, end - 5, 5)));
-        } else {
-            // The large digits stand whole, with nothing of a longer number right of their spare cell.
-            const QString text = QString::number(row.value);
-            EXPECT_TRUE(
-                Shows(QRect(5, 30, 32, 42), pictures.DigitsLarge, QPoint(text[0].digitValue() * 32, 0)));
-            const int end = 5 + (text.size() + 1) * 32;
-            EXPECT_TRUE(IsBlack(QRect(end, 30, f.BackgroundX() - end, 42)));
+            if (row.smallCredits) {
+                EXPECT_TRUE(IsBlack(QRect(5, 30, end - 5, 10)));
+            }
         }
+        lastSmall = row.smallCredits;
     }
 }
 
