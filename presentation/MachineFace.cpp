@@ -338,31 +338,25 @@ void MachineFace::DrawLabels()
 void MachineFace::DrawCredits()
 {
     const PerClass x{10, 10, 5};
-    DrawMarginNumber(state_.Credits, x.Of(class_), 30, false, backgroundX_, creditsDrawn_);
+    DrawMarginNumber(state_.Credits, x.Of(class_), 30, false, creditsDrawn_);
 }
 
 void MachineFace::DrawIdolPool()
 {
     const PerClass x{10, 10, 5}, y{80, 90, 125};
-    // The idols stand beside the pool and reach into its row on a large screen; a pool as long as that
-    // (four digits there) takes the small digits rather than cut the idols off.
-    const QRect idols = IdolSlot(3) | IdolSlot(1);
-    const int top = y.Of(class_), bottom = top + digits_.DigitSize().height();
-    const int limit =
-        top <= idols.bottom() && bottom > idols.top() ? std::min(backgroundX_, idols.left()) : backgroundX_;
-    DrawMarginNumber(state_.BellPool, x.Of(class_), top, true, limit, poolDrawn_);
+    DrawMarginNumber(state_.BellPool, x.Of(class_), y.Of(class_), true, poolDrawn_);
 }
 
-void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green, int limit, QRect& lastDrawn)
+void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green, QRect& lastDrawn)
 {
-    // Large digits that would run into the machine (from seven beside the credits on a 1024-pixel screen,
-    // after borrowing heavily) or into the idols take the small digits instead, so the face stays whole.
+    // Large digits that would run into the machine (eight or more on a 1024-pixel screen, after heavy
+    // borrowing) take the small digits instead, so the machine and its payline badges stay whole.
     const int length = static_cast<int>(std::to_string(std::max(value, 0)).size());
     const DigitPainter small(pictures_, 0);  // no width reaches the large digits
     // Small digits stay where they are whatever their length: there is nothing smaller to turn to. Small
-    // ones in place of large stand in the middle of the large row, clear of the idols above the pool.
-    const bool keep =
-        digits_.DigitSize() == small.DigitSize() || x + (length + 1) * digits_.DigitSize().width() <= limit;
+    // ones in place of large stand in the middle of the large row.
+    const bool keep = digits_.DigitSize() == small.DigitSize() ||
+                      x + (length + 1) * digits_.DigitSize().width() <= backgroundX_;
     QPainter p(&canvas_);
     // Going from large to small digits leaves the large ones' rows behind unless they are erased; a number
     // of the same size clears what it needs itself.

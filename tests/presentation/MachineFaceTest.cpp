@@ -267,41 +267,29 @@ TEST_F(FaceTest, WinningsDisplayByScreenClass)
     }
 }
 
-TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachineAndTheIdols)
+TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachine)
 {
     // BackgroundX 257: six large digits and their spare cell end at 5 + 7 x 32 = 229, seven would reach 261.
-    // The idols stand from x 136 in rows 100-131, into the pool's row 125: three digits end at 133.
     MachineFace& f = Build(1024);
-    ASSERT_EQ((f.IdolSlot(3) | f.IdolSlot(1)), QRect(136, 100, 96, 32));
-    const QRect idols(136, 100, 96, 32);
     const QImage machineEdge = f.Canvas().copy(f.BackgroundX(), 0, 40, 200);
-    const QImage idolsShown = f.Canvas().copy(idols);
-    // Every digit of value in the small strip, left-aligned at (5, y).
-    const auto smallAt = [&](std::int32_t value, int y, const QImage& strip) {
+    // Every digit of value in the given strip and digit size, left-aligned at (5, y).
+    const auto shownAt = [&](std::int32_t value, int y, const QImage& strip, QSize cell) {
         const QString text = QString::number(value);
         for (int i = 0; i < text.size(); ++i)
-            if (!Shows(QRect(5 + i * 16, y, 16, 21), strip, QPoint(text[i].digitValue() * 16, 0)))
+            if (!Shows(QRect(QPoint(5 + i * cell.width(), y), cell), strip,
+                       QPoint(text[i].digitValue() * cell.width(), 0)))
                 return false;
         return true;
     };
-    const auto largeAt = [&](std::int32_t value, int y, const QImage& strip) {
-        const QString text = QString::number(value);
-        for (int i = 0; i < text.size(); ++i)
-            if (!Shows(QRect(5 + i * 32, y, 32, 42), strip, QPoint(text[i].digitValue() * 32, 0)))
-                return false;
-        return true;
-    };
+    const QSize small(16, 21), large(32, 42);
     struct Row {
         const char* name;
         std::int32_t value;
-        bool smallCredits, smallPool;
-    } rows[] = {{"three digits: both large", 999, false, false},
-                {"four: the pool small, clear of the idols", 1000, false, true},
-                {"six: the credits still large", 999999, false, true},
-                {"seven: both small", 1000000, true, true},
-                {"the largest amount", 2147483647, true, true},
-                {"back to six, nothing of the small left", 123456, false, true},
-                {"back to three", 123, false, false}};
+        bool small;
+    } rows[] = {{"six digits keep the large strip", 999999, false},
+                {"seven take the small strip", 1000000, true},
+                {"the largest amount", 2147483647, true},
+                {"back to six, nothing of the small left", 123456, false}};
     bool lastSmall = false;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -310,22 +298,21 @@ TEST_F(FaceTest, LongCreditsAndPoolKeepOffTheMachineAndTheIdols)
         f.DrawCredits();
         f.DrawIdolPool();
         EXPECT_EQ(f.Canvas().copy(f.BackgroundX(), 0, 40, 200), machineEdge) << "the machine was drawn over";
-        EXPECT_EQ(f.Canvas().copy(idols), idolsShown) << "the idols were cut";
-        EXPECT_EQ(smallAt(row.value, 40, pictures.DigitsSmall), row.smallCredits);
-        EXPECT_EQ(largeAt(row.value, 30, pictures.DigitsLarge), !row.smallCredits);
-        EXPECT_EQ(smallAt(row.value, 135, pictures.GreenSmall), row.smallPool);
-        EXPECT_EQ(largeAt(row.value, 125, pictures.GreenLarge), !row.smallPool);
+        EXPECT_EQ(shownAt(row.value, 40, pictures.DigitsSmall, small), row.small);
+        EXPECT_EQ(shownAt(row.value, 30, pictures.DigitsLarge, large), !row.small);
+        EXPECT_EQ(shownAt(row.value, 135, pictures.GreenSmall, small), row.small);
+        EXPECT_EQ(shownAt(row.value, 125, pictures.GreenLarge, large), !row.small);
         // Nothing is left of the other size of digits drawn before, up to the machine. (A number of the
         // same size shrinks one digit at a time; its spare cell covers that.)
-        if (row.smallCredits != lastSmall) {
+        if (row.small != lastSmall) {
             const int n = static_cast<int>(QString::number(row.value).size());
-            const int end = 5 + (n + 1) * (row.smallCredits ? 16 : 32);
+            const int end = 5 + (n + 1) * (row.small ? 16 : 32);
             EXPECT_TRUE(IsBlack(QRect(end, 30, f.BackgroundX() - end, 42)));
-            if (row.smallCredits) {
+            if (row.small) {
                 EXPECT_TRUE(IsBlack(QRect(5, 30, end - 5, 10)));
             }
         }
-        lastSmall = row.smallCredits;
+        lastSmall = row.small;
     }
 }
 
