@@ -21,6 +21,11 @@ QSize DigitPainter::DigitSize() const
     return UsesLargeDigits(screenWidth_) ? QSize(32, 42) : QSize(16, 21);
 }
 
+int DigitPainter::DigitCount(std::int32_t value)
+{
+    return static_cast<int>(std::to_string(value < 0 ? 0 : value).size());
+}
+
 QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green,
                                bool rightAligned, bool noSpareCell) const
 {

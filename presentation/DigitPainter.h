@@ -22,6 +22,9 @@ public:
     // 16 x 21 below 1000 pixels of screen width, 32 x 42 from there on.
     QSize DigitSize() const;
 
+    // How many digits DrawNumber shows for value (a negative value shows as the one digit 0).
+    static int DigitCount(std::int32_t value);
+
     // Draws value at (x, y); x is the right edge when rightAligned. Unless noSpareCell, one more digit cell
     // is cleared beside the number so that a number one digit longer leaves nothing behind; a right-aligned
     // number always clears the cell on its left. Negative values show as 0, since the strips have no sign.

@@ -6,9 +6,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <algorithm>
-#include <string>
-
 namespace zorvik {
 
 namespace {
@@ -351,7 +348,7 @@ void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green,
 {
     // Large digits that would run into the machine (eight or more on a 1024-pixel screen, after heavy
     // borrowing) take the small digits instead, so the machine and its payline badges stay whole.
-    const int length = static_cast<int>(std::to_string(std::max(value, 0)).size());
+    const int length = DigitPainter::DigitCount(value);
     const DigitPainter small(pictures_, 0);  // no width reaches the large digits
     // Small digits stay where they are whatever their length: there is nothing smaller to turn to. Small
     // ones in place of large stand in the middle of the large row.
@@ -489,7 +486,7 @@ void MachineFace::ShowWinnings(bool on)
             // screen.
             const int amountX = x + labelW + 5;
             const int right = canvas_.width() - 10;
-            const int length = static_cast<int>(std::to_string(std::max(state_.SpinWin, 0)).size());
+            const int length = DigitPainter::DigitCount(state_.SpinWin);
             const DigitPainter small(pictures_, 0);  // no width reaches the large digits
             if (amountX + length * digits_.DigitSize().width() <= right)
                 drawn |= digits_.DrawNumber(p, state_.SpinWin, amountX, 243, true, false, true);

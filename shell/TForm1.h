@@ -81,8 +81,6 @@ public:
     void Timer4Timer();
     void Timer5Timer();
 
-    // Stops a sound that is still playing, for the Sound switch.
-
     // GameHooks.
     void UnflashLine(int line) override;
     void DrawLeftSideLamp(bool lit) override;

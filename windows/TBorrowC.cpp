@@ -19,9 +19,6 @@
 #include <QShortcut>
 #include <QStyle>
 
-#include <algorithm>
-#include <string>
-
 namespace zorvik {
 
 namespace {
@@ -179,9 +176,7 @@ void TBorrowC::paintEvent(QPaintEvent*)
 
     // Two long amounts in large digits would run into each other, the borrowed amount hiding the first digits
     // of the credits; then both take the small digits, which fit side by side whatever the amounts.
-    const auto cells = [](std::int32_t value) {
-        return static_cast<int>(std::to_string(std::max(value, 0)).size()) + 1;  // with the spare cell
-    };
+    const auto cells = [](std::int32_t value) { return DigitPainter::DigitCount(value) + 1; };  // and spare
     const int cellWidth = DigitPainter(pictures, ScreenWidth).DigitSize().width();
     const bool fits = 20 + (cells(state.Borrowed) + cells(state.Credits)) * cellWidth <= width() - 30;
     const DigitPainter digits(pictures, fits ? ScreenWidth : 0);  // no width reaches the large digits

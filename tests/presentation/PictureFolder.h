@@ -77,6 +77,29 @@ public:
         return image;
     }
 
+    // Silence, 16-bit mono at 22050 Hz; false when the file could not be written.
+    static bool WriteWave(const QString& path, int tenthsOfASecond = 1)
+    {
+        QByteArray pcm(2205 * 2 * tenthsOfASecond, '\0');
+        QByteArray wave("RIFF");
+        auto put32 = [&wave](std::uint32_t v) { wave.append(reinterpret_cast<const char*>(&v), 4); };
+        auto put16 = [&wave](std::uint16_t v) { wave.append(reinterpret_cast<const char*>(&v), 2); };
+        put32(36 + pcm.size());
+        wave.append("WAVEfmt ");
+        put32(16);
+        put16(1);
+        put16(1);
+        put32(22050);
+        put32(44100);
+        put16(2);
+        put16(16);
+        wave.append("data");
+        put32(pcm.size());
+        wave.append(pcm);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(wave) == wave.size();
+    }
+
 private:
     static QImage Symbols(int cell)
     {
@@ -103,28 +126,6 @@ private:
         for (int b = 0; b < 4; ++b)
             p.fillRect(0, b * band, w, band, SideBand[b]);
         return image;
-    }
-
-    static void WriteWave(const QString& path)
-    {
-        QByteArray pcm(2205 * 2, '\0');
-        QByteArray wave("RIFF");
-        auto put32 = [&wave](std::uint32_t v) { wave.append(reinterpret_cast<const char*>(&v), 4); };
-        auto put16 = [&wave](std::uint16_t v) { wave.append(reinterpret_cast<const char*>(&v), 2); };
-        put32(36 + pcm.size());
-        wave.append("WAVEfmt ");
-        put32(16);
-        put16(1);
-        put16(1);
-        put32(22050);
-        put32(44100);
-        put16(2);
-        put16(16);
-        wave.append("data");
-        put32(pcm.size());
-        wave.append(pcm);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) file.write(wave);
     }
 
     QTemporaryDir dir_;

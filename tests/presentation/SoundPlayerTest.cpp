@@ -15,30 +15,6 @@
 namespace zorvik {
 namespace {
 
-// Writes a wave of silence, 16-bit mono at 22050 Hz; returns the path, or empty when it cannot.
-QString WriteSilentWave(const QString& path, int seconds)
-{
-    const qint32 rate = 22050, dataBytes = rate * 2 * seconds;
-    QByteArray wave("RIFF");
-    auto put32 = [&wave](qint32 v) { wave.append(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&wave](qint16 v) { wave.append(reinterpret_cast<const char*>(&v), 2); };
-    put32(36 + dataBytes);
-    wave.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    wave.append("data");
-    put32(dataBytes);
-    wave.append(QByteArray(dataBytes, '\0'));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size()) return {};
-    return path;
-}
-
 TEST(SoundPlayerTest, EachFilePlaysInItsMode)
 {
     using Mode = SoundPlayer::Mode;
@@ -84,8 +60,8 @@ TEST(SoundPlayerTest, ALongWaveInPlaceOfOursHoldsTheGameOnlyBriefly)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = WriteSilentWave(folder.filePath("Zorvik9.wav"), 30);
-    ASSERT_FALSE(path.isEmpty());
+    const QString path = folder.filePath("Zorvik9.wav");
+    ASSERT_TRUE(testing::PictureFolder::WriteWave(path, 300));  // thirty seconds
 
     SoundPlayer player;
     if (!player.DeviceOpen()) GTEST_SKIP() << "no audio device, not even the dummy one";
@@ -131,8 +107,8 @@ TEST(SoundPlayerTest, AsynchronousPlayReturnsAtOnce)
     // A wave far longer than any pause a loaded machine could add to the call.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = WriteSilentWave(folder.filePath("Zorvik8.wav"), 30);
-    ASSERT_FALSE(path.isEmpty());
+    const QString path = folder.filePath("Zorvik8.wav");
+    ASSERT_TRUE(testing::PictureFolder::WriteWave(path, 300));  // thirty seconds
     SoundPlayer player;
     if (!player.DeviceOpen()) GTEST_SKIP() << "no audio device, not even the dummy one";
     QElapsedTimer clock;
