@@ -5,6 +5,7 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/PlayerDialogs.h"
+#include "ui/dialogs/RecentSpinsDialog.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/ProgramFolder.h"
 
@@ -16,10 +17,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSessionManager>
 #include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace zorvik {
 
@@ -52,11 +55,17 @@ std::string GamesPathOf(const MainWindowOptions& options)
     return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
 }
 
+std::string RecentSpinsPathOf(const MainWindowOptions& options)
+{
+    return options.RecentSpinsPath.isEmpty() ? SpinHistoryFile::PathBeside(GamesPathOf(options))
+                                             : options.RecentSpinsPath.toStdString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QWidget(parent), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
-      games_(GamesPathOf(options)), engine_(state_, *this),
+      games_(GamesPathOf(options)), recent_(RecentSpinsPathOf(options)), engine_(state_, *this),
       face_(state_, pictures_, screen_.Width, screen_.Dpi), actions_(*this, state_, engine_, *this, games_)
 {
     clock_.start();
@@ -104,8 +113,17 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     engine_.NewGame();
     engine_.SetStartupOptions();
 
-    games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
+    games_.SetErrorReporter([this](const std::string& text) { ReportError(text); });
     games_.LoadGameSlot(state_, CurrentGameSlot);
+
+    const std::string recentSpinsProblem = recent_.Open(engine_);
+    if (!recentSpinsProblem.empty())
+        PlayerDialogs::Inform(nullptr, QString::fromStdString(recentSpinsProblem));
+    recent_.SetErrorReporter([this](const std::string& text) { ReportError(text); });
+    // However the program ends, the game in play is written first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::SaveAtExit);
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); });
 
     // With normal-size fonts the machine opens maximised; with large fonts it keeps its fixed size.
     if (screen_.Dpi < 100)
@@ -199,6 +217,9 @@ void MainWindow::FormKeyDown(int key)
     case Qt::Key_K:
         engine_.RemoveLine();
         break;
+    case Qt::Key_H:
+        ShowRecentSpins();
+        break;
     default:
         break;
     }
@@ -241,6 +262,69 @@ void MainWindow::closeEvent(QCloseEvent* event)
     lineFlashTimer_.stop();
     freeSpinTextTimer_.stop();
     event->accept();
+    SaveAtExit();
+}
+
+void MainWindow::ShowRecentSpins()
+{
+    RecentSpinsDialog recall(recent_.Recorder(), pictures_.Symbols, pictures_.CellSize(), this);
+    recall.setWindowModality(Qt::ApplicationModal);
+    recall.exec();
+}
+
+void MainWindow::CloseForTermination()
+{
+    quietErrors_ = true;
+    // The windows above the machine close as if the player had closed them, so that their loops return.
+    for (int i = 0; i < 16; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == this || !modal->close()) break;
+    }
+    close();
+}
+
+void MainWindow::CommitData()
+{
+    quietErrors_ = true;
+    SaveWhenAtRest();
+    quietErrors_ = false;
+}
+
+void MainWindow::SaveAtExit()
+{
+    exiting_ = true;
+    SaveWhenAtRest();
+}
+
+void MainWindow::SaveWhenAtRest()
+{
+    // In the middle of a spin its bet is taken and its win not yet paid: the game is written once the spin
+    // and its bonus spins are over.
+    if (state_.Spinning) {
+        saveAtRest_ = true;
+        return;
+    }
+    saveAtRest_ = false;
+    if (exitSaved_) return;
+    exitSaved_ = exiting_;
+    SaveCurrentGame();
+    if (exiting_) {
+        std::string error;
+        if (!recent_.Close(error)) ReportError("The record of recent spins cannot be shortened: " + error);
+    }
+}
+
+void MainWindow::PaidSpinFinished()
+{
+    if (saveAtRest_) SaveWhenAtRest();
+}
+
+void MainWindow::ReportError(const std::string& text)
+{
+    if (quietErrors_)
+        std::fprintf(stderr, "zorvik-slots: %s\n", text.c_str());
+    else
+        ShowError(text);
 }
 
 // ---- timers

@@ -6,6 +6,7 @@
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
+#include "persistence/RecentSpinsStore.h"
 #include "persistence/SavedGames.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
@@ -36,6 +37,7 @@ struct MainWindowOptions {
     std::optional<ScreenInfo> Screen;  // default: the primary screen
     QString ProgramFolder;             // default: ProgramFolder(); must end in '/'
     QString SavedGamesPath;            // default: DefaultSavedGamesPath()
+    QString RecentSpinsPath;           // default: recent-spins.dat beside the saved games
 };
 
 class MainWindow : public QWidget, public GameHooks {
@@ -52,6 +54,7 @@ public:
     const PictureSet& Pictures() const { return pictures_; }
     SoundPlayer& Sounds() { return sound_; }
     SavedGames& Games() { return games_; }
+    RecentSpinsStore& RecentSpins() { return recent_; }
     ControlPanel* Panel() const { return panel_.get(); }
     PanelActions& Actions() { return actions_; }
     // The digit strips at the size of this screen, for the borrow window's displays.
@@ -78,6 +81,18 @@ public:
     void FormMouseDown(QPoint position);
     void FormKeyDown(int key);
     void FormClose();
+
+    // The "Recent Spins" window (key H), modal above the machine.
+    void ShowRecentSpins();
+    // Ends the game as a close would, for SIGTERM and the like: windows open above the machine are closed
+    // first, and a failed save is told on standard error rather than in a box nobody may be there to see.
+    void CloseForTermination();
+    // The desktop session is ending: the current game is written now (or as soon as the running spin is
+    // over), without closing; the session may yet be cancelled.
+    void CommitData();
+    // Writes the current game once as the program ends, when the game is at rest; closing the window does
+    // this itself, and the program entry calls it again after the event loop in case it ended otherwise.
+    void SaveAtExit();
 
     void LampCelebrationRowTick();
     void LampCelebrationAlternateTick();
@@ -116,6 +131,7 @@ public:
     // Nothing is shown once the window has closed: the spin on the stack then finishes without its show.
     bool ShowsAnimation() const override { return !closing_; }
     bool SaveCurrentGame() override;
+    void PaidSpinFinished() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -126,6 +142,8 @@ protected:
 private:
     void CelebrationTick(bool alternate);
     QTimer* TimerOf(GameTimer timer);
+    void SaveWhenAtRest();
+    void ReportError(const std::string& text);
 
     ScreenInfo screen_;
     QString programFolder_;
@@ -133,6 +151,7 @@ private:
     PictureSet pictures_;
     SoundPlayer sound_;
     SavedGames games_;
+    RecentSpinsStore recent_;
     SlotEngine engine_;
     MachineFace face_;
     PanelActions actions_;
@@ -142,6 +161,10 @@ private:
     QElapsedTimer clock_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
+    bool exiting_ = false;     // the program is ending: the next save at rest is the last
+    bool exitSaved_ = false;   // that save has been made
+    bool saveAtRest_ = false;  // a save waits for the running spin to end
+    bool quietErrors_ = false;
 };
 
 }  // namespace zorvik

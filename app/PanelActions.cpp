@@ -89,7 +89,7 @@ void PanelActions::ShowSaveGame()
 
 void PanelActions::ShowStatistics()
 {
-    StatisticsDialog stats(state, &window);
+    StatisticsDialog stats(state, engine.Recorder(), &window);
     OpenModal(stats);
 }
 

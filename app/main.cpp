@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: the application title, the main window and the message loop.
 #include "app/MainWindow.h"
+#include "app/TerminationSignals.h"
 #include "ui/face/ControlPanelStyle.h"
 
 #include <QApplication>
@@ -21,6 +22,12 @@ int main(int argc, char** argv)
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
     zorvik::MainWindow form;
+    // A request to end, from the desktop or a terminal, closes the game the way its close box does.
+    zorvik::TerminationSignals termination;
+    QObject::connect(&termination, &zorvik::TerminationSignals::Received, &form,
+                     &zorvik::MainWindow::CloseForTermination);
     form.show();
-    return app.exec();
+    const int status = app.exec();
+    form.SaveAtExit();  // a no-op when the close already saved
+    return status;
 }

@@ -69,6 +69,9 @@ public:
     // Called after each spin's evaluation and payout (paid, free or Cobra Roll), before the bonus spins
     // it earned; logs and statistics follow the game through it. SlotEngine::LastSpin() has the details.
     virtual void SpinEvaluated() {}
+
+    // Called when a paid spin and every bonus spin it earned are over: the game is at rest again.
+    virtual void PaidSpinFinished() {}
 };
 
 }  // namespace zorvik

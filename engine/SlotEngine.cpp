@@ -10,6 +10,7 @@
 
 #include "engine/PayTable.h"
 #include "engine/Saturating.h"
+#include "engine/SpinRecorder.h"
 
 namespace zorvik {
 
@@ -248,6 +249,7 @@ void SlotEngine::SpinWheels()
     const SpinKind kind = s.CobraRollMode  ? SpinKind::Cobra
                           : s.FreeSpinMode ? SpinKind::Free
                                            : SpinKind::Paid;
+    if (recorder_) recorder_->SpinStarted(s, kind, seed);
     if (s.FreeSpinMode) {
         hooks_.StartTimer(GameTimer::FreeSpinText);
     } else if (!s.CobraRollMode) {
@@ -273,7 +275,11 @@ void SlotEngine::SpinWheels()
     s.SpinWin = 0;
     s.ScreenBonus = 0;
     s.StopRequested = false;
-    if (kind == SpinKind::Paid) s.Spins = SaturatingAdd(s.Spins, 1);
+    if (kind == SpinKind::Paid) {
+        paidSpinCount_ =
+            (s.Spins < Int32Max ? s.Spins : std::max<std::int64_t>(paidSpinCount_, Int32Max)) + 1;
+        s.Spins = SaturatingAdd(s.Spins, 1);
+    }
 
     if (hooks_.ShowsAnimation()) {
         // The start pattern is not drawn: the chaser's steps redraw the lamps one by one.
@@ -301,6 +307,7 @@ void SlotEngine::SpinWheels()
         EvaluateFreeSpin();
     else
         EvaluateSpin();
+    if (recorder_) recorder_->SpinEvaluated(s, lastSpin_);
     hooks_.SpinEvaluated();
     s.Spinning = false;
 
@@ -329,6 +336,10 @@ void SlotEngine::SpinWheels()
         }
     }
     hooks_.StopTimer(GameTimer::FreeSpinText);
+    if (kind == SpinKind::Paid) {
+        if (recorder_) recorder_->PaidSpinFinished(s);
+        hooks_.PaidSpinFinished();
+    }
 }
 
 void SlotEngine::RunAnimationSchedule(int& lamp, int& dir, const std::int32_t startOffsets[WheelCount])
@@ -762,7 +773,7 @@ void SlotEngine::StartSpin()
     GameState& s = state_;
     // Callers check this too; a second spin inside a running one would tear its animation and payout apart.
     if (s.Spinning) return;
-    std::int32_t spinsBefore = s.Spins;
+    std::int64_t spinsBefore = paidSpinCount_;
     TrySpin();
     // A spin the player starts in the pause of a running auto spin loop is followed by that loop's own save
     // check and pause, just as a loop of its own would follow it; a loop per key press would deepen the
@@ -774,12 +785,13 @@ void SlotEngine::StartSpin()
     autoLoopRunning_ = true;
     while (s.AutoSpin) {
         // Saved only when a paid spin has just brought the count to a multiple of 25.
-        if (s.AutoSave && s.Spins != spinsBefore && s.Spins % 25 == 0 && !hooks_.SaveCurrentGame()) {
+        if (s.AutoSave && paidSpinCount_ != spinsBefore && paidSpinCount_ % 25 == 0 &&
+            !hooks_.SaveCurrentGame()) {
             s.AutoSpin = false;
             hooks_.DrawControlPanel();
             break;
         }
-        spinsBefore = s.Spins;
+        spinsBefore = paidSpinCount_;
         spunDuringPause_ = false;
         hooks_.WaitSeconds(0.5);
         // Switching auto spin off during the pause must not start one more spin.

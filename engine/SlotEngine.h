@@ -13,6 +13,8 @@
 
 namespace zorvik {
 
+class SpinRecorder;
+
 // The two orders of the payout sequence: a bonus spin starts the line flashing before the card game.
 enum class PayOutOrder { NormalSpin, BonusSpin };
 
@@ -39,6 +41,9 @@ public:
     // Shared with the card game, which reseeds it for every deal.
     RandomSource& Rng() { return rng_; }
     const SpinRecord& LastSpin() const { return lastSpin_; }
+    // The record of recent spins, fed as each spin starts, is evaluated and ends; null keeps none. Not owned.
+    void SetRecorder(SpinRecorder* recorder) { recorder_ = recorder; }
+    SpinRecorder* Recorder() const { return recorder_; }
 
     // Start-up values. SetStartupValues runs the whole sequence; the window may call the pieces instead
     // so that it can interleave its own steps, in this order: Early, Strips, Bet, NewGame, Options.
@@ -91,6 +96,9 @@ private:
     GameHooks& hooks_;
     RandomSource rng_;
     SpinRecord lastSpin_;
+    SpinRecorder* recorder_ = nullptr;
+    // Paid spins as Spins counts them, but going on past Spins's ceiling, so the auto-save keeps its beat.
+    std::int64_t paidSpinCount_ = 0;
     bool autoLoopRunning_ = false;  // an auto spin loop is on the stack, pausing or spinning
     bool spunDuringPause_ = false;  // the player started a spin in that loop's pause
 };

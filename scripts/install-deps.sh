@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config git
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+    # Qt Charts' CMake package needs the OpenGL one, which Debian 12 does not install along with it.
+    qt6-charts-dev libqt6opengl6-dev
     libsdl2-mixer-dev libgtest-dev
     fonts-liberation fonts-noto-color-emoji
     xvfb xauth imagemagick

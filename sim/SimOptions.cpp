@@ -39,6 +39,8 @@ const char* SimOptions::Usage()
            "                        back, auto-saving as the game does; --lines, --coins and --credits\n"
            "                        override the loaded values\n"
            "  --dump-state          with --game: print the loaded game as one JSON object and exit\n"
+           "  --history FILE        add the paid spins to the record of recent spins in FILE (the game's\n"
+           "                        recent-spins.dat), keeping the newest 1000\n"
            "  --help                show this text\n";
 }
 
@@ -100,6 +102,10 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
             if (!value(text)) return false;
             if (text.empty()) return bad(text);
             options.GameFile = text;
+        } else if (name == "--history") {
+            if (!value(text)) return false;
+            if (text.empty()) return bad(text);
+            options.HistoryFile = text;
         } else if (name == "--dump-state") {
             options.DumpState = true;
         } else if (name == "--trace") {

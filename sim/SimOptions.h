@@ -21,6 +21,7 @@ struct SimOptions {
     bool Help = false;
     std::string GameFile;  // --game: load "CurrentGame" from it before playing, save it back after
     bool DumpState = false;
+    std::string HistoryFile;  // --history: keep the newest paid spins in this record of recent spins
     // Which of the bet and money options were given, so that they override a loaded game.
     bool LinesGiven = false;
     bool CoinsGiven = false;

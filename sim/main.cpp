@@ -6,6 +6,8 @@
 #include <string>
 
 #include "engine/SlotEngine.h"
+#include "engine/SpinRecorder.h"
+#include "persistence/SpinHistoryFile.h"
 #include "sim/SeedSource.h"
 #include "sim/SimGameFile.h"
 #include "sim/SimHooks.h"
@@ -76,13 +78,34 @@ int main(int argc, char** argv)
         hooks.OnSaveCurrentGame = [&] { return gameFile->Save(state); };
     }
 
+    // The record goes on from what the file holds; it is written once, after the run.
+    std::optional<SpinHistoryFile> history;
+    SpinRecorder recorder;
+    if (!options.HistoryFile.empty()) {
+        history.emplace(options.HistoryFile);
+        SpinHistoryFile::LoadResult loaded = history->Load();
+        if (!loaded.Problem.empty()) std::fprintf(stderr, "zorvik-sim: %s\n", loaded.Problem.c_str());
+        recorder.Restore(std::move(loaded.Records));
+        engine.SetRecorder(&recorder);
+    }
+
     const auto start = std::chrono::steady_clock::now();
     if (options.Spins > 0) {
         state.AutoSpin = true;
         engine.StartSpin();
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const bool saved = !gameFile || gameFile->Save(state);
+    bool saved = !gameFile || gameFile->Save(state);
+    if (history) {
+        std::vector<const PaidSpinRecord*> records;
+        for (std::size_t age = recorder.Count(); age-- > 0;)
+            records.push_back(&recorder.Newest(age));
+        if (!history->WriteAll(records, error)) {
+            std::fprintf(stderr, "zorvik-sim: cannot write %s: %s\n", options.HistoryFile.c_str(),
+                         error.c_str());
+            saved = false;
+        }
+    }
     statistics.Finish();
 
     if (options.Json)

@@ -3,16 +3,24 @@
 #include "tests/support/PictureFolder.h"
 
 #include "app/MainWindow.h"
+#include "app/TerminationSignals.h"
 #include "engine/Saturating.h"
 #include "ui/dialogs/PlayerDialogs.h"
+#include "ui/dialogs/RecentSpinsDialog.h"
 #include "ui/face/ControlPanel.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
 
 namespace zorvik {
 namespace {
@@ -34,14 +42,20 @@ protected:
     {
         form.reset();
         folder = std::make_unique<PictureFolder>(leaveOut);
-        MainWindowOptions options;
         options.Screen = ScreenInfo{width, width * 3 / 4, depth, 96};
         options.ProgramFolder = folder->Path();
         options.SavedGamesPath = folder->Path() + "Zorvik.ini";
+        Reopen();
+        form->State().Sound = false;
+        return *form;
+    }
+    // Starts the game again over the same folder, as the next run of the program would.
+    MainWindow& Reopen()
+    {
+        form.reset();
         form = std::make_unique<MainWindow>(options);
         // The start-up celebration would change the lamps under the tests' feet.
         form->Panel()->StartupTimer()->stop();
-        form->State().Sound = false;
         return *form;
     }
 
@@ -56,7 +70,21 @@ protected:
 
     std::vector<PlayerDialogs::Message> messages;
     std::unique_ptr<PictureFolder> folder;
+    MainWindowOptions options;
     std::unique_ptr<MainWindow> form;
+};
+
+// Counts the saved-game file's replacements, that is the saves that reached the disk.
+class CountingWriter : public AtomicFileWriter {
+public:
+    int saves = 0;
+
+protected:
+    int RenameFile(const std::string& from, const std::string& to) override
+    {
+        ++saves;
+        return AtomicFileWriter::RenameFile(from, to);
+    }
 };
 
 TEST_F(FormTest, StartUpMessages)
@@ -301,9 +329,11 @@ TEST_F(FormTest, WhatWasDrawnReachesTheScreenBeforeASynchronousSound)
     f.removeEventFilter(&counter);
 }
 
-TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
+TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesTheGameOnceTheSpinHasPaid)
 {
     MainWindow& f = Open(800);
+    auto writer = std::make_shared<CountingWriter>();
+    f.Games().SetWriter(writer);
     GameState& s = f.State();
     s.Double = false;
     s.PayMode = false;
@@ -317,7 +347,159 @@ TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
     EXPECT_FALSE(s.AutoSpin);
     EXPECT_EQ(s.Spins, 1);
     EXPECT_FALSE(s.Spinning);
-    EXPECT_FALSE(QFileInfo::exists(folder->Path() + "Zorvik.ini"));
+    EXPECT_EQ(writer->saves, 1);
+    GameState saved;
+    f.Games().LoadGameSlot(saved, CurrentGameSlot);
+    EXPECT_EQ(saved.Credits, s.Credits) << "written after the win was paid, not with the bet just taken";
+    EXPECT_EQ(saved.Spins, 1);
+    f.SaveAtExit();  // as the program's end calls it: it does not write the game a second time
+    EXPECT_EQ(writer->saves, 1);
+
+    // Closed in the middle of a spin, the game waits for the spin to end before it is written.
+    MainWindow& g = Open(800);
+    auto later = std::make_shared<CountingWriter>();
+    g.Games().SetWriter(later);
+    g.State().Spinning = true;
+    g.close();
+    EXPECT_EQ(later->saves, 0);
+    g.State().Spinning = false;
+    g.PaidSpinFinished();
+    EXPECT_EQ(later->saves, 1);
+}
+
+TEST_F(FormTest, EveryWayOutKeepsTheGameForTheNextStart)
+{
+    const auto terminate = [](MainWindow& f) {
+        TerminationSignals termination;
+        QObject::connect(&termination, &TerminationSignals::Received, &f, &MainWindow::CloseForTermination);
+        std::raise(SIGTERM);
+        for (int i = 0; i < 200 && f.isVisible(); ++i)
+            QTest::qWait(10);
+    };
+    const struct {
+        const char* name;
+        std::function<void(MainWindow&)> leave;
+        bool closes;
+    } ways[] = {
+        {"the Exit button", [](MainWindow& f) { f.Actions().AskExit(); }, true},
+        {"the close box", [](MainWindow& f) { f.close(); }, true},
+        {"the desktop session ending", [](MainWindow& f) { f.CommitData(); }, false},
+        {"SIGTERM", terminate, true},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        MainWindow& f = Open(800);
+        f.show();
+        GameState& s = f.State();
+        s.Credits = 998;
+        s.Borrowed = 1500;
+        s.LinesPlayed = 5;
+        s.CoinsPerLine = 3;
+        s.Spins = 41;
+        s.TotalBets = 615;
+        s.SevensWon = 12;
+        s.DoubleOrNothingWon = -30;
+        s.BellPool = 321;
+        s.Bells = 2;
+        s.Cherries = 4;
+        s.Sound = true;
+        s.Double = false;
+        s.PayMode = false;
+        way.leave(f);
+        EXPECT_EQ(f.isVisible(), !way.closes);
+
+        const GameState& again = Reopen().State();
+        EXPECT_EQ(again.Credits, 998);
+        EXPECT_EQ(again.Borrowed, 1500);
+        EXPECT_EQ(again.LinesPlayed, 5);
+        EXPECT_EQ(again.CoinsPerLine, 3);
+        EXPECT_EQ(again.Spins, 41);
+        EXPECT_EQ(again.TotalBets, 615);
+        EXPECT_EQ(again.SevensWon, 12);
+        EXPECT_EQ(again.DoubleOrNothingWon, -30);
+        EXPECT_EQ(again.BellPool, 321);
+        EXPECT_EQ(again.Bells, 2);
+        EXPECT_EQ(again.Cherries, 4);
+        EXPECT_TRUE(again.Sound);
+        EXPECT_FALSE(again.Double);
+        EXPECT_FALSE(again.PayMode);
+    }
+}
+
+TEST_F(FormTest, AFailedSaveAtExitIsToldAndTheGameStillEnds)
+{
+    const struct {
+        const char* name;
+        bool terminated;
+    } cases[] = {{"closed by the player", false}, {"ended by SIGTERM", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MainWindow& f = Open(800);
+        f.show();
+        // A folder where the file should be: nothing can replace it.
+        ASSERT_TRUE(QDir().mkdir(folder->Path() + "Zorvik.ini"));
+        messages.clear();
+        if (c.terminated)
+            f.CloseForTermination();
+        else
+            f.close();
+        EXPECT_FALSE(f.isVisible());
+        int errors = 0;
+        for (const auto& m : messages)
+            if (m.kind == PlayerDialogs::Kind::Error && m.text == "Unable to write to Zorvik.ini") ++errors;
+        // Ended from outside, nobody may be there to answer a box: the text goes to standard error.
+        EXPECT_EQ(errors, c.terminated ? 0 : 1);
+    }
+}
+
+TEST_F(FormTest, ADamagedRecordOfRecentSpinsIsSetAsideAndTheGameStarts)
+{
+    Open(800);
+    const QString records = folder->Path() + "recent-spins.dat";
+    QFile noise(records);
+    ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 500; ++i)
+        noise.write(QByteArray::number(i * 7919 % 251).repeated(3));
+    noise.close();
+    messages.clear();
+    MainWindow& f = Reopen();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("set aside")) << messages[0].text.toStdString();
+    EXPECT_EQ(f.State().Credits, 1000);
+    EXPECT_EQ(f.RecentSpins().Recorder().Count(), 0u);
+    const QStringList names = QDir(folder->Path()).entryList({"recent-spins.dat.damaged-*"});
+    EXPECT_EQ(names.size(), 1);
+}
+
+TEST_F(FormTest, KeyHRecallsASpinInTheGamesOwnPictures)
+{
+    MainWindow& f = Open(1024);
+    PaidSpinRecord record;
+    record.Number = 1;
+    record.Lines = 8;
+    record.Coins = 1;
+    SpinStep& step = record.Steps.emplace_back();
+    const std::uint8_t cells[WheelCount] = {Tiger,    Crest,    Idol,  Cobra, Monkey,
+                                            Elephant, GoldCoin, Blank, Filler};
+    std::copy(std::begin(cells), std::end(cells), step.Symbols);
+    f.RecentSpins().Recorder().Restore({record});
+
+    bool opened = false;
+    QTimer::singleShot(0, &f, [&] {
+        auto* recall = qobject_cast<RecentSpinsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(recall, nullptr);
+        opened = true;
+        EXPECT_EQ(recall->List()->topLevelItemCount(), 1);
+        const QImage shown = recall->Picture()->grab().toImage();
+        for (int w = 0; w < WheelCount; ++w) {
+            const QPoint inside = recall->Picture()->CellRect(w).topLeft() + QPoint(8, 8);
+            EXPECT_EQ(shown.pixelColor(inside * shown.devicePixelRatio()), SymbolColour(cells[w]))
+                << "wheel " << w;
+        }
+        recall->close();
+    });
+    QTest::keyClick(&f, Qt::Key_H);
+    EXPECT_TRUE(opened);
 }
 
 TEST_F(FormTest, ClosingDuringAHugeCountOffEndsPromptly)

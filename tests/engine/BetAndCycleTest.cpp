@@ -172,6 +172,25 @@ TEST_F(AutoSpin, SavesWhenTheCountStartsJustBelowAMultiple)
     state.AutoSpin = true;
     engine.StartSpin();
     EXPECT_EQ(hooks.Count("SaveCurrentGame"), 0);
+
+    // Spins stops at its ceiling 22 spins after the multiple 2147483625; the saves keep their beat of 25.
+    SetUp();
+    state.Spins = Int32Max - 30;
+    int pauses = 0;
+    hooks.OnWait = [&](double seconds) {
+        if (seconds == 0.5 && ++pauses == 100) state.AutoSpin = false;
+    };
+    hooks.Record = true;
+    state.AutoSpin = true;
+    engine.StartSpin();
+    EXPECT_EQ(state.Spins, Int32Max);
+    std::vector<int> savedAfter;
+    int spins = 0;
+    for (const std::string& call : hooks.Calls) {
+        if (call == "WaitSeconds 0.50") ++spins;
+        if (call == "SaveCurrentGame") savedAfter.push_back(spins + 1);
+    }
+    EXPECT_EQ(savedAfter, (std::vector<int>{8, 33, 58, 83}));
 }
 
 TEST_F(AutoSpin, AFailedAutoSaveEndsTheAutoSpinThere)

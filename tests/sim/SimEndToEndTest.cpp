@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end checks of zorvik-sim: exit codes, usage, trace lines, the report and stopping on a refusal.
+#include "engine/StripSets.h"
+#include "persistence/SpinHistoryFile.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -57,6 +60,21 @@ std::string WriteFile(const std::string& name, const std::string& text)
     const std::string path = TempPath(name);
     std::ofstream(path) << text;
     return path;
+}
+
+std::vector<long long> ArrayField(const std::string& json, const std::string& name)
+{
+    const std::regex pattern("\"" + name + "\":\\[([-0-9,]*)\\]");
+    std::smatch match;
+    std::vector<long long> values;
+    if (!std::regex_search(json, match, pattern)) {
+        ADD_FAILURE() << name << " missing in " << json;
+        return values;
+    }
+    std::istringstream list(match[1]);
+    for (std::string item; std::getline(list, item, ',');)
+        values.push_back(std::stoll(item));
+    return values;
 }
 
 long long Field(const std::string& json, const std::string& name)
@@ -214,6 +232,57 @@ TEST(Sim, PayModesAndRepeatedRunsGiveTheSameGames)
     EXPECT_EQ(traceOf(instant), traceOf(count));
     EXPECT_EQ(traceOf(instant), traceOf(again));
     EXPECT_NE(traceOf(instant), traceOf(other));
+}
+
+TEST(Sim, RecalledSpinsMatchTheTraceOfTheSameSeed)
+{
+    using namespace zorvik;
+    const std::string history = TempPath("recent-spins.dat");
+    std::remove(history.c_str());
+    const SimRun traced = Sim("--spins 600 --seed 23 --coins 2 --trace");
+    const SimRun recorded = Sim("--spins 600 --seed 23 --coins 2 --history " + history);
+    ASSERT_EQ(traced.status, 0);
+    ASSERT_EQ(recorded.status, 0);
+    const SpinHistoryFile::LoadResult loaded = SpinHistoryFile(history).Load();
+    ASSERT_TRUE(loaded.Problem.empty()) << loaded.Problem;
+    ASSERT_EQ(loaded.Records.size(), 600u);
+
+    std::size_t line = 0;
+    int bonusSteps = 0;
+    for (const PaidSpinRecord& record : loaded.Records) {
+        for (const SpinStep& step : record.Steps) {
+            ASSERT_LT(line, traced.lines.size());
+            const std::string& trace = traced.lines[line++];
+            SCOPED_TRACE(trace);
+            const char* kind = step.Kind == SpinKind::Paid   ? "paid"
+                               : step.Kind == SpinKind::Free ? "free"
+                                                             : "cobra";
+            EXPECT_NE(trace.find(std::string("\"kind\":\"") + kind + "\""), std::string::npos);
+            bonusSteps += step.Kind != SpinKind::Paid;
+            EXPECT_EQ(Field(trace, "seed"), step.Seed);
+            const StripSet& strips = step.Kind == SpinKind::Paid   ? NormalStrips
+                                     : step.Kind == SpinKind::Free ? FreeSpinStrips
+                                                                   : CobraRollStrips;
+            const std::vector<long long> stops = ArrayField(trace, "stops");
+            ASSERT_EQ(stops.size(), 9u);
+            for (int w = 0; w < WheelCount; ++w)
+                EXPECT_EQ(step.Symbols[w], strips.Wheels[w][stops[w]]) << "wheel " << w;
+            const std::vector<long long> lineWins = ArrayField(trace, "lineWins");
+            EXPECT_EQ(lineWins, std::vector<long long>(std::begin(step.LineWins), std::end(step.LineWins)));
+            EXPECT_EQ(Field(trace, "screenBonus"), step.ScreenBonus);
+            EXPECT_EQ(Field(trace, "spinWin"), step.Won);
+            EXPECT_EQ(Field(trace, "credits"), step.CreditsAfter);
+            EXPECT_EQ(trace.find("\"doubled\":true") != std::string::npos, step.Doubled);
+            if (step.Kind == SpinKind::Paid) {
+                EXPECT_EQ(Field(trace, "freeSpinsLeft"), step.FreeSpinsWon);
+            }
+        }
+        EXPECT_EQ(record.CreditsAfter, record.Steps.back().CreditsAfter);
+    }
+    ASSERT_LT(line, traced.lines.size());
+    EXPECT_NE(traced.lines[line].front(), '{') << "every traced spin was recalled; the report follows";
+    EXPECT_GT(bonusSteps, 0);
+    std::remove(history.c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 
 #include "engine/Saturating.h"
+#include "engine/SpinRecorder.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -73,6 +74,7 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpCardGame); });
 
     StartWinnings = state.SpinWin;
+    if (SpinRecorder* recorder = engine.Recorder()) recorder->CardGameStarted(StartWinnings);
     ShowWinnings();
     CardGameOver = false;
     Deal();
@@ -145,6 +147,7 @@ void DoubleOrNothingDialog::FormMouseUp(int x, int y)
             CardGameOver = true;
             hooks.PlayWave("Zorvik7.wav");
         }
+        if (SpinRecorder* recorder = engine.Recorder()) recorder->CardTurned(rank, card.Suit, state.SpinWin);
     }
     ShowWinnings();
 }

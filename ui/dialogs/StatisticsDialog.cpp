@@ -2,6 +2,7 @@
 // The statistics window: the game's counters, the payoffs they add up to and two percentages.
 #include "ui/dialogs/StatisticsDialog.h"
 
+#include "ui/dialogs/CreditsChart.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/SideWindowStyle.h"
@@ -50,7 +51,13 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QDialog(parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent)
+    : StatisticsDialog(state, nullptr, parent)
+{
+}
+
+StatisticsDialog::StatisticsDialog(const GameState& state, const SpinRecorder* recentSpins, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -117,6 +124,13 @@ StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QD
     Value("Label37", 257, 38, false)->setText(FormatCount(state.Spins));
     Value("Label38", 257, 62, false)->setText(FormatCount(state.NumberOfCherryRolls));
     Value("Label39", 257, 86, false)->setText(FormatCount(state.NumberOfBarRolls));
+
+    // The chart goes below everything the window has always shown, which keeps its places.
+    if (recentSpins) {
+        setFixedSize(632, 333 + ChartHeight);
+        auto* chart = new CreditsChart(*recentSpins, this);
+        chart->setGeometry(8, 340, 616, ChartHeight - 14);
+    }
 }
 
 QLabel* StatisticsDialog::Caption(const char* name, int x, int y, const QString& text, bool bold)

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace zorvik {
 
+class SpinRecorder;
+
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
@@ -34,8 +36,12 @@ public:
     static QString FormatCount(std::int64_t value, const QLocale& locale = QLocale());
     static QString FormatPercent(double value, const QLocale& locale = QLocale());
 
-    // Fills every value once from the state; the window shows a snapshot and changes nothing.
+    // Fills every value once from the state; the window shows a snapshot and changes nothing. With a record
+    // of recent spins the window grows by a chart of the credits over them.
     explicit StatisticsDialog(const GameState& state, QWidget* parent = nullptr);
+    StatisticsDialog(const GameState& state, const SpinRecorder* recentSpins, QWidget* parent = nullptr);
+
+    static constexpr int ChartHeight = 290;
 
     QPushButton* BitBtn1 = nullptr;
 

@@ -36,6 +36,11 @@ int DotsPerMeter(int dpi)
 const int MachineFace::LineCells[LineCount][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
                                                   {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {6, 4, 2}};
 
+QColor MachineFace::LineColour(int line)
+{
+    return line >= 0 && line < LineCount ? LineColours[line] : QColor(Qt::white);
+}
+
 MachineFace::MachineFace(const GameState& state, const PictureSet& pictures, int screenWidth, int dpi)
     : state_(state), pictures_(pictures), digits_(pictures, screenWidth), screenWidth_(screenWidth),
       dpi_(dpi), class_(LayoutClass(screenWidth))

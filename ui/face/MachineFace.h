@@ -6,6 +6,7 @@
 #include "ui/face/DigitPainter.h"
 #include "ui/face/DisplayClass.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -110,6 +111,8 @@ public:
 
     // The cells of payline line (0-7), in drawing order.
     static const int LineCells[LineCount][3];
+    // The colour a winning payline (0-7) flashes in; the recall of past spins draws its lines in it too.
+    static QColor LineColour(int line);
 
 private:
     Area MinusOf(const Area& plus) const;
