@@ -4,6 +4,7 @@
 
 #include "engine/PayTable.h"
 #include "engine/SpinRecorder.h"
+#include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/SideWindowStyle.h"
 #include "ui/face/MachineFace.h"
 
@@ -29,6 +30,7 @@ namespace {
 constexpr int AgeRole = Qt::UserRole;
 constexpr int StepRole = Qt::UserRole + 1;
 constexpr int PictureMargin = 6;
+constexpr int CellGap = 4;  // black between the cells, as between the machine's wheel windows
 
 QString KindName(SpinKind kind)
 {
@@ -71,6 +73,12 @@ QString StepTitle(const PaidSpinRecord& record, std::size_t index)
     return QStringLiteral("%1 %2 of %3").arg(KindName(kind)).arg(place).arg(count);
 }
 
+void AlignNumbers(QTreeWidgetItem& item)
+{
+    for (int column = 1; column < 4; ++column)
+        item.setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+}
+
 }  // namespace
 
 // ---- the picture
@@ -84,13 +92,14 @@ SpinPicture::SpinPicture(const QImage& symbols, int cellSize, QWidget* parent)
 
 QSize SpinPicture::sizeHint() const
 {
-    return QSize(3 * cellSize_ + 2 * PictureMargin, 3 * cellSize_ + 2 * PictureMargin);
+    const int side = 3 * cellSize_ + 2 * CellGap + 2 * PictureMargin;
+    return QSize(side, side);
 }
 
 QRect SpinPicture::CellRect(int wheel) const
 {
-    return QRect(PictureMargin + (wheel % 3) * cellSize_, PictureMargin + (wheel / 3) * cellSize_, cellSize_,
-                 cellSize_);
+    const int step = cellSize_ + CellGap;
+    return QRect(PictureMargin + (wheel % 3) * step, PictureMargin + (wheel / 3) * step, cellSize_, cellSize_);
 }
 
 void SpinPicture::Show(const SpinStep* step)
@@ -271,6 +280,7 @@ RecentSpinsDialog::RecentSpinsDialog(const SpinRecorder& recorder, const QImage&
              QString::number(SeriesWon(record)), QString::number(record.CreditsAfter)});
         item->setData(0, AgeRole, static_cast<qulonglong>(age));
         item->setData(0, StepRole, 0);
+        AlignNumbers(*item);
         for (std::size_t i = 1; i < record.Steps.size(); ++i) {
             const SpinStep& step = record.Steps[i];
             auto* child =
@@ -278,12 +288,14 @@ RecentSpinsDialog::RecentSpinsDialog(const SpinRecorder& recorder, const QImage&
                                            QString::number(step.CreditsAfter)});
             child->setData(0, AgeRole, static_cast<qulonglong>(age));
             child->setData(0, StepRole, static_cast<qulonglong>(i));
+            AlignNumbers(*child);
         }
         items << item;
     }
     list_->addTopLevelItems(items);
     for (int column = 1; column < 4; ++column)
         list_->headerItem()->setTextAlignment(column, Qt::AlignRight);
+    list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < 4; ++column)
         list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
@@ -311,6 +323,9 @@ RecentSpinsDialog::RecentSpinsDialog(const SpinRecorder& recorder, const QImage&
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { ShowItem(current); });
     auto* copyKey = new QShortcut(QKeySequence::Copy, list_);
     connect(copyKey, &QShortcut::activated, this, &RecentSpinsDialog::CopyText);
+    // F1 opens the manual's page on the machine window, which tells of this one too.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpMainWindow); });
     if (!items.isEmpty()) list_->setCurrentItem(items.front());
     copy_->setEnabled(!items.isEmpty());
     list_->setFocus();

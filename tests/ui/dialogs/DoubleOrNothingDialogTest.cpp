@@ -4,6 +4,7 @@
 
 #include "engine/Saturating.h"
 #include "engine/SlotEngine.h"
+#include "engine/SpinRecorder.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QLabel>
@@ -46,6 +47,9 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 {
     state.SpinWin = 100;
     state.DoubleOrNothingWon = 7;
+    SpinRecorder recorder;
+    engine.SetRecorder(&recorder);
+    recorder.SpinStarted(state, SpinKind::Paid, 0);  // the spin whose win is at stake
     DoubleOrNothingDialog form(state, engine, hooks);
     EXPECT_EQ(form.Label1->text(), "Winnings: 100");
 
@@ -87,6 +91,15 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
     QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(state.DoubleOrNothingWon, 7 - 100);
+
+    // The record of the spin keeps the stake and every card turned, with the win each one left.
+    recorder.SpinEvaluated(state, SpinRecord{});
+    recorder.PaidSpinFinished(state);
+    const SpinStep& step = recorder.Newest(0).Steps.front();
+    EXPECT_TRUE(step.CardGame);
+    EXPECT_EQ(step.Stake, 100);
+    const std::vector<CardTurn> turned = {{0, 0, 300}, {12, 1, 600}, {6, 3, 300}, {8, 2, 300}, {3, 0, 0}};
+    EXPECT_EQ(step.Cards, turned);
 }
 
 TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
