@@ -123,7 +123,9 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     // However the program ends, the game in play is written first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::SaveAtExit);
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); });
+        connect(
+            gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); },
+            Qt::DirectConnection);
 
     // With normal-size fonts the machine opens maximised; with large fonts it keeps its fixed size.
     if (screen_.Dpi < 100)

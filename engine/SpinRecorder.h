@@ -35,7 +35,9 @@ public:
     void CardTurned(int rank, int suit, std::int32_t winAfter);
 
     std::size_t Keep() const { return ring_.size(); }
-    std::size_t Count() const { return count_; }
+    // Finished records only: while a spin is being recorded into a full ring, its slot's old record is no
+    // longer whole and is not counted.
+    std::size_t Count() const { return open_ && count_ == ring_.size() ? count_ - 1 : count_; }
     // age 0 is the newest finished record, Count() - 1 the oldest.
     const PaidSpinRecord& Newest(std::size_t age) const;
     // Replaces everything recorded with records (oldest first), of which the newest Keep() are kept; the

@@ -134,6 +134,15 @@ TEST_F(Recorder, KeepsTheNewestAndGoesOnNumberingAfterARestore)
     EXPECT_EQ(recorder.Count(), 300u) << "the ring keeps its bound";
     EXPECT_EQ(recorder.Newest(0).Number, 700u);
     EXPECT_EQ(recorder.Newest(299).Number, 401u);
+    // In the middle of the next spin the oldest slot is being written: the window and chart must not see it.
+    hooks.OnEvaluated = [this] {
+        EXPECT_EQ(recorder.Count(), 299u);
+        EXPECT_EQ(recorder.Newest(298).Number, 402u);
+    };
+    Play(1);
+    hooks.OnEvaluated = nullptr;
+    EXPECT_EQ(recorder.Count(), 300u);
+    EXPECT_EQ(recorder.Newest(0).Number, 701u);
     const PaidSpinRecord newest = recorder.Newest(0);
 
     std::vector<PaidSpinRecord> saved;
@@ -145,7 +154,7 @@ TEST_F(Recorder, KeepsTheNewestAndGoesOnNumberingAfterARestore)
     EXPECT_EQ(next.Newest(0), newest);
     engine.SetRecorder(&next);
     Play(1);
-    EXPECT_EQ(next.Newest(0).Number, 701u);
+    EXPECT_EQ(next.Newest(0).Number, 702u);
 }
 
 TEST_F(Recorder, BonusSpinsOutsideAPaidSpinAreNotRecorded)

@@ -99,7 +99,8 @@ QSize SpinPicture::sizeHint() const
 QRect SpinPicture::CellRect(int wheel) const
 {
     const int step = cellSize_ + CellGap;
-    return QRect(PictureMargin + (wheel % 3) * step, PictureMargin + (wheel / 3) * step, cellSize_, cellSize_);
+    return QRect(PictureMargin + (wheel % 3) * step, PictureMargin + (wheel / 3) * step, cellSize_,
+                 cellSize_);
 }
 
 void SpinPicture::Show(const SpinStep* step)
