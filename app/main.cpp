@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 #include "ui/face/ControlPanelStyle.h"
+#include "zorvik/Version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,18 +17,18 @@ int main(int argc, char** argv)
     QApplication::setStyle(new zorvik::ControlPanelStyle);
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
-    zorvik::MainWindow form;
+    zorvik::MainWindow window;
     // A request to end, from the desktop or a terminal, closes the game the way its close box does.
     zorvik::TerminationSignals termination;
-    QObject::connect(&termination, &zorvik::TerminationSignals::Received, &form,
+    QObject::connect(&termination, &zorvik::TerminationSignals::Received, &window,
                      &zorvik::MainWindow::CloseForTermination);
-    form.show();
+    window.show();
     const int status = app.exec();
-    form.SaveAtExit();  // a no-op when the close already saved
+    window.SaveAtExit();  // a no-op when the close already saved
     return status;
 }

@@ -4,7 +4,7 @@
 
 #include "engine/PayTable.h"
 #include "engine/SpinRecorder.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
 #include "ui/face/MachineFace.h"
 
@@ -241,7 +241,7 @@ QString RecentSpinsDialog::DescribeRecord(const PaidSpinRecord& record)
 // ---- the window
 
 RecentSpinsDialog::RecentSpinsDialog(const SpinRecorder& recorder, const QImage& symbols, int cellSize,
-                                     QWidget* parent)
+                                     HelpContext& help, QWidget* parent)
     : QDialog(parent), recorder_(recorder)
 {
     setWindowTitle(QStringLiteral("Recent Spins"));
@@ -325,8 +325,8 @@ RecentSpinsDialog::RecentSpinsDialog(const SpinRecorder& recorder, const QImage&
     auto* copyKey = new QShortcut(QKeySequence::Copy, list_);
     connect(copyKey, &QShortcut::activated, this, &RecentSpinsDialog::CopyText);
     // F1 opens the manual's page on the machine window, which tells of this one too.
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpMainWindow); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpMainWindow); });
     if (!items.isEmpty()) list_->setCurrentItem(items.front());
     copy_->setEnabled(!items.isEmpty());
     list_->setFocus();

@@ -16,6 +16,7 @@ class QTreeWidgetItem;
 
 namespace zorvik {
 
+class HelpContext;
 class SpinRecorder;
 
 // The nine symbols of one spin in the game's own pictures, with its winning lines in their colours.
@@ -47,8 +48,9 @@ class RecentSpinsDialog : public QDialog {
 public:
     static constexpr int ShownSpins = 100;
 
-    // The recorder must outlive the window; the window shows what it held when opened.
-    RecentSpinsDialog(const SpinRecorder& recorder, const QImage& symbols, int cellSize,
+    // The recorder and the help context must outlive the window; the window shows what the recorder held
+    // when it was opened.
+    RecentSpinsDialog(const SpinRecorder& recorder, const QImage& symbols, int cellSize, HelpContext& help,
                       QWidget* parent = nullptr);
 
     // The whole text of a paid spin with its bonus spins, and of one spin alone; what Copy puts on the

@@ -3,7 +3,7 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "ui/dialogs/CreditsChart.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -51,12 +51,13 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent)
-    : StatisticsDialog(state, nullptr, parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent)
+    : StatisticsDialog(state, help, nullptr, parent)
 {
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, const SpinRecorder* recentSpins, QWidget* parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, const SpinRecorder* recentSpins,
+                                   QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
@@ -99,8 +100,8 @@ StatisticsDialog::StatisticsDialog(const GameState& state, const SpinRecorder* r
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     // F1 opens the manual's page on these figures, as it does in every other window of the game.
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpStatistics); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpStatistics); });
 
     // Filled in this order: all spins, credits, borrowed, payoffs, the bonus sources, the skill stop pair,
     // normal, overall, bets, regular, sevens, fruit and the three kinds of spin.

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace zorvik {
 
+class HelpContext;
 class SpinRecorder;
 
 class StatisticsDialog : public QDialog {
@@ -36,10 +37,12 @@ public:
     static QString FormatCount(std::int64_t value, const QLocale& locale = QLocale());
     static QString FormatPercent(double value, const QLocale& locale = QLocale());
 
-    // Fills every value once from the state; the window shows a snapshot and changes nothing. With a record
-    // of recent spins the window grows by a chart of the credits over them.
-    explicit StatisticsDialog(const GameState& state, QWidget* parent = nullptr);
-    StatisticsDialog(const GameState& state, const SpinRecorder* recentSpins, QWidget* parent = nullptr);
+    // Fills every value once from the state; the window shows a snapshot and changes nothing.
+    // The help context must outlive the window. With a record of recent spins the window grows by a chart of
+    // the credits over them.
+    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr);
+    StatisticsDialog(const GameState& state, HelpContext& help, const SpinRecorder* recentSpins,
+                     QWidget* parent = nullptr);
 
     static constexpr int ChartHeight = 290;
 

@@ -3,8 +3,10 @@
 #include "ui/dialogs/RecentSpinsDialog.h"
 
 #include "engine/SpinRecorder.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/PictureFolder.h"
 #include "ui/dialogs/CreditsChart.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/face/MachineFace.h"
 
@@ -71,7 +73,9 @@ TEST(RecentSpinsTest, ListsTheNewestHundredWithTheirBonusSpinsBeneath)
 {
     const SpinRecorder recorder = RecorderOf(1, 150);
     const QImage symbols = SymbolsPicture();
-    RecentSpinsDialog recall(recorder, symbols, 64);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    RecentSpinsDialog recall(recorder, symbols, 64, help);
     QTreeWidget* list = recall.List();
     ASSERT_EQ(list->topLevelItemCount(), 100);
     EXPECT_EQ(list->topLevelItem(0)->childCount(), 0);   // 150
@@ -129,9 +133,11 @@ TEST(CreditsChartTest, FollowsTheRecordAndMarksOnlyBonusWins)
 
     // The window keeps its places and grows by the chart below them only when there is a record to draw.
     const GameState state;
-    const StatisticsDialog plain(state);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    const StatisticsDialog plain(state, help);
     EXPECT_EQ(plain.size(), QSize(632, 333));
-    const StatisticsDialog charted(state, &recorder);
+    const StatisticsDialog charted(state, help, &recorder);
     EXPECT_EQ(charted.size(), QSize(632, 333 + StatisticsDialog::ChartHeight));
     const auto* chart = charted.findChild<CreditsChart*>();
     ASSERT_NE(chart, nullptr);
