@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -19,6 +20,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -318,7 +320,11 @@ RecentSpinsDialog::RecentSpinsDialog(const SpinRecorder& recorder, const QImage&
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-    resize(std::max(780, picture_->sizeHint().width() * 2 + 120), picture_->sizeHint().height() + 300);
+    // Roomy where the screen allows; the list and the text give way on a small one.
+    QSize wanted(std::max(780, picture_->sizeHint().width() * 2 + 120), picture_->sizeHint().height() + 300);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(20, 60));
+    resize(wanted);
 
     connect(list_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { ShowItem(current); });

@@ -7,11 +7,15 @@
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace zorvik {
 
@@ -127,10 +131,12 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, co
     Value("Label39", 257, 86, false)->setText(FormatCount(state.NumberOfBarRolls));
 
     // The chart goes below everything the window has always shown, which keeps its places.
-    if (recentSpins) {
-        setFixedSize(632, 333 + ChartHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int chartHeight = ChartHeightFor(screen ? screen->availableGeometry().height() : 768);
+    if (recentSpins && chartHeight > 0) {
+        setFixedSize(632, 333 + chartHeight);
         auto* chart = new CreditsChart(*recentSpins, this);
-        chart->setGeometry(8, 340, 616, ChartHeight - 14);
+        chart->setGeometry(8, 340, 616, chartHeight - 14);
     }
 }
 
@@ -157,6 +163,13 @@ QLabel* StatisticsDialog::Value(const char* name, int right, int y, bool bold, b
         label->setPalette(palette);
     }
     return label;
+}
+
+int StatisticsDialog::ChartHeightFor(int availableScreenHeight)
+{
+    constexpr int Frame = 40;  // the title bar and border the desktop adds
+    const int room = availableScreenHeight - 333 - Frame;
+    return room < MinChartHeight ? 0 : std::min(room, ChartHeight);
 }
 
 void StatisticsDialog::showEvent(QShowEvent* event)

@@ -44,7 +44,11 @@ public:
     StatisticsDialog(const GameState& state, HelpContext& help, const SpinRecorder* recentSpins,
                      QWidget* parent = nullptr);
 
+    // The chart's band below the figures: this tall where the screen has room, never less than the minimum;
+    // a screen without room for that much keeps the window as it always was.
     static constexpr int ChartHeight = 290;
+    static constexpr int MinChartHeight = 180;
+    static int ChartHeightFor(int availableScreenHeight);
 
     QPushButton* BitBtn1 = nullptr;
 

@@ -12,8 +12,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -138,10 +140,18 @@ TEST(CreditsChartTest, FollowsTheRecordAndMarksOnlyBonusWins)
     const StatisticsDialog plain(state, help);
     EXPECT_EQ(plain.size(), QSize(632, 333));
     const StatisticsDialog charted(state, help, &recorder);
-    EXPECT_EQ(charted.size(), QSize(632, 333 + StatisticsDialog::ChartHeight));
+    const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
+    EXPECT_EQ(charted.size(), QSize(632, 333 + StatisticsDialog::ChartHeightFor(screenHeight)));
     const auto* chart = charted.findChild<CreditsChart*>();
     ASSERT_NE(chart, nullptr);
     EXPECT_GE(chart->geometry().top(), 333);
+    // However small the screen, the window still fits on it.
+    for (const int height : {480, 600, 768, 1080}) {
+        SCOPED_TRACE(height);
+        const int chartHeight = StatisticsDialog::ChartHeightFor(height);
+        EXPECT_TRUE(chartHeight == 0 || chartHeight >= StatisticsDialog::MinChartHeight);
+        EXPECT_LE(333 + chartHeight, std::max(height, 333));
+    }
 }
 
 }  // namespace
