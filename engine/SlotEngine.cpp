@@ -276,9 +276,10 @@ void SlotEngine::SpinWheels()
     s.ScreenBonus = 0;
     s.StopRequested = false;
     if (kind == SpinKind::Paid) {
-        paidSpinCount_ =
-            (s.Spins < Int32Max ? s.Spins : std::max<std::int64_t>(paidSpinCount_, Int32Max)) + 1;
-        s.Spins = SaturatingAdd(s.Spins, 1);
+        if (s.Spins < Int32Max)
+            s.Spins += 1;
+        else
+            ++spinsPastCeiling_;
     }
 
     if (hooks_.ShowsAnimation()) {
@@ -749,6 +750,11 @@ void SlotEngine::RemoveCoin()
     hooks_.DrawCoinsPerLine();
 }
 
+std::int64_t SlotEngine::PaidSpinCount() const
+{
+    return state_.Spins == Int32Max ? std::int64_t{Int32Max} + spinsPastCeiling_ : state_.Spins;
+}
+
 bool SlotEngine::TrySpin()
 {
     GameState& s = state_;
@@ -773,7 +779,7 @@ void SlotEngine::StartSpin()
     GameState& s = state_;
     // Callers check this too; a second spin inside a running one would tear its animation and payout apart.
     if (s.Spinning) return;
-    std::int64_t spinsBefore = paidSpinCount_;
+    std::int64_t spinsBefore = PaidSpinCount();
     TrySpin();
     // A spin the player starts in the pause of a running auto spin loop is followed by that loop's own save
     // check and pause, just as a loop of its own would follow it; a loop per key press would deepen the
@@ -785,13 +791,13 @@ void SlotEngine::StartSpin()
     autoLoopRunning_ = true;
     while (s.AutoSpin) {
         // Saved only when a paid spin has just brought the count to a multiple of 25.
-        if (s.AutoSave && paidSpinCount_ != spinsBefore && paidSpinCount_ % 25 == 0 &&
-            !hooks_.SaveCurrentGame()) {
+        const std::int64_t spins = PaidSpinCount();
+        if (s.AutoSave && spins != spinsBefore && spins % 25 == 0 && !hooks_.SaveCurrentGame()) {
             s.AutoSpin = false;
             hooks_.DrawControlPanel();
             break;
         }
-        spinsBefore = paidSpinCount_;
+        spinsBefore = spins;
         spunDuringPause_ = false;
         hooks_.WaitSeconds(0.5);
         // Switching auto spin off during the pause must not start one more spin.

@@ -87,6 +87,7 @@ private:
     void SkillStop(const bool done[WheelCount]);
     void EvaluateBonusSpin(bool cobraRoll);
     bool TrySpin();                             // one spin, or a refusal that ends auto spin
+    std::int64_t PaidSpinCount() const;         // Spins, going on past its ceiling
     void AppendSummary(std::string_view text);  // cut off at 255 characters
     void PlayWave(const char* file);
     void RefuseBetChange();
@@ -97,8 +98,8 @@ private:
     RandomSource rng_;
     SpinRecord lastSpin_;
     SpinRecorder* recorder_ = nullptr;
-    // Paid spins as Spins counts them, but going on past Spins's ceiling, so the auto-save keeps its beat.
-    std::int64_t paidSpinCount_ = 0;
+    // Paid spins played while Spins stood at its ceiling, so that the auto-save keeps its beat of 25.
+    std::int64_t spinsPastCeiling_ = 0;
     bool autoLoopRunning_ = false;  // an auto spin loop is on the stack, pausing or spinning
     bool spunDuringPause_ = false;  // the player started a spin in that loop's pause
 };
