@@ -13,7 +13,8 @@ public:
     // direction is -1 (leftward) or +1 (rightward); start is a lamp, 0-5.
     LampChaser(int start, int direction) : lamp_(start), direction_(direction) {}
 
-    // The row a chase starts from: the lamps up to the start lit, the start itself dark when running leftward.
+    // The row a chase starts from: the lamps up to the start lit, the start itself dark when running
+    // leftward.
     void LightStartRow(bool (&lamps)[LampCount]) const;
     // Moves on one lamp, turning back at either end of the row, and flips the lamp it reaches; returns it.
     int Step(bool (&lamps)[LampCount]);

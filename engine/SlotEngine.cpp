@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's flow: start-up, bet controls, a spin's draws, booking what its cells paid, bonus runs and payout.
+// The game's flow: start-up, bet controls, a spin's draws, booking what its cells paid, bonus runs and
+// payout.
 #include "engine/SlotEngine.h"
 
 #include <algorithm>
@@ -281,7 +282,8 @@ void SlotEngine::BookLines(const CellsResult& result)
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
     for (int n = 0; n < lines; ++n)
         if (!((result.MatchedLines >> n) & 1u)) s.LineWins[n] = 0;
-    // The matched lines in their order, lowest bit first: the counters step and the summary grows line by line.
+    // The matched lines in their order, lowest bit first: the counters step and the summary grows line by
+    // line.
     for (unsigned matched = result.MatchedLines; matched != 0; matched &= matched - 1) {
         const int n = std::countr_zero(matched);
         const LineResult& line = result.Lines[n];
@@ -325,7 +327,8 @@ void SlotEngine::EvaluateSpin()
 
     std::uint8_t cells[WheelCount];
     ReadCells(s, cells);
-    const CellsResult result = EvaluateCells(cells, SpinKind::Paid, s.LinesPlayed, s.CoinsPerLine, s.LinesDoubled);
+    const CellsResult result =
+        EvaluateCells(cells, SpinKind::Paid, s.LinesPlayed, s.CoinsPerLine, s.LinesDoubled);
     BookLines(result);
 
     if (s.LinesPlayed == LineCount) {
@@ -333,7 +336,8 @@ void SlotEngine::EvaluateSpin()
         s.ScreenBonus = result.ScreenBonus;
         Text t;
         if (result.Crests >= 3) {
-            t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "." << lineBreak;
+            t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "."
+              << lineBreak;
             AppendSummary(t.View());
             s.SevensWon = SaturatingAdd(s.SevensWon, result.ScreenPay);
         } else if (result.AllAnimals) {
@@ -407,8 +411,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     std::uint8_t cells[WheelCount];
     ReadCells(s, cells);
-    const CellsResult result = EvaluateCells(cells, cobraRoll ? SpinKind::Cobra : SpinKind::Free, s.LinesPlayed,
-                                             s.CoinsPerLine, s.LinesDoubled);
+    const CellsResult result = EvaluateCells(cells, cobraRoll ? SpinKind::Cobra : SpinKind::Free,
+                                             s.LinesPlayed, s.CoinsPerLine, s.LinesDoubled);
     BookLines(result);
 
     if (result.GoldCoins > 0) {

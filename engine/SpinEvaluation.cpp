@@ -54,7 +54,8 @@ constexpr int AnimalShift = 4;
 constexpr auto CellTally = [] {
     std::array<std::uint8_t, CodeCount> tally{};
     for (int code = 0; code < CodeCount; ++code)
-        tally[code] = static_cast<std::uint8_t>((code == Crest ? 1 : 0) + (IsAnimalCode(code) ? 1 << AnimalShift : 0));
+        tally[code] =
+            static_cast<std::uint8_t>((code == Crest ? 1 : 0) + (IsAnimalCode(code) ? 1 << AnimalShift : 0));
     return tally;
 }();
 
@@ -119,8 +120,8 @@ CellsResult EvaluateCells(const std::uint8_t (&cells)[WheelCount], SpinKind kind
         if (linesPlayed == LineCount) EvaluateNormalScreen(cells, bet, doubled, result);
         return result;
     }
-    EvaluateLines(cells, kind == SpinKind::Cobra ? CobraRollLookup : FreeSpinLookup, false, lines, coinsPerLine,
-                  doubled, result);
+    EvaluateLines(cells, kind == SpinKind::Cobra ? CobraRollLookup : FreeSpinLookup, false, lines,
+                  coinsPerLine, doubled, result);
     result.GoldCoins = static_cast<int>(std::count(std::begin(cells), std::end(cells), GoldCoin));
     if (result.GoldCoins > 0) {
         result.ScreenBonus = 7;

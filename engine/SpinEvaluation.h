@@ -23,12 +23,13 @@ struct CellsResult {
     // others pay nothing and move nothing.
     std::uint8_t MatchedLines = 0;
     std::array<LineResult, LineCount> Lines;
-    // A paid spin's screen: the Crest count and whether all nine cells are animals. A bonus spin's: the coins.
+    // A paid spin's screen: the Crest count and whether all nine cells are animals. A bonus spin's: the
+    // coins.
     int Crests = 0;
     bool AllAnimals = false;
     int GoldCoins = 0;
-    std::int32_t ScreenPay = 0;          // the screen bonus or the coins' pay, doubled where the spin is
-    std::int32_t ScreenBonus = 0;        // as GameState::ScreenBonus: 0, 3-9 Crests, 10 all animals, 7 coins
+    std::int32_t ScreenPay = 0;         // the screen bonus or the coins' pay, doubled where the spin is
+    std::int32_t ScreenBonus = 0;       // as GameState::ScreenBonus: 0, 3-9 Crests, 10 all animals, 7 coins
     std::int32_t PoolContribution = 0;  // credits one or two Crests add to the Idol Pool
 };
 

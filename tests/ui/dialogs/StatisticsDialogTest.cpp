@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics window: the derived values, both number formats and the labels they land in.
+// The statistics window: both number formats and the labels the figures land in.
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
@@ -8,6 +8,10 @@
 #include <QLabel>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace zorvik {
 namespace {
@@ -18,93 +22,82 @@ QString Text(const StatisticsDialog& form, const char* label)
     return found ? found->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(label));
 }
 
-TEST(StatsFormTest, ThirteenSpinsExample)
+// The figures are the engine's; here each lands in its label, formatted.
+TEST(StatsFormTest, EveryValueInItsLabel)
 {
-    GameState state;
-    state.Spins = 10;
-    state.TotalBets = 80;
-    state.NumberOfBarRolls = 3;
-    state.GotBonusCount = 2;
-    state.Credits = 1040;
-    state.Borrowed = 1000;
-    const StatisticsDialog form(state);
-
-    EXPECT_EQ(Text(form, "Label11"), "        13");
-    EXPECT_EQ(Text(form, "Label37"), "        10");
-    EXPECT_EQ(Text(form, "Label39"), "         3");
-    EXPECT_EQ(Text(form, "Label38"), "         0");
-    EXPECT_EQ(Text(form, "Label27"), "        80");
-    EXPECT_EQ(Text(form, "Label14"), "       120");
-    EXPECT_EQ(Text(form, "Label22"), "       120");
-    EXPECT_EQ(Text(form, "Label12"), "     1,040");
-    EXPECT_EQ(Text(form, "Label13"), "     1,000");
-    EXPECT_EQ(Text(form, "Label19"), "         2");
-    EXPECT_EQ(Text(form, "Label20"), "15.38%");
-    EXPECT_EQ(Text(form, "Label25"), "150.00%");
-}
-
-TEST(StatsFormTest, NewGameShowsZeroPercentages)
-{
-    GameState state;
-    state.Credits = 1000;
-    state.Borrowed = 1000;
-    const StatisticsDialog form(state);
-    EXPECT_EQ(Text(form, "Label11"), "         0");
-    EXPECT_EQ(Text(form, "Label14"), "         0");
-    EXPECT_EQ(Text(form, "Label20"), "0.00%");
-    EXPECT_EQ(Text(form, "Label25"), "0.00%");
-}
-
-TEST(StatsFormTest, BreakdownOfThePayoffs)
-{
-    GameState state;
-    state.Credits = 5000;
-    state.Borrowed = 1000;
-    state.TotalBets = 2000;
-    state.DoubleOrNothingWon = 600;
-    state.BellPoolWon = 300;
-    state.CherryRollsWon = 200;
-    state.BarRollWon = 100;
-    state.FruitWon = 50;
-    state.SevensWon = 25;
-    const StatisticsDialog form(state);
-    EXPECT_EQ(Text(form, "Label14"), "     6,000");  // 5000 - 1000 + 2000
-    EXPECT_EQ(Text(form, "Label22"), "     4,800");  // less the four bonus sources
-    EXPECT_EQ(Text(form, "Label31"), "     4,725");  // less the screen bonuses
-    EXPECT_EQ(Text(form, "Label18"), "       600");
-    EXPECT_EQ(Text(form, "Label15"), "       200");
-    EXPECT_EQ(Text(form, "Label16"), "       100");
-    EXPECT_EQ(Text(form, "Label17"), "       300");
-    EXPECT_EQ(Text(form, "Label32"), "        25");
-    EXPECT_EQ(Text(form, "Label33"), "        50");
-    // The card game's gain raises the payoffs but not the overall percentage: (6000 - 600) / 2000.
-    EXPECT_EQ(Text(form, "Label25"), "270.00%");
-}
-
-TEST(StatsFormTest, OddCountersNeitherWrapNorDivideByZero)
-{
-    GameState state;
-    state.Credits = Int32Max;
-    state.Borrowed = Int32Min;
-    state.TotalBets = Int32Max;
-    state.Spins = 0;
-    state.GotBonusCount = 5;
-    const StatisticsDialog::Figures f = StatisticsDialog::Compute(state);
-    EXPECT_EQ(f.Payoffs, std::int64_t{Int32Max} * 2 - std::int64_t{Int32Min});
-    EXPECT_GT(f.OverallPercent, 0.0);
-    EXPECT_EQ(f.SkillStopPercent, 0.0);
-
-    // Bonus spins whose counter cancels the paid ones out must not divide by zero.
-    state.Spins = 2;
-    state.NumberOfBarRolls = -2;
-    EXPECT_EQ(StatisticsDialog::Compute(state).SkillStopPercent, 0.0);
-
-    state.Credits = 0;
-    state.Borrowed = 500;
-    state.TotalBets = 100;
-    const StatisticsDialog form(state);
-    EXPECT_EQ(Text(form, "Label14"), "      -400");
-    EXPECT_EQ(Text(form, "Label25"), "-400.00%");
+    struct Row {
+        const char* name;
+        std::function<void(GameState&)> counters;
+        std::vector<std::pair<const char*, QString>> shown;
+    };
+    const Row rows[] = {
+        {"thirteen spins",
+         [](GameState& s) {
+             s.Spins = 10;
+             s.TotalBets = 80;
+             s.NumberOfBarRolls = 3;
+             s.GotBonusCount = 2;
+             s.Credits = 1040;
+             s.Borrowed = 1000;
+         },
+         {{"spinsValue", "        13"},
+          {"regularSpinsValue", "        10"},
+          {"barRollSpinsValue", "         3"},
+          {"cherryRollSpinsValue", "         0"},
+          {"totalBetsValue", "        80"},
+          {"payoffsValue", "       120"},
+          {"normalValue", "       120"},
+          {"creditsValue", "     1,040"},
+          {"borrowedValue", "     1,000"},
+          {"skillStopWinsValue", "         2"},
+          {"skillStopPercentValue", "15.38%"},
+          {"overallPercentValue", "150.00%"}}},
+        {"new game",
+         [](GameState& s) { s.Credits = s.Borrowed = 1000; },
+         {{"spinsValue", "         0"},
+          {"payoffsValue", "         0"},
+          {"skillStopPercentValue", "0.00%"},
+          {"overallPercentValue", "0.00%"}}},
+        {"breakdown of the payoffs",
+         [](GameState& s) {
+             s.Credits = 5000;
+             s.Borrowed = 1000;
+             s.TotalBets = 2000;
+             s.DoubleOrNothingWon = 600;
+             s.BellPoolWon = 300;
+             s.CherryRollsWon = 200;
+             s.BarRollWon = 100;
+             s.FruitWon = 50;
+             s.SevensWon = 25;
+         },
+         {{"payoffsValue", "     6,000"},
+          {"normalValue", "     4,800"},
+          {"regularValue", "     4,725"},
+          {"doubleOrNothingValue", "       600"},
+          {"cherryRollsValue", "       200"},
+          {"barRollsValue", "       100"},
+          {"bellPoolValue", "       300"},
+          {"sevensValue", "        25"},
+          {"allFruitValue", "        50"},
+          {"overallPercentValue", "270.00%"}}},
+        {"negative payoffs keep their sign",
+         [](GameState& s) {
+             s.Borrowed = 500;
+             s.TotalBets = 100;
+         },
+         {{"payoffsValue", "      -400"}, {"overallPercentValue", "-400.00%"}}},
+        {"saturated counters show no negative remainder",
+         [](GameState& s) { s.Credits = s.Borrowed = s.TotalBets = s.BellPoolWon = s.BarRollWon = Int32Max; },
+         {{"payoffsValue", "2,147,483,647"}, {"normalValue", "         0"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameState state;
+        row.counters(state);
+        const StatisticsDialog form(state);
+        for (const auto& [label, text] : row.shown)
+            EXPECT_EQ(Text(form, label), text) << label;
+    }
 }
 
 TEST(StatsFormTest, FormatsFollowTheLocale)
