@@ -29,12 +29,22 @@ void CentreOnScreen(QWidget& window)
     window.move(frame.topLeft());
 }
 
-QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place)
+namespace {
+
+QPushButton* AddButton(QDialog& window, QStyle::StandardPixmap icon, const QString& text, const QString& name,
+                       const QRect& place)
 {
-    auto* button = new QPushButton(window.style()->standardIcon(QStyle::SP_DialogOkButton),
-                                   QStringLiteral("&OK"), &window);
+    auto* button = new QPushButton(window.style()->standardIcon(icon), text, &window);
     button->setObjectName(name);
     button->setGeometry(place);
+    return button;
+}
+
+}  // namespace
+
+QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place)
+{
+    QPushButton* button = AddButton(window, QStyle::SP_DialogOkButton, QStringLiteral("&OK"), name, place);
     button->setDefault(true);
     QObject::connect(button, &QPushButton::clicked, &window, &QDialog::accept);
     return button;
@@ -42,10 +52,8 @@ QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& plac
 
 QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place)
 {
-    auto* button = new QPushButton(window.style()->standardIcon(QStyle::SP_DialogHelpButton),
-                                   QStringLiteral("&Help"), &window);
-    button->setObjectName(name);
-    button->setGeometry(place);
+    QPushButton* button =
+        AddButton(window, QStyle::SP_DialogHelpButton, QStringLiteral("&Help"), name, place);
     button->setAutoDefault(false);
     return button;
 }

@@ -40,6 +40,14 @@ void MachineFace::ResizeCanvas(QSize size)
     canvas_.fill(Qt::black);
 }
 
+void MachineFace::DrawPart(const QImage& picture, const QRect& target, QPoint from)
+{
+    QPainter p(&canvas_);
+    p.drawImage(target.topLeft(), picture, QRect(from, target.size()));
+    p.end();
+    Changed(target);
+}
+
 void MachineFace::Changed(const QRect& area)
 {
     if (!batching_ && flush_ && !area.isEmpty()) flush_(area);
@@ -96,11 +104,7 @@ void MachineFace::DrawCellSymbol(int wheel)
 {
     if (wheel < 0 || wheel >= WheelCount) return;
     const int s = state_.Cell(wheel), size = CellSize();
-    const QRect cell = CellRect(wheel);
-    QPainter p(&canvas_);
-    p.drawImage(cell.topLeft(), pictures_.Symbols, QRect(s % 4 * size, s / 4 * size, size, size));
-    p.end();
-    Changed(cell);
+    DrawPart(pictures_.Symbols, CellRect(wheel), QPoint(s % 4 * size, s / 4 * size));
 }
 
 void MachineFace::DrawLampRow()
@@ -121,31 +125,19 @@ void MachineFace::DrawLamp(int lamp, bool lit)
 {
     if (lamp < 0 || lamp >= LampCount) return;
     const QRect target = LampRect(lamp);
-    QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), lit ? pictures_.LitLamps : pictures_.UnlitLamps,
-                QRect(lamp * target.width(), 0, target.width(), target.height()));
-    p.end();
-    Changed(target);
+    DrawPart(lit ? pictures_.LitLamps : pictures_.UnlitLamps, target, QPoint(lamp * target.width(), 0));
 }
 
 void MachineFace::DrawLeftSideLamp(bool lit)
 {
     const QRect target = SideLampRect(false);
-    QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), pictures_.SideLamps,
-                QRect(0, (lit ? 1 : 0) * target.height(), target.width(), target.height()));
-    p.end();
-    Changed(target);
+    DrawPart(pictures_.SideLamps, target, QPoint(0, (lit ? 1 : 0) * target.height()));
 }
 
 void MachineFace::DrawRightSideLamp(bool lit)
 {
     const QRect target = SideLampRect(true);
-    QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), pictures_.SideLamps,
-                QRect(0, (lit ? 3 : 2) * target.height(), target.width(), target.height()));
-    p.end();
-    Changed(target);
+    DrawPart(pictures_.SideLamps, target, QPoint(0, (lit ? 3 : 2) * target.height()));
 }
 
 // ---- labels and values

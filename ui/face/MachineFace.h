@@ -75,6 +75,8 @@ private:
     QFont LabelFont(int points) const;
     void DrawLabel(QPainter& painter, const QString& text, int x, int y, int points);
     void Changed(const QRect& area);
+    // Draws the part of picture from from, the size of target, at target.
+    void DrawPart(const QImage& picture, const QRect& target, QPoint from);
     // A number of the left margin (credits, Idol Pool), left-aligned with a spare cell at (x, y).
     void DrawMarginNumber(std::int32_t value, QPoint at, bool green, QRect& lastDrawn);
     // The icon counters: the first count slots show the icon in row iconRow of the bonus picture, the rest

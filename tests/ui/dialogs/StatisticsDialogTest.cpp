@@ -3,13 +3,13 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
+#include "tests/support/StatisticsExample.h"
 #include "ui/dialogs/LocaleFormat.h"
 
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -22,79 +22,57 @@ QString Text(const StatisticsDialog& form, const char* label)
     return found ? found->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(label));
 }
 
-// The figures are the engine's; here each lands in its label, formatted.
+// The figures are the engine's; here each lands in its own label, formatted. Every value differs, so a label
+// showing another's value cannot pass.
 TEST(StatsFormTest, EveryValueInItsLabel)
 {
     struct Row {
         const char* name;
-        std::function<void(GameState&)> counters;
+        GameState counters;
         std::vector<std::pair<const char*, QString>> shown;
     };
     const Row rows[] = {
-        {"thirteen spins",
-         [](GameState& s) {
-             s.Spins = 10;
-             s.TotalBets = 80;
-             s.NumberOfBarRolls = 3;
-             s.GotBonusCount = 2;
-             s.Credits = 1040;
-             s.Borrowed = 1000;
-         },
-         {{"spinsValue", "        13"},
+        {"every counter",
+         testing::EveryCounterDifferent(),
+         {{"spinsValue", "        17"},
           {"regularSpinsValue", "        10"},
+          {"cherryRollSpinsValue", "         4"},
           {"barRollSpinsValue", "         3"},
-          {"cherryRollSpinsValue", "         0"},
-          {"totalBetsValue", "        80"},
-          {"payoffsValue", "       120"},
-          {"normalValue", "       120"},
-          {"creditsValue", "     1,040"},
+          {"creditsValue", "     5,000"},
           {"borrowedValue", "     1,000"},
           {"skillStopWinsValue", "         2"},
-          {"skillStopPercentValue", "15.38%"},
-          {"overallPercentValue", "150.00%"}}},
+          {"skillStopPercentValue", "11.76%"},
+          {"overallPercentValue", "270.00%"},
+          {"totalBetsValue", "     2,000"},
+          {"payoffsValue", "     6,000"},
+          {"normalValue", "     4,800"},
+          {"regularValue", "     4,725"},
+          {"sevensValue", "        25"},
+          {"allFruitValue", "        50"},
+          {"cherryRollsValue", "       200"},
+          {"barRollsValue", "       100"},
+          {"bellPoolValue", "       300"},
+          {"doubleOrNothingValue", "       600"}}},
         {"new game",
-         [](GameState& s) { s.Credits = s.Borrowed = 1000; },
+         {.Credits = 1000, .Borrowed = 1000},
          {{"spinsValue", "         0"},
           {"payoffsValue", "         0"},
           {"skillStopPercentValue", "0.00%"},
           {"overallPercentValue", "0.00%"}}},
-        {"breakdown of the payoffs",
-         [](GameState& s) {
-             s.Credits = 5000;
-             s.Borrowed = 1000;
-             s.TotalBets = 2000;
-             s.DoubleOrNothingWon = 600;
-             s.BellPoolWon = 300;
-             s.CherryRollsWon = 200;
-             s.BarRollWon = 100;
-             s.FruitWon = 50;
-             s.SevensWon = 25;
-         },
-         {{"payoffsValue", "     6,000"},
-          {"normalValue", "     4,800"},
-          {"regularValue", "     4,725"},
-          {"doubleOrNothingValue", "       600"},
-          {"cherryRollsValue", "       200"},
-          {"barRollsValue", "       100"},
-          {"bellPoolValue", "       300"},
-          {"sevensValue", "        25"},
-          {"allFruitValue", "        50"},
-          {"overallPercentValue", "270.00%"}}},
         {"negative payoffs keep their sign",
-         [](GameState& s) {
-             s.Borrowed = 500;
-             s.TotalBets = 100;
-         },
+         {.Borrowed = 500, .TotalBets = 100},
          {{"payoffsValue", "      -400"}, {"overallPercentValue", "-400.00%"}}},
         {"saturated counters show no negative remainder",
-         [](GameState& s) { s.Credits = s.Borrowed = s.TotalBets = s.BellPoolWon = s.BarRollWon = Int32Max; },
+         {.Credits = Int32Max,
+          .Borrowed = Int32Max,
+          .TotalBets = Int32Max,
+          .BarRollWon = Int32Max,
+          .BellPoolWon = Int32Max},
          {{"payoffsValue", "2,147,483,647"}, {"normalValue", "         0"}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        GameState state;
-        row.counters(state);
-        const StatisticsDialog form(state);
+        const StatisticsDialog form(row.counters);
         for (const auto& [label, text] : row.shown)
             EXPECT_EQ(Text(form, label), text) << label;
     }
