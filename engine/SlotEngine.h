@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and
-// payout.
+// The slot machine's game: start-up, bet controls, a spin and the bonus spins it earns, booking what the
+// cells paid, and the payout.
 #pragma once
 
 #include <cstdint>
