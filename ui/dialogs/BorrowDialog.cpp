@@ -4,7 +4,7 @@
 
 #include "engine/Borrowing.h"
 #include "engine/Saturating.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
@@ -50,7 +50,8 @@ QPixmap AmountGlyph(int index)
 
 }  // namespace
 
-BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent), state(state)
+BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent)
+    : QDialog(parent), state_(state), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -85,8 +86,8 @@ BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent),
     HelpButton = AddHelpButton(*this, QStringLiteral("helpButton"), QRect(10, 246, 127, 46));
     connect(HelpButton, &QPushButton::clicked, this, &BorrowDialog::ShowHelpText);
 
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpBorrow); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpBorrow); });
 }
 
 QPushButton* BorrowDialog::AddAmountButton(int index, int x)
@@ -112,31 +113,30 @@ void BorrowDialog::AmountClicked(int index)
 {
     const std::int32_t amount = AmountOfButton(index);
     const LoanMode mode = BorrowModeButton->isChecked() ? LoanMode::Borrow : LoanMode::PayBack;
-    switch (ApplyLoan(state, mode, amount)) {
+    switch (ApplyLoan(state_, mode, amount)) {
     case LoanOutcome::Done:
         update();
         break;
     case LoanOutcome::NoAmount:
         break;
     case LoanOutcome::PastTheLimit:
-        PlayerDialogs::Inform(this, QStringLiteral("You cannot borrow that much: the machine cannot count "
-                                                   "more than %1 credits.")
-                                        .arg(Int32Max));
+        dialogs_.Inform(this, QStringLiteral("You cannot borrow that much: the machine cannot count "
+                                             "more than %1 credits.")
+                                  .arg(Int32Max));
         break;
     case LoanOutcome::NotEnoughCredits:
-        PlayerDialogs::Inform(this, QStringLiteral("You do not have ") + FormatFixed(amount, 7, 2) +
-                                        QStringLiteral(" credits!"));
+        dialogs_.Inform(this, QStringLiteral("You do not have ") + FormatFixed(amount, 7, 2) +
+                                  QStringLiteral(" credits!"));
         break;
     case LoanOutcome::MoreThanBorrowed:
-        PlayerDialogs::Inform(this,
-                              QStringLiteral("You cannot pay back more credits than you have borrowed!"));
+        dialogs_.Inform(this, QStringLiteral("You cannot pay back more credits than you have borrowed!"));
         break;
     }
 }
 
 void BorrowDialog::ShowHelpText()
 {
-    PlayerDialogs::Inform(
+    dialogs_.Inform(
         this,
         QStringLiteral("Use this screen to borrow credits or pay back credits that you borrowed previously.  "
                        "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
@@ -161,11 +161,11 @@ void BorrowDialog::paintEvent(QPaintEvent*)
     // Two long amounts in large digits would run into each other, the borrowed amount hiding the first digits
     // of the credits; then both take the small digits, which fit side by side whatever the amounts.
     const auto cells = [](std::int32_t value) { return DigitPainter::DigitCount(value) + 1; };  // and spare
-    const int cellWidth = DigitPainter(pictures, ScreenWidth).DigitSize().width();
-    const bool fits = 20 + (cells(state.Borrowed) + cells(state.Credits)) * cellWidth <= width() - 30;
-    const DigitPainter digits(pictures, fits ? ScreenWidth : 0);  // no width reaches the large digits
-    digits.DrawNumber(painter, state.Credits, width() - 30, 40, false, true, false);
-    digits.DrawNumber(painter, state.Borrowed, 20, 40, true, false, false);
+    const int cellWidth = DigitPainter(pictures_, ScreenWidth).DigitSize().width();
+    const bool fits = 20 + (cells(state_.Borrowed) + cells(state_.Credits)) * cellWidth <= width() - 30;
+    const DigitPainter digits(pictures_, fits ? ScreenWidth : 0);  // no width reaches the large digits
+    digits.DrawNumber(painter, state_.Credits, width() - 30, 40, false, true, false);
+    digits.DrawNumber(painter, state_.Borrowed, 20, 40, true, false, false);
 }
 
 void BorrowDialog::showEvent(QShowEvent* event)

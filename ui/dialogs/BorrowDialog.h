@@ -16,12 +16,15 @@ class QRadioButton;
 
 namespace zorvik {
 
+class HelpContext;
+class PlayerDialogs;
+
 class BorrowDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Works on the state's Credits and Borrowed while open; the state must outlive the window.
-    explicit BorrowDialog(GameState& state, QWidget* parent = nullptr);
+    // Works on the state's Credits and Borrowed while open; everything passed in must outlive the window.
+    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr);
 
     // The amount of an amount button by its place, left to right: 0 -> 1000, 1 -> 100, 2 -> 10, 3 -> 1.
     static std::int32_t AmountOfButton(int index);
@@ -47,9 +50,10 @@ protected:
 private:
     QPushButton* AddAmountButton(int index, int x);
 
-    GameState& state;
+    GameState& state_;
+    PlayerDialogs& dialogs_;
     // Built-in artwork, the same digit strips the main window draws with.
-    PictureSet pictures;
+    PictureSet pictures_;
 };
 
 }  // namespace zorvik

@@ -3,7 +3,7 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/StatisticsFigures.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -50,7 +50,8 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QDialog(parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -115,8 +116,8 @@ StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QD
 
     OkButton = AddOkButton(*this, QStringLiteral("okButton"), QRect(528, 296, 89, 33));
     // F1 opens the manual's page on these figures, as it does in every other window of the game.
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpStatistics); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpStatistics); });
 }
 
 void StatisticsDialog::showEvent(QShowEvent* event)

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace zorvik {
 
+class HelpContext;
+
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
@@ -23,8 +25,9 @@ public:
     static QString FormatPercent(double value, const QLocale& locale = QLocale());
 
     // Fills every value once from the state; the window shows a snapshot and changes nothing. Each value
-    // label is named after its caption ("payoffsValue" beside "payoffsCaption").
-    explicit StatisticsDialog(const GameState& state, QWidget* parent = nullptr);
+    // label is named after its caption ("payoffsValue" beside "payoffsCaption"). The help context must
+    // outlive the window.
+    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr);
 
     QPushButton* OkButton = nullptr;
 

@@ -3,7 +3,9 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/StatisticsExample.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 
 #include <QLabel>
@@ -70,9 +72,11 @@ TEST(StatsFormTest, EveryValueInItsLabel)
           .BellPoolWon = Int32Max},
          {{"payoffsValue", "2,147,483,647"}, {"normalValue", "         0"}}},
     };
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const StatisticsDialog form(row.counters);
+        const StatisticsDialog form(row.counters, help);
         for (const auto& [label, text] : row.shown)
             EXPECT_EQ(Text(form, label), text) << label;
     }
