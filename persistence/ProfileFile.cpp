@@ -1,7 +1,10 @@
-// An INI file held line by line, read as the classic private-profile service reads it, rewritten in place.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An INI file read as the classic private-profile service reads it, indexed once, rewritten in place.
 #include "persistence/ProfileFile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace zorvik {
 
@@ -10,6 +13,11 @@ namespace {
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
 }
 
 std::string_view Trim(std::string_view s)
@@ -43,55 +51,221 @@ int HexDigit(char c)
     return -1;
 }
 
-}  // namespace
-
-ProfileFile::Line::Line(std::string lineText, std::string lineEnding)
-    : text(std::move(lineText)), ending(std::move(lineEnding)), valueBegin(text.size())
+// FNV-1a over the lower-cased name, finished with the mix of splitmix64 so that every bit of the result
+// depends on every byte. Keys are hashed with their section's number as the seed.
+std::uint64_t HashName(std::string_view name, std::uint64_t seed)
 {
-    const Parsed parsed = Classify(text);
-    kind = parsed.kind;
-    if (kind == Kind::Other) return;
-    nameBegin = static_cast<std::size_t>(parsed.name.data() - text.data());
-    nameSize = parsed.name.size();
-    if (kind == Kind::Key) valueBegin = static_cast<std::size_t>(parsed.value.data() - text.data());
+    std::uint64_t h = 14695981039346656037ull ^ (seed * 0x9E3779B97F4A7C15ull);
+    for (char c : name) {
+        h ^= static_cast<unsigned char>(LowerAscii(c));
+        h *= 1099511628211ull;
+    }
+    h ^= h >> 30;
+    h *= 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 27;
+    h *= 0x94D049BB133111EBull;
+    return h ^ (h >> 31);
 }
 
-ProfileFile ProfileFile::Parse(std::string_view bytes)
+std::uint64_t SectionHash(std::string_view name)
+{
+    return HashName(name, 0);
+}
+
+std::uint64_t KeyHash(std::size_t section, std::string_view key)
+{
+    return HashName(key, section + 1);
+}
+
+// The lines of a text, each without its line end. A line ends at CR LF, LF or a lone CR; a text that ends
+// with a line end has no empty line after it.
+class LineWalker {
+public:
+    explicit LineWalker(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
+
+    bool Next(std::string_view& line, std::size_t& begin)
+    {
+        const std::size_t size = text_.size();
+        if (pos_ >= size) return false;
+        begin = pos_;
+        std::size_t end = pos_;
+        while (end < size && !IsLineEnd(text_[end]))
+            ++end;
+        line = text_.substr(pos_, end - pos_);
+        pos_ = end;
+        if (pos_ < size) pos_ += (text_[pos_] == '\r' && pos_ + 1 < size && text_[pos_ + 1] == '\n') ? 2 : 1;
+        return true;
+    }
+    // Offset just past the line end of the line returned last.
+    std::size_t Position() const { return pos_; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_;
+};
+
+}  // namespace
+
+void ProfileFile::NameTable::Reserve(std::size_t names)
+{
+    slots_.assign(std::max<std::size_t>(8, names + names / 3 + 1), Name{});
+}
+
+std::size_t ProfileFile::NameTable::Home(std::uint64_t hash) const
+{
+    return static_cast<std::size_t>((static_cast<unsigned __int128>(hash) * slots_.size()) >> 64);
+}
+
+template <typename Matches>
+const ProfileFile::Name* ProfileFile::NameTable::Find(std::uint64_t hash, Matches matches) const
+{
+    if (slots_.empty()) return nullptr;
+    for (std::size_t i = Home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
+        const Name& slot = slots_[i];
+        if (slot.offset == 0) return nullptr;
+        if (matches(slot)) return &slot;
+    }
+}
+
+template <typename Matches>
+bool ProfileFile::NameTable::AddIfNew(std::uint64_t hash, Name name, Matches matches)
+{
+    for (std::size_t i = Home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
+        Name& slot = slots_[i];
+        if (slot.offset == 0) {
+            slot = name;
+            return true;
+        }
+        if (matches(slot)) return false;
+    }
+}
+
+ProfileFile ProfileFile::Parse(std::string bytes)
 {
     ProfileFile file;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        if (end == std::string_view::npos) {
-            file.lines_.emplace_back(std::string(bytes), "");
-            break;
+    file.text_ = std::move(bytes);
+    std::string_view text = file.text_;
+    if (text.size() > std::numeric_limits<std::uint32_t>::max())
+        text = text.substr(0, std::numeric_limits<std::uint32_t>::max());
+
+    // The first pass counts the names so that the table is sized once, for the worst case of none repeated.
+    std::size_t names = 0;
+    std::string_view line;
+    std::size_t begin = 0;
+    for (LineWalker lines(text); lines.Next(line, begin);) {
+        if (Classify(line).kind != Kind::Other) ++names;
+    }
+    file.names_.Reserve(names);
+
+    bool indexing = false;  // inside the first section of its name
+    for (LineWalker lines(text); lines.Next(line, begin);) {
+        const Parsed parsed = Classify(line);
+        if (parsed.kind == Kind::Other || parsed.name.size() >= SectionBit) continue;
+        Name name;
+        name.offset = static_cast<std::uint32_t>(parsed.name.data() - text.data());
+        name.sizeAndKind = static_cast<std::uint32_t>(parsed.name.size());
+        if (parsed.kind == Kind::Section) {
+            name.sizeAndKind |= SectionBit;
+            indexing = file.names_.AddIfNew(SectionHash(parsed.name), name, [&](const Name& other) {
+                return other.sizeAndKind == name.sizeAndKind && SameName(file.NameText(other), parsed.name);
+            });
+            if (indexing) file.sections_.push_back(name.offset);
+        } else if (indexing) {
+            // Only keys of the section being read lie past its name.
+            const std::uint32_t section = file.sections_.back();
+            file.names_.AddIfNew(KeyHash(file.sections_.size() - 1, parsed.name), name, [&](const Name& other) {
+                return other.sizeAndKind == name.sizeAndKind && other.offset > section &&
+                       SameName(file.NameText(other), parsed.name);
+            });
         }
-        std::string_view text = bytes.substr(0, end);
-        const bool crlf = !text.empty() && text.back() == '\r';
-        if (crlf) text.remove_suffix(1);
-        file.lines_.emplace_back(std::string(text), crlf ? "\r\n" : "\n");
-        bytes.remove_prefix(end + 1);
     }
     return file;
 }
 
+std::string_view ProfileFile::NameText(const Name& name) const
+{
+    return std::string_view(text_).substr(name.offset, name.sizeAndKind & ~SectionBit);
+}
+
+std::string ProfileFile::NewLine() const
+{
+    const std::size_t end = text_.find_first_of("\r\n");
+    if (end == std::string::npos || text_[end] == '\n') return "\n";
+    return (end + 1 < text_.size() && text_[end + 1] == '\n') ? "\r\n" : "\r";
+}
+
 std::string ProfileFile::Serialize() const
 {
-    std::size_t size = 0;
-    for (const Line& line : lines_)
-        size += line.text.size() + line.ending.size();
+    // The edits in the order of the text; none overlap, since a replaced line is a key line and an addition
+    // goes in before a blank line, a section line or the end.
+    struct Splice {
+        std::uint32_t begin;
+        std::uint32_t end;
+        const Replacement* replacement;
+        const Addition* addition;
+    };
+    std::vector<Splice> splices;
+    std::size_t size = text_.size();
+    for (const auto& [offset, r] : replaced_) {
+        splices.push_back({r.lineBegin, r.lineEnd, &r, nullptr});
+        size += r.text.size();
+    }
+    for (const auto& [index, a] : added_) {
+        splices.push_back({a.at, a.at, nullptr, &a});
+        for (const std::string& line : a.lines)
+            size += line.size() + 2;
+    }
+    for (const NewSection& s : appended_) {
+        size += s.header.size() + 6;
+        for (const std::string& line : s.lines)
+            size += line.size() + 2;
+    }
+    std::sort(splices.begin(), splices.end(),
+              [](const Splice& a, const Splice& b) { return a.begin < b.begin; });
+
+    const std::string newline = NewLine();
     std::string out;
     out.reserve(size);
-    for (const Line& line : lines_) {
-        out += line.text;
-        out += line.ending;
+    std::size_t pos = 0;
+    for (const Splice& s : splices) {
+        out.append(text_, pos, s.begin - pos);
+        if (s.replacement != nullptr) {
+            out += s.replacement->text;
+        } else {
+            // A section whose last line is the file's unfinished last line gets that line ended first.
+            if (s.begin == text_.size() && !IsLineEnd(text_.back())) out += newline;
+            for (const std::string& line : s.addition->lines) {
+                out += line;
+                out += newline;
+            }
+        }
+        pos = s.end;
+    }
+    out.append(text_, pos);
+
+    for (const NewSection& s : appended_) {
+        if (!out.empty()) {
+            if (!IsLineEnd(out.back())) out += newline;
+            // A blank line goes between the last line and the new section, unless there is one already.
+            std::size_t end = out.size() - (out.ends_with("\r\n") ? 2 : 1);
+            const std::size_t lastBreak = end == 0 ? std::string::npos : out.find_last_of("\r\n", end - 1);
+            const std::size_t lastBegin = lastBreak == std::string::npos ? 0 : lastBreak + 1;
+            if (!Trim(std::string_view(out).substr(lastBegin, end - lastBegin)).empty()) out += newline;
+        }
+        out += s.header;
+        out += newline;
+        for (const std::string& line : s.lines) {
+            out += line;
+            out += newline;
+        }
     }
     return out;
 }
 
-ProfileFile::Parsed ProfileFile::Classify(std::string_view text)
+ProfileFile::Parsed ProfileFile::Classify(std::string_view line)
 {
     Parsed parsed;
-    std::string_view t = Trim(text);
+    std::string_view t = Trim(line);
     // Editors that save UTF-8 with a byte order mark put it before the first section's bracket.
     if (t.starts_with("\xEF\xBB\xBF")) t = Trim(t.substr(3));
     if (t.empty() || t.front() == ';') return parsed;
@@ -112,26 +286,48 @@ ProfileFile::Parsed ProfileFile::Classify(std::string_view text)
     return parsed;
 }
 
-std::size_t ProfileFile::FindSection(std::string_view section) const
+
+std::ptrdiff_t ProfileFile::FindSection(std::string_view section) const
 {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section)) return i;
-    }
-    return std::string::npos;
+    const Name* found = names_.Find(SectionHash(section), [&](const Name& name) {
+        return (name.sizeAndKind & SectionBit) != 0 && SameName(NameText(name), section);
+    });
+    if (found == nullptr) return -1;
+    return std::lower_bound(sections_.begin(), sections_.end(), found->offset) - sections_.begin();
 }
 
-std::size_t ProfileFile::FindKey(std::size_t sectionLine, std::string_view key) const
+const ProfileFile::Name* ProfileFile::FindKey(std::size_t section, std::string_view key) const
 {
-    for (std::size_t i = sectionLine + 1; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section) break;
-        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key)) return i;
+    const std::uint32_t from = sections_[section];
+    const std::uint32_t to =
+        section + 1 < sections_.size() ? sections_[section + 1] : std::numeric_limits<std::uint32_t>::max();
+    return names_.Find(KeyHash(section, key), [&](const Name& name) {
+        return (name.sizeAndKind & SectionBit) == 0 && name.offset > from && name.offset < to &&
+               SameName(NameText(name), key);
+    });
+}
+
+std::ptrdiff_t ProfileFile::FindNewSection(std::string_view section) const
+{
+    for (std::size_t i = 0; i < appended_.size(); ++i) {
+        const Parsed parsed = Classify(appended_[i].header);
+        if (parsed.kind == Kind::Section && SameName(parsed.name, section)) return static_cast<std::ptrdiff_t>(i);
     }
-    return std::string::npos;
+    return -1;
+}
+
+std::optional<std::string> ProfileFile::ValueIn(const std::vector<std::string>& lines, std::string_view key)
+{
+    for (const std::string& line : lines) {
+        const Parsed parsed = Classify(line);
+        if (parsed.kind == Kind::Key && SameName(parsed.name, key)) return std::string(CleanValue(parsed.value));
+    }
+    return std::nullopt;
 }
 
 bool ProfileFile::HasSection(std::string_view section) const
 {
-    return FindSection(section) != std::string::npos;
+    return FindSection(section) >= 0 || FindNewSection(section) >= 0;
 }
 
 std::string_view ProfileFile::CleanValue(std::string_view raw)
@@ -143,13 +339,26 @@ std::string_view ProfileFile::CleanValue(std::string_view raw)
     return v;
 }
 
+
 std::optional<std::string> ProfileFile::ReadString(std::string_view section, std::string_view key) const
 {
-    const std::size_t s = FindSection(section);
-    if (s == std::string::npos) return std::nullopt;
-    const std::size_t k = FindKey(s, key);
-    if (k == std::string::npos) return std::nullopt;
-    return std::string(CleanValue(lines_[k].Value()));
+    const std::ptrdiff_t s = FindSection(section);
+    if (s < 0) {
+        const std::ptrdiff_t added = FindNewSection(section);
+        if (added < 0) return std::nullopt;
+        return ValueIn(appended_[static_cast<std::size_t>(added)].lines, key);
+    }
+    if (const Name* name = FindKey(static_cast<std::size_t>(s), key)) {
+        if (const auto r = replaced_.find(name->offset); r != replaced_.end())
+            return ValueIn({r->second.text}, key);
+        // The value runs from the '=' after the name to the end of the line.
+        const std::size_t eq = text_.find('=', name->offset + NameText(*name).size());
+        const std::size_t end = std::min(text_.find_first_of("\r\n", eq), text_.size());
+        return std::string(CleanValue(std::string_view(text_).substr(eq + 1, end - eq - 1)));
+    }
+    if (const auto a = added_.find(static_cast<std::size_t>(s)); a != added_.end())
+        return ValueIn(a->second.lines, key);
+    return std::nullopt;
 }
 
 std::optional<std::int32_t> ProfileFile::ParseInteger(std::string_view text)
@@ -208,12 +417,19 @@ bool ProfileFile::ReadFlag(std::string_view section, std::string_view key, bool 
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-std::string ProfileFile::NewLine() const
+std::uint32_t ProfileFile::EndOfSection(std::size_t section) const
 {
-    for (const Line& line : lines_) {
-        if (!line.ending.empty()) return line.ending;
+    // Past the section's own line, then past every non-blank line up to the next section line.
+    std::size_t begin = sections_[section];
+    std::string_view line;
+    LineWalker lines(text_, begin);
+    lines.Next(line, begin);
+    std::size_t end = lines.Position();
+    while (lines.Next(line, begin)) {
+        if (Classify(line).kind == Kind::Section) break;
+        if (!Trim(line).empty()) end = lines.Position();
     }
-    return "\n";
+    return static_cast<std::uint32_t>(end);
 }
 
 void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
@@ -225,34 +441,48 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     }
     if (CleanValue(v) != std::string_view(v)) v = '"' + v + '"';
     std::string text = std::string(key) + "=" + v;
-    const std::string newline = NewLine();
 
-    const std::size_t s = FindSection(section);
-    if (s == std::string::npos) {
-        if (!lines_.empty()) {
-            if (lines_.back().ending.empty()) lines_.back().ending = newline;
-            if (!Trim(lines_.back().text).empty()) lines_.emplace_back("", newline);
+    // Replaces the first of the added lines that holds the key, or adds one.
+    const auto setIn = [&](std::vector<std::string>& lines) {
+        for (std::string& line : lines) {
+            const Parsed parsed = Classify(line);
+            if (parsed.kind == Kind::Key && SameName(parsed.name, key)) {
+                line = std::move(text);
+                return;
+            }
         }
-        lines_.emplace_back("[" + std::string(section) + "]", newline);
-        lines_.emplace_back(std::move(text), newline);
+        lines.push_back(std::move(text));
+    };
+
+    const std::ptrdiff_t s = FindSection(section);
+    if (s < 0) {
+        std::ptrdiff_t added = FindNewSection(section);
+        if (added < 0) {
+            added = static_cast<std::ptrdiff_t>(appended_.size());
+            appended_.push_back({"[" + std::string(section) + "]", {}});
+        }
+        setIn(appended_[static_cast<std::size_t>(added)].lines);
         return;
     }
 
-    const std::size_t k = FindKey(s, key);
-    if (k != std::string::npos) {
-        lines_[k] = Line(std::move(text), lines_[k].ending);
+    if (const Name* name = FindKey(static_cast<std::size_t>(s), key)) {
+        auto [r, isNew] = replaced_.try_emplace(name->offset);
+        if (isNew) {
+            // The whole line goes, leading spaces and byte order mark included; its line end stays.
+            std::size_t lineBegin = name->offset;
+            while (lineBegin > 0 && !IsLineEnd(text_[lineBegin - 1]))
+                --lineBegin;
+            r->second.lineBegin = static_cast<std::uint32_t>(lineBegin);
+            r->second.lineEnd =
+                static_cast<std::uint32_t>(std::min(text_.find_first_of("\r\n", name->offset), text_.size()));
+        }
+        r->second.text = std::move(text);
         return;
     }
 
-    // Add after the last non-blank line of the section, so the blank line before the next section stays
-    // there.
-    std::size_t last = s;
-    for (std::size_t i = s + 1; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section) break;
-        if (!Trim(lines_[i].text).empty()) last = i;
-    }
-    if (lines_[last].ending.empty()) lines_[last].ending = newline;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), Line(std::move(text), newline));
+    auto [a, isNew] = added_.try_emplace(static_cast<std::size_t>(s));
+    if (isNew) a->second.at = EndOfSection(static_cast<std::size_t>(s));
+    setIn(a->second.lines);
 }
 
 }  // namespace zorvik

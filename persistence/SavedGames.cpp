@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-game file "Zorvik.ini": nine game records moved between GameState and their sections.
 #include "persistence/SavedGames.h"
 
+#include "persistence/FileLock.h"
 #include "persistence/ProfileFile.h"
 
 #include <algorithm>
@@ -236,7 +238,7 @@ void SavedGames::LoadGameSlot(GameState& state, int slot)
     std::string error;
     // An unreadable file loads like a missing one: the player gets a fresh game instead of an error.
     if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    ReadSection(ProfileFile::Parse(content), slot, Today(), state, gameName_, gameDate_);
+    ReadSection(ProfileFile::Parse(std::move(content)), slot, Today(), state, gameName_, gameDate_);
 }
 
 SlotSummary SavedGames::ReadSlotSummary(int slot) const
@@ -246,15 +248,16 @@ SlotSummary SavedGames::ReadSlotSummary(int slot) const
     if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
     GameState scratch;
     SlotSummary summary;
-    ReadSection(ProfileFile::Parse(content), slot, Today(), scratch, summary.GameName, summary.GameDate);
+    ReadSection(ProfileFile::Parse(std::move(content)), slot, Today(), scratch, summary.GameName,
+                summary.GameDate);
     summary.Credits = scratch.Credits;
     summary.Borrowed = scratch.Borrowed;
     return summary;
 }
 
-bool SavedGames::Fail()
+bool SavedGames::Fail(const std::string& detail)
 {
-    lastError_ = "Unable to write to " + BaseName(path_);
+    lastError_ = "Unable to write to " + BaseName(path_) + detail;
     if (reporter_) reporter_(lastError_);
     return false;
 }
@@ -262,12 +265,23 @@ bool SavedGames::Fail()
 bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::string& name)
 {
     if (SectionName(slot).empty()) return Fail();
-    std::string content;
     std::string error;
+    // Held from the read to the rename, so that a second copy of the game cannot replace the file in between
+    // with one that lacks this save; released on every return.
+    FileLock lock;
+    switch (lock.Acquire(AtomicFileWriter::Target(path_) + ".lock", lockWait_, error)) {
+    case FileLock::Result::Locked:
+        break;
+    case FileLock::Result::Busy:
+        return Fail(": another copy of Zorvik Slots has kept it locked too long");
+    case FileLock::Result::Failed:
+        return Fail();
+    }
+    std::string content;
     // Never replace a file that exists but cannot be read: the other slots in it would be lost.
     if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed)
         return Fail();
-    ProfileFile file = ProfileFile::Parse(content);
+    ProfileFile file = ProfileFile::Parse(std::move(content));
     WriteSection(file, slot, state, name, Today());
     if (!writer_->Replace(path_, file.Serialize(), error)) return Fail();
     lastError_.clear();

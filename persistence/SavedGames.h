@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-game file "Zorvik.ini": nine game records moved between GameState and their sections.
 #pragma once
 
 #include "engine/GameState.h"
 #include "persistence/AtomicFileWriter.h"
 
+#include <chrono>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -50,7 +52,10 @@ public:
 
     // Writes the saved subset of state into the section of slot (0-8) with name and today's date. The whole
     // file is replaced at once, so a failure leaves the previous file as it was; it returns false, keeps the
-    // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter.
+    // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter. A file that
+    // would grow past the reader's limit is not written. Another copy of the game saving at the same moment
+    // is waited for (see SetLockWait): the file is read, changed and replaced under a lock on
+    // "Zorvik.ini.lock" beside it, so neither copy's save is lost.
     bool SaveGameSlot(const GameState& state, int slot, const std::string& name);
 
     // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's
@@ -66,6 +71,9 @@ public:
     // Seams for tests: the clock that dates a save, and the writer that replaces the file.
     void SetDateSource(DateSource source) { dateSource_ = std::move(source); }
     void SetWriter(std::shared_ptr<AtomicFileWriter> writer) { writer_ = std::move(writer); }
+    // How long a save waits for another copy's save before it gives up with a message saying so.
+    void SetLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
+    static constexpr std::chrono::milliseconds DefaultLockWait{5000};
 
     // "GameNo1".."GameNo8" for 0-7, "CurrentGame" for 8; empty for anything else.
     static std::string SectionName(int slot);
@@ -84,7 +92,7 @@ public:
 
 private:
     std::string Today() const;
-    bool Fail();
+    bool Fail(const std::string& detail = {});
 
     std::string path_;
     std::string gameName_;
@@ -93,6 +101,7 @@ private:
     ErrorReporter reporter_;
     DateSource dateSource_;
     std::shared_ptr<AtomicFileWriter> writer_;
+    std::chrono::milliseconds lockWait_ = DefaultLockWait;
 };
 
 }  // namespace zorvik
