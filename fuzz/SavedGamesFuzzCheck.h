@@ -19,8 +19,9 @@ std::string CheckSavedGamesInput(const std::uint8_t* data, std::size_t size);
 // the run, the rest is the file:
 //   bytes 0 and 1   the slots (modulo 9) of the first and the second save;
 //   bytes 2 and 3   when byte 2 has its top bit set, the file is padded to near the size limit, on either
-//                   side of it: the low 14 bits give the distance below the limit, less 512; bit 6 puts the
-//                   padding before the rest instead of after it; bits 4-5 choose LF, CR, space or ';'.
+//                   side of it: the low 4 bits of byte 2 and byte 3 give the distance below the limit, less
+//                   512; bit 6 puts the padding before the rest instead of after it; bits 4-5 choose
+//                   comment lines ending in LF, CR or CR LF, or key lines.
 // The saves are named by bytes of the input. Works in a scratch folder under $TMPDIR that lasts as long as
 // the process.
 std::string CheckSavedGamesOnDisk(const std::uint8_t* data, std::size_t size);

@@ -88,9 +88,16 @@ public:
         const std::size_t size = text_.size();
         if (pos_ >= size) return false;
         begin = pos_;
+        // Short lines are looked at byte by byte; a long one is left to memchr. The next LF is remembered
+        // until it is passed, and a CR is only looked for before it, so every byte is searched once.
         std::size_t end = pos_;
-        while (end < size && !IsLineEnd(text_[end]))
+        const std::size_t near = std::min(size, pos_ + 64);
+        while (end < near && !IsLineEnd(text_[end]))
             ++end;
+        if (end == near && end < size) {
+            if (lf_ < end) lf_ = std::min(text_.find('\n', end), size);
+            end = std::min(text_.substr(0, lf_).find('\r', end), lf_);
+        }
         line = text_.substr(pos_, end - pos_);
         pos_ = end;
         if (pos_ < size) pos_ += (text_[pos_] == '\r' && pos_ + 1 < size && text_[pos_ + 1] == '\n') ? 2 : 1;
@@ -102,6 +109,7 @@ public:
 private:
     std::string_view text_;
     std::size_t pos_;
+    std::size_t lf_ = 0;  // the next LF at or after the last search, or the size when there is none
 };
 
 }  // namespace
