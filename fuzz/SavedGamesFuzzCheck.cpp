@@ -249,20 +249,20 @@ std::string CheckSavedGamesOnDisk(const std::uint8_t* data, std::size_t size)
     const std::string_view rest =
         size > 4 ? std::string_view(reinterpret_cast<const char*>(data) + 4, size - 4) : std::string_view();
     std::string file(rest);
-    if ((byte(2) & 0x80) != 0) {
-        const long distance = static_cast<long>(((byte(2) & 0x0F) << 8) | byte(3)) - 512;
+    if ((byte(2) & 0xF0) == 0xF0) {
+        const long distance = static_cast<long>(((byte(2) & 8) << 5) | byte(3)) - 256;
         const std::size_t target = static_cast<std::size_t>(static_cast<long>(AtomicFileWriter::MaxReadSize) - distance);
         if (target > file.size()) {
             // Lines of 4 KiB: comments ending in LF, CR or CR LF, or keys "x" ending in LF. The limit is
             // reached without millions of lines or long runs of blanks, which would slow every run to a crawl.
-            const std::size_t mode = (byte(2) >> 4) & 3;
+            const std::size_t mode = byte(2) & 3;
             const std::string_view ending = mode == 1 ? "\r" : mode == 2 ? "\r\n" : "\n";
             std::string padding(target - file.size(), mode == 3 ? '1' : ';');
             for (std::size_t end = 4096; end <= padding.size(); end += 4096) {
                 padding.replace(end - ending.size(), ending.size(), ending);
                 if (mode == 3) padding.replace(end - 4096, 2, "x=");
             }
-            file = (byte(2) & 0x40) != 0 ? padding + file : file + padding;
+            file = (byte(2) & 4) != 0 ? padding + file : file + padding;
         }
     }
     if (!WriteBytes(path, file)) return {};

@@ -18,10 +18,10 @@ std::string CheckSavedGamesInput(const std::uint8_t* data, std::size_t size);
 // limit, the lock, the temporary file and the sweep of abandoned ones included. The first four bytes steer
 // the run, the rest is the file:
 //   bytes 0 and 1   the slots (modulo 9) of the first and the second save;
-//   bytes 2 and 3   when byte 2 has its top bit set, the file is padded to near the size limit, on either
-//                   side of it: the low 4 bits of byte 2 and byte 3 give the distance below the limit, less
-//                   512; bit 6 puts the padding before the rest instead of after it; bits 4-5 choose
-//                   comment lines ending in LF, CR or CR LF, or key lines.
+//   bytes 2 and 3   when the top four bits of byte 2 are set, the file is padded to near the size limit:
+//                   bit 3 of byte 2 and byte 3 give its distance below the limit, less 256 (so -256 to
+//                   255); bit 2 puts the padding before the rest instead of after it; bits 0-1 choose
+//                   comment lines ending in LF, CR or CR LF, or key lines. Padding is slow, so it is rare.
 // The saves are named by bytes of the input. Works in a scratch folder under $TMPDIR that lasts as long as
 // the process.
 std::string CheckSavedGamesOnDisk(const std::uint8_t* data, std::size_t size);

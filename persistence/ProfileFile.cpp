@@ -3,6 +3,9 @@
 #include "persistence/ProfileFile.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -112,11 +115,42 @@ private:
     std::size_t lf_ = 0;  // the next LF at or after the last search, or the size when there is none
 };
 
+// Estimates how many different hashes it was shown, within a few per cent, in one kilobyte (HyperLogLog
+// with 1024 registers).
+class DistinctCounter {
+public:
+    void Add(std::uint64_t hash)
+    {
+        const std::size_t index = static_cast<std::size_t>(hash >> 54);
+        // The guard bit keeps the rank at 55 or below when the remaining bits are all zero.
+        const int rank = std::countl_zero((hash << 10) | (1ull << 9)) + 1;
+        registers_[index] = std::max(registers_[index], static_cast<std::uint8_t>(rank));
+    }
+    std::size_t Estimate() const
+    {
+        constexpr double m = 1024;
+        double sum = 0;
+        int zeros = 0;
+        for (const std::uint8_t r : registers_) {
+            sum += std::ldexp(1.0, -r);
+            zeros += r == 0;
+        }
+        double estimate = 0.7213 / (1 + 1.079 / m) * m * m / sum;
+        // Few values leave registers empty; counting those is more exact there.
+        if (estimate <= 2.5 * m && zeros > 0) estimate = m * std::log(m / zeros);
+        return static_cast<std::size_t>(estimate);
+    }
+
+private:
+    std::array<std::uint8_t, 1024> registers_{};
+};
+
 }  // namespace
 
 void ProfileFile::NameTable::Reserve(std::size_t names)
 {
     slots_.assign(std::max<std::size_t>(8, names + names / 3 + 1), Name{});
+    used_ = 0;
 }
 
 std::size_t ProfileFile::NameTable::Home(std::uint64_t hash) const
@@ -135,16 +169,35 @@ const ProfileFile::Name* ProfileFile::NameTable::Find(std::uint64_t hash, Matche
     }
 }
 
-template <typename Matches>
-bool ProfileFile::NameTable::AddIfNew(std::uint64_t hash, Name name, Matches matches)
+template <typename Matches, typename HashOf>
+bool ProfileFile::NameTable::AddIfNew(std::uint64_t hash, Name name, Matches matches, HashOf hashOf)
 {
     for (std::size_t i = Home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
-        Name& slot = slots_[i];
-        if (slot.offset == 0) {
-            slot = name;
+        if (slots_[i].offset != 0) {
+            if (matches(slots_[i])) return false;
+            continue;
+        }
+        if ((used_ + 1) * 4 <= slots_.size() * 3) {
+            slots_[i] = name;
+            ++used_;
             return true;
         }
-        if (matches(slot)) return false;
+        // More names than the first pass foresaw: twice the room, every name moved to its new place.
+        std::vector<Name> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Name& moved : old) {
+            if (moved.offset == 0) continue;
+            std::size_t j = Home(hashOf(moved));
+            while (slots_[j].offset != 0)
+                j = (j + 1 == slots_.size()) ? 0 : j + 1;
+            slots_[j] = moved;
+        }
+        i = Home(hash);
+        while (slots_[i].offset != 0)
+            i = (i + 1 == slots_.size()) ? 0 : i + 1;
+        slots_[i] = name;
+        ++used_;
+        return true;
     }
 }
 
@@ -156,15 +209,35 @@ ProfileFile ProfileFile::Parse(std::string bytes)
     if (text.size() > std::numeric_limits<std::uint32_t>::max())
         text = text.substr(0, std::numeric_limits<std::uint32_t>::max());
 
-    // The first pass counts the names so that the table is sized once, for the worst case of none repeated.
+    // The first pass estimates how many different names there are, so that the table is sized once for
+    // them: a file of one key repeated a million times needs one entry, not a million. Keys are told apart by
+    // the name of their section here, which is what the second pass does for the first section of a name.
     std::size_t names = 0;
+    DistinctCounter distinct;
+    std::uint64_t sectionHash = 0;
     std::string_view line;
     std::size_t begin = 0;
     for (LineWalker lines(text); lines.Next(line, begin);) {
-        if (Classify(line).kind != Kind::Other) ++names;
+        const Parsed parsed = Classify(line);
+        if (parsed.kind == Kind::Section) {
+            sectionHash = SectionHash(parsed.name);
+            distinct.Add(sectionHash);
+        } else if (parsed.kind == Kind::Key) {
+            distinct.Add(HashName(parsed.name, sectionHash));
+        } else {
+            continue;
+        }
+        ++names;
     }
-    file.names_.Reserve(names);
+    // A margin over the estimate's error; the table grows in the rare case it falls short.
+    file.names_.Reserve(std::min(names, distinct.Estimate() + distinct.Estimate() / 8 + 16));
 
+    const auto hashOf = [&file](const Name& name) {
+        const std::string_view text = file.NameText(name);
+        if ((name.sizeAndKind & SectionBit) != 0) return SectionHash(text);
+        const auto after = std::upper_bound(file.sections_.begin(), file.sections_.end(), name.offset);
+        return KeyHash(static_cast<std::size_t>(after - file.sections_.begin()) - 1, text);
+    };
     bool indexing = false;  // inside the first section of its name
     for (LineWalker lines(text); lines.Next(line, begin);) {
         const Parsed parsed = Classify(line);
@@ -174,17 +247,23 @@ ProfileFile ProfileFile::Parse(std::string bytes)
         name.sizeAndKind = static_cast<std::uint32_t>(parsed.name.size());
         if (parsed.kind == Kind::Section) {
             name.sizeAndKind |= SectionBit;
-            indexing = file.names_.AddIfNew(SectionHash(parsed.name), name, [&](const Name& other) {
-                return other.sizeAndKind == name.sizeAndKind && SameName(file.NameText(other), parsed.name);
-            });
+            indexing = file.names_.AddIfNew(
+                SectionHash(parsed.name), name,
+                [&](const Name& other) {
+                    return other.sizeAndKind == name.sizeAndKind && SameName(file.NameText(other), parsed.name);
+                },
+                hashOf);
             if (indexing) file.sections_.push_back(name.offset);
         } else if (indexing) {
             // Only keys of the section being read lie past its name.
             const std::uint32_t section = file.sections_.back();
-            file.names_.AddIfNew(KeyHash(file.sections_.size() - 1, parsed.name), name, [&](const Name& other) {
-                return other.sizeAndKind == name.sizeAndKind && other.offset > section &&
-                       SameName(file.NameText(other), parsed.name);
-            });
+            file.names_.AddIfNew(
+                KeyHash(file.sections_.size() - 1, parsed.name), name,
+                [&](const Name& other) {
+                    return other.sizeAndKind == name.sizeAndKind && other.offset > section &&
+                           SameName(file.NameText(other), parsed.name);
+                },
+                hashOf);
         }
     }
     return file;

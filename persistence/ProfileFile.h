@@ -17,9 +17,10 @@ namespace zorvik {
 // ends at CR LF, at LF or at a lone CR, so a file from any editor reads as the lines a person sees.
 //
 // The bytes are kept whole beside one hash table that points at the first section of each name and the
-// first key of each name in such a section. Nothing is kept per blank, comment or other line, so a file of
-// n bytes takes n plus at most about 3.6 n bytes, is read in two linear passes (one to size the table), and
-// a lookup never rescans it. Writes are kept aside and laid into the bytes by Serialize.
+// first key of each name in such a section: eight bytes a name, and nothing for blank, comment or repeated
+// lines. A section or key line takes at least three bytes, so a file of n bytes takes n plus at most about
+// 3.6 n bytes. It is read in two linear passes (the first sizes the table), and a lookup never rescans it.
+// Writes are kept aside and laid into the bytes by Serialize.
 class ProfileFile {
 public:
     ProfileFile() = default;
@@ -64,7 +65,7 @@ private:
     };
     static constexpr std::uint32_t SectionBit = 0x80000000u;
 
-    // Open addressing with linear probing, sized once for the names a file holds; never more than three
+    // Open addressing with linear probing, sized for the names a file holds; never more than three
     // quarters full.
     class NameTable {
     public:
@@ -72,13 +73,15 @@ private:
         // The first entry for which matches() holds, probing from the hash, or nullptr.
         template <typename Matches>
         const Name* Find(std::uint64_t hash, Matches matches) const;
-        // Adds the name unless an entry matching it is there already; true when added.
-        template <typename Matches>
-        bool AddIfNew(std::uint64_t hash, Name name, Matches matches);
+        // Adds the name unless an entry matching it is there already; true when added. Should the table
+        // fill up, it doubles, placing every entry anew by hashOf(entry).
+        template <typename Matches, typename HashOf>
+        bool AddIfNew(std::uint64_t hash, Name name, Matches matches, HashOf hashOf);
 
     private:
         std::size_t Home(std::uint64_t hash) const;
         std::vector<Name> slots_;
+        std::size_t used_ = 0;
     };
 
     // A key line rewritten in place: the bytes [lineBegin, lineEnd) give way to text; the line end stays.

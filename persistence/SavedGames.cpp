@@ -241,18 +241,35 @@ void SavedGames::LoadGameSlot(GameState& state, int slot)
     ReadSection(ProfileFile::Parse(std::move(content)), slot, Today(), state, gameName_, gameDate_);
 }
 
+SlotSummary SavedGames::Summarize(const ProfileFile& file, int slot, const std::string& today)
+{
+    GameState scratch;
+    SlotSummary summary;
+    ReadSection(file, slot, today, scratch, summary.GameName, summary.GameDate);
+    summary.Credits = scratch.Credits;
+    summary.Borrowed = scratch.Borrowed;
+    return summary;
+}
+
 SlotSummary SavedGames::ReadSlotSummary(int slot) const
 {
     std::string content;
     std::string error;
     if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    GameState scratch;
-    SlotSummary summary;
-    ReadSection(ProfileFile::Parse(std::move(content)), slot, Today(), scratch, summary.GameName,
-                summary.GameDate);
-    summary.Credits = scratch.Credits;
-    summary.Borrowed = scratch.Borrowed;
-    return summary;
+    return Summarize(ProfileFile::Parse(std::move(content)), slot, Today());
+}
+
+std::array<SlotSummary, PlayerSlotCount> SavedGames::ReadSlotSummaries() const
+{
+    std::string content;
+    std::string error;
+    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
+    const ProfileFile file = ProfileFile::Parse(std::move(content));
+    const std::string today = Today();
+    std::array<SlotSummary, PlayerSlotCount> summaries;
+    for (int slot = 0; slot < PlayerSlotCount; ++slot)
+        summaries[static_cast<std::size_t>(slot)] = Summarize(file, slot, today);
+    return summaries;
 }
 
 bool SavedGames::Fail(const std::string& detail)

@@ -5,6 +5,7 @@
 #include "engine/GameState.h"
 #include "persistence/AtomicFileWriter.h"
 
+#include <array>
 #include <chrono>
 #include <ctime>
 #include <functional>
@@ -61,6 +62,8 @@ public:
     // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's
     // panels.
     SlotSummary ReadSlotSummary(int slot) const;
+    // The same for the eight player slots at once, reading the file once.
+    std::array<SlotSummary, PlayerSlotCount> ReadSlotSummaries() const;
 
     // Name and date of the section that LoadGameSlot read last.
     const std::string& GameName() const { return gameName_; }
@@ -92,6 +95,7 @@ public:
 
 private:
     std::string Today() const;
+    static SlotSummary Summarize(const ProfileFile& file, int slot, const std::string& today);
     bool Fail(const std::string& detail = {});
 
     std::string path_;

@@ -394,6 +394,14 @@ TEST_F(SavedGamesTest, SummaryShowsASlotWithoutTouchingTheGame)
     EXPECT_EQ(empty.GameName, "GameNo1");
     EXPECT_EQ(empty.Credits, 1000);
     EXPECT_EQ(empty.Borrowed, 1000);
+    const auto all = games.ReadSlotSummaries();
+    for (int slot = 0; slot < PlayerSlotCount; ++slot) {
+        SCOPED_TRACE(slot);
+        const SlotSummary one = games.ReadSlotSummary(slot);
+        const SlotSummary& many = all[static_cast<std::size_t>(slot)];
+        EXPECT_EQ(std::tie(many.GameName, many.GameDate, many.Credits, many.Borrowed),
+                  std::tie(one.GameName, one.GameDate, one.Credits, one.Borrowed));
+    }
     EXPECT_EQ(games.GameName(), "") << "the summary is not a load";
 }
 
