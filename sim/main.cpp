@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-sim: plays the game headless through StartSpin with auto spin, and reports what it paid.
 #include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "SeedSource.h"
-#include "SimGameFile.h"
-#include "SimHooks.h"
-#include "SimOptions.h"
-#include "SimStatistics.h"
-#include "SlotEngine.h"
+#include "engine/SlotEngine.h"
+#include "sim/SeedSource.h"
+#include "sim/SimGameFile.h"
+#include "sim/SimHooks.h"
+#include "sim/SimOptions.h"
+#include "sim/SimStatistics.h"
 
 using namespace zorvik;
 

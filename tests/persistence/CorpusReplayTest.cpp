@@ -2,7 +2,7 @@
 // Replays every seed of the fuzz corpus through both fuzz targets' own checks in the normal test suite.
 #include "fuzz/SavedGamesFuzzCheck.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // measures; it asserts nothing. Each shape runs in a child process of its own, so its peak is its own.
 #include "persistence/SavedGames.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <cstdio>

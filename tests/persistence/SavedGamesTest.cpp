@@ -3,7 +3,7 @@
 // limit and two copies saving at once.
 #include "persistence/SavedGames.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
