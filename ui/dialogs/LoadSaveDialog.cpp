@@ -87,9 +87,9 @@ void LoadSaveDialog::FormCreate()
 
     // The panels show the slots as they are on disk, read in one go; the game itself is not touched while the
     // dialog is open.
-    const auto slots = games.ReadSlotSummaries();
+    const auto summaries = games.ReadSlotSummaries();
     for (int index = 0; index < PlayerSlotCount; ++index) {
-        const SlotSummary& slot = slots[static_cast<std::size_t>(index)];
+        const SlotSummary& slot = summaries[static_cast<std::size_t>(index)];
         SlotPanel& panel = panels[static_cast<std::size_t>(index)];
         panel.name->setText(QString::fromStdString(slot.GameName));
         panel.name->setCursorPosition(0);
