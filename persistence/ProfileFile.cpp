@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace zorvik {
@@ -84,35 +85,45 @@ std::uint64_t KeyHash(std::size_t section, std::string_view key)
 // with a line end has no empty line after it.
 class LineWalker {
 public:
-    explicit LineWalker(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
-
-    bool Next(std::string_view& line, std::size_t& begin)
+    explicit LineWalker(std::string_view text, std::size_t from = 0)
+        : pos_(text.data() + from), end_(text.data() + text.size()), lf_(pos_)
     {
-        const std::size_t size = text_.size();
-        if (pos_ >= size) return false;
-        begin = pos_;
+    }
+
+    // The next line; empty lines are passed over when asked, as the reader has no use for them.
+    bool Next(std::string_view& line, bool skipEmpty = false)
+    {
+        if (skipEmpty) {
+            while (pos_ < end_ && IsLineEnd(*pos_))
+                ++pos_;
+        }
+        if (pos_ >= end_) return false;
         // Short lines are looked at byte by byte; a long one is left to memchr. The next LF is remembered
         // until it is passed, and a CR is only looked for before it, so every byte is searched once.
-        std::size_t end = pos_;
-        const std::size_t near = std::min(size, pos_ + 64);
-        while (end < near && !IsLineEnd(text_[end]))
-            ++end;
-        if (end == near && end < size) {
-            if (lf_ < end) lf_ = std::min(text_.find('\n', end), size);
-            end = std::min(text_.substr(0, lf_).find('\r', end), lf_);
+        const char* stop = pos_;
+        const char* near = pos_ + std::min<std::ptrdiff_t>(end_ - pos_, 64);
+        while (stop < near && !IsLineEnd(*stop))
+            ++stop;
+        if (stop == near && stop < end_) {
+            if (lf_ < stop) {
+                const void* lf = std::memchr(stop, '\n', static_cast<std::size_t>(end_ - stop));
+                lf_ = lf != nullptr ? static_cast<const char*>(lf) : end_;
+            }
+            const void* cr = std::memchr(stop, '\r', static_cast<std::size_t>(lf_ - stop));
+            stop = cr != nullptr ? static_cast<const char*>(cr) : lf_;
         }
-        line = text_.substr(pos_, end - pos_);
-        pos_ = end;
-        if (pos_ < size) pos_ += (text_[pos_] == '\r' && pos_ + 1 < size && text_[pos_ + 1] == '\n') ? 2 : 1;
+        line = std::string_view(pos_, static_cast<std::size_t>(stop - pos_));
+        pos_ = stop;
+        if (pos_ < end_) pos_ += (*pos_ == '\r' && pos_ + 1 < end_ && pos_[1] == '\n') ? 2 : 1;
         return true;
     }
-    // Offset just past the line end of the line returned last.
-    std::size_t Position() const { return pos_; }
+    // Just past the line end of the line returned last.
+    const char* Position() const { return pos_; }
 
 private:
-    std::string_view text_;
-    std::size_t pos_;
-    std::size_t lf_ = 0;  // the next LF at or after the last search, or the size when there is none
+    const char* pos_;
+    const char* end_;
+    const char* lf_;  // the next LF at or after the last search, or the end when there is none
 };
 
 // Estimates how many different hashes it was shown, within a few per cent, in one kilobyte (HyperLogLog
@@ -216,8 +227,7 @@ ProfileFile ProfileFile::Parse(std::string bytes)
     DistinctCounter distinct;
     std::uint64_t sectionHash = 0;
     std::string_view line;
-    std::size_t begin = 0;
-    for (LineWalker lines(text); lines.Next(line, begin);) {
+    for (LineWalker lines(text); lines.Next(line, true);) {
         const Parsed parsed = Classify(line);
         if (parsed.kind == Kind::Section) {
             sectionHash = SectionHash(parsed.name);
@@ -234,44 +244,51 @@ ProfileFile ProfileFile::Parse(std::string bytes)
 
     const auto hashOf = [&file](const Name& name) {
         const std::string_view text = file.NameText(name);
-        if ((name.sizeAndKind & SectionBit) != 0) return SectionHash(text);
+        if (IsSection(name)) return SectionHash(text);
         const auto after = std::upper_bound(file.sections_.begin(), file.sections_.end(), name.offset);
         return KeyHash(static_cast<std::size_t>(after - file.sections_.begin()) - 1, text);
     };
     bool indexing = false;  // inside the first section of its name
-    for (LineWalker lines(text); lines.Next(line, begin);) {
+    for (LineWalker lines(text); lines.Next(line, true);) {
         const Parsed parsed = Classify(line);
-        if (parsed.kind == Kind::Other || parsed.name.size() >= SectionBit) continue;
+        if (parsed.kind == Kind::Other) continue;
+        const bool section = parsed.kind == Kind::Section;
+        if (parsed.name.size() > MaxNameSize) {
+            indexing = indexing && !section;
+            continue;
+        }
+        if (!section && !indexing) continue;
+        const std::uint64_t hash =
+            section ? SectionHash(parsed.name) : KeyHash(file.sections_.size() - 1, parsed.name);
         Name name;
         name.offset = static_cast<std::uint32_t>(parsed.name.data() - text.data());
-        name.sizeAndKind = static_cast<std::uint32_t>(parsed.name.size());
-        if (parsed.kind == Kind::Section) {
-            name.sizeAndKind |= SectionBit;
-            indexing = file.names_.AddIfNew(
-                SectionHash(parsed.name), name,
-                [&](const Name& other) {
-                    return other.sizeAndKind == name.sizeAndKind && SameName(file.NameText(other), parsed.name);
-                },
-                hashOf);
-            if (indexing) file.sections_.push_back(name.offset);
-        } else if (indexing) {
-            // Only keys of the section being read lie past its name.
-            const std::uint32_t section = file.sections_.back();
-            file.names_.AddIfNew(
-                KeyHash(file.sections_.size() - 1, parsed.name), name,
-                [&](const Name& other) {
-                    return other.sizeAndKind == name.sizeAndKind && other.offset > section &&
-                           SameName(file.NameText(other), parsed.name);
-                },
-                hashOf);
+        name.shape = Shape(parsed.name.size(), section, hash);
+        // Only keys of the section being read lie past its name.
+        const std::uint32_t after = section ? 0 : file.sections_.back();
+        const bool added = file.names_.AddIfNew(
+            hash, name,
+            [&](const Name& other) {
+                return other.shape == name.shape && other.offset > after &&
+                       SameName(file.NameText(other), parsed.name);
+            },
+            hashOf);
+        if (section) {
+            indexing = added;
+            if (added) file.sections_.push_back(name.offset);
         }
     }
     return file;
 }
 
+std::uint32_t ProfileFile::Shape(std::size_t size, bool section, std::uint64_t hash)
+{
+    return static_cast<std::uint32_t>(size) | (static_cast<std::uint32_t>(hash >> 57) << 24) |
+           (section ? SectionBit : 0);
+}
+
 std::string_view ProfileFile::NameText(const Name& name) const
 {
-    return std::string_view(text_).substr(name.offset, name.sizeAndKind & ~SectionBit);
+    return std::string_view(text_).substr(name.offset, name.shape & MaxNameSize);
 }
 
 std::string ProfileFile::NewLine() const
@@ -376,8 +393,10 @@ ProfileFile::Parsed ProfileFile::Classify(std::string_view line)
 
 std::ptrdiff_t ProfileFile::FindSection(std::string_view section) const
 {
-    const Name* found = names_.Find(SectionHash(section), [&](const Name& name) {
-        return (name.sizeAndKind & SectionBit) != 0 && SameName(NameText(name), section);
+    const std::uint64_t hash = SectionHash(section);
+    const std::uint32_t shape = Shape(section.size(), true, hash);
+    const Name* found = names_.Find(hash, [&](const Name& name) {
+        return name.shape == shape && SameName(NameText(name), section);
     });
     if (found == nullptr) return -1;
     return std::lower_bound(sections_.begin(), sections_.end(), found->offset) - sections_.begin();
@@ -388,9 +407,10 @@ const ProfileFile::Name* ProfileFile::FindKey(std::size_t section, std::string_v
     const std::uint32_t from = sections_[section];
     const std::uint32_t to =
         section + 1 < sections_.size() ? sections_[section + 1] : std::numeric_limits<std::uint32_t>::max();
-    return names_.Find(KeyHash(section, key), [&](const Name& name) {
-        return (name.sizeAndKind & SectionBit) == 0 && name.offset > from && name.offset < to &&
-               SameName(NameText(name), key);
+    const std::uint64_t hash = KeyHash(section, key);
+    const std::uint32_t shape = Shape(key.size(), false, hash);
+    return names_.Find(hash, [&](const Name& name) {
+        return name.shape == shape && name.offset > from && name.offset < to && SameName(NameText(name), key);
     });
 }
 
@@ -507,16 +527,15 @@ bool ProfileFile::ReadFlag(std::string_view section, std::string_view key, bool 
 std::uint32_t ProfileFile::EndOfSection(std::size_t section) const
 {
     // Past the section's own line, then past every non-blank line up to the next section line.
-    std::size_t begin = sections_[section];
     std::string_view line;
-    LineWalker lines(text_, begin);
-    lines.Next(line, begin);
-    std::size_t end = lines.Position();
-    while (lines.Next(line, begin)) {
+    LineWalker lines(text_, sections_[section]);
+    lines.Next(line);
+    const char* end = lines.Position();
+    while (lines.Next(line)) {
         if (Classify(line).kind == Kind::Section) break;
         if (!Trim(line).empty()) end = lines.Position();
     }
-    return static_cast<std::uint32_t>(end);
+    return static_cast<std::uint32_t>(end - text_.data());
 }
 
 void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)

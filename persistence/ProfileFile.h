@@ -56,14 +56,18 @@ private:
     };
     static Parsed Classify(std::string_view line);
 
-    // A name in the text: where it starts, how long it is, and whether it names a section or a key. Names
-    // never start at offset 0 (a section's follows its bracket, a key before any section is not indexed), so
-    // a zero offset marks an empty slot.
+    // A name in the text: where it starts, and its shape: its size, whether it names a section, and seven
+    // bits of its hash, so that most names that merely share a slot are told apart without reading them.
+    // Names never start at offset 0 (a section's follows its bracket, a key before any section is not
+    // indexed), so a zero offset marks an empty slot.
     struct Name {
         std::uint32_t offset = 0;
-        std::uint32_t sizeAndKind = 0;  // the top bit is set for a section
+        std::uint32_t shape = 0;
     };
+    static constexpr std::uint32_t MaxNameSize = 0xFFFFFF;  // longer names are not indexed
     static constexpr std::uint32_t SectionBit = 0x80000000u;
+    static std::uint32_t Shape(std::size_t size, bool section, std::uint64_t hash);
+    static bool IsSection(const Name& name) { return (name.shape & SectionBit) != 0; }
 
     // Open addressing with linear probing, sized for the names a file holds; never more than three
     // quarters full.
