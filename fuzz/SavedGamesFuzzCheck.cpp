@@ -80,7 +80,8 @@ public:
     ScratchFolder()
     {
         const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/zorvik-fuzz-XXXXXX";
+        std::string pattern =
+            std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/zorvik-fuzz-XXXXXX";
         if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
     ~ScratchFolder()
@@ -156,7 +157,8 @@ std::string CheckSave(const std::string& path, int slot, const std::string& name
 
     if (!saved) {
         if (after != file) return "a refused save changed the file";
-        if (games.LastError() != "Unable to write to Zorvik.ini") return "a refused save gave another message";
+        if (games.LastError() != "Unable to write to Zorvik.ini")
+            return "a refused save gave another message";
         if (temporaries != 2) return "a refused save left a temporary file or swept one";
     } else {
         if (after != meant) return "the file on disk is not the one the save meant to write";
@@ -251,10 +253,12 @@ std::string CheckSavedGamesOnDisk(const std::uint8_t* data, std::size_t size)
     std::string file(rest);
     if ((byte(2) & 0xF0) == 0xF0) {
         const long distance = static_cast<long>(((byte(2) & 8) << 5) | byte(3)) - 256;
-        const std::size_t target = static_cast<std::size_t>(static_cast<long>(AtomicFileWriter::MaxReadSize) - distance);
+        const std::size_t target =
+            static_cast<std::size_t>(static_cast<long>(AtomicFileWriter::MaxReadSize) - distance);
         if (target > file.size()) {
             // Lines of 4 KiB: comments ending in LF, CR or CR LF, or keys "x" ending in LF. The limit is
-            // reached without millions of lines or long runs of blanks, which would slow every run to a crawl.
+            // reached without millions of lines or long runs of blanks, which would slow every run to a
+            // crawl.
             const std::size_t mode = byte(2) & 3;
             const std::string_view ending = mode == 1 ? "\r" : mode == 2 ? "\r\n" : "\n";
             std::string padding(target - file.size(), mode == 3 ? '1' : ';');

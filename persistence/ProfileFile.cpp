@@ -390,14 +390,12 @@ ProfileFile::Parsed ProfileFile::Classify(std::string_view line)
     return parsed;
 }
 
-
 std::ptrdiff_t ProfileFile::FindSection(std::string_view section) const
 {
     const std::uint64_t hash = SectionHash(section);
     const std::uint32_t shape = Shape(section.size(), true, hash);
-    const Name* found = names_.Find(hash, [&](const Name& name) {
-        return name.shape == shape && SameName(NameText(name), section);
-    });
+    const Name* found = names_.Find(
+        hash, [&](const Name& name) { return name.shape == shape && SameName(NameText(name), section); });
     if (found == nullptr) return -1;
     return std::lower_bound(sections_.begin(), sections_.end(), found->offset) - sections_.begin();
 }
@@ -418,7 +416,8 @@ std::ptrdiff_t ProfileFile::FindNewSection(std::string_view section) const
 {
     for (std::size_t i = 0; i < appended_.size(); ++i) {
         const Parsed parsed = Classify(appended_[i].header);
-        if (parsed.kind == Kind::Section && SameName(parsed.name, section)) return static_cast<std::ptrdiff_t>(i);
+        if (parsed.kind == Kind::Section && SameName(parsed.name, section))
+            return static_cast<std::ptrdiff_t>(i);
     }
     return -1;
 }
@@ -427,7 +426,8 @@ std::optional<std::string> ProfileFile::ValueIn(const std::vector<std::string>& 
 {
     for (const std::string& line : lines) {
         const Parsed parsed = Classify(line);
-        if (parsed.kind == Kind::Key && SameName(parsed.name, key)) return std::string(CleanValue(parsed.value));
+        if (parsed.kind == Kind::Key && SameName(parsed.name, key))
+            return std::string(CleanValue(parsed.value));
     }
     return std::nullopt;
 }
@@ -445,7 +445,6 @@ std::string_view ProfileFile::CleanValue(std::string_view raw)
     }
     return v;
 }
-
 
 std::optional<std::string> ProfileFile::ReadString(std::string_view section, std::string_view key) const
 {

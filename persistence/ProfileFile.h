@@ -75,8 +75,7 @@ private:
     public:
         void Reserve(std::size_t names);
         // The first entry for which matches() holds, probing from the hash, or nullptr.
-        template <typename Matches>
-        const Name* Find(std::uint64_t hash, Matches matches) const;
+        template <typename Matches> const Name* Find(std::uint64_t hash, Matches matches) const;
         // Adds the name unless an entry matching it is there already; true when added. Should the table
         // fill up, it doubles, placing every entry anew by hashOf(entry).
         template <typename Matches, typename HashOf>

@@ -6,8 +6,8 @@
 #include "tests/support/TempFolder.h"
 
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>

@@ -662,8 +662,9 @@ TEST_F(SavedGamesTest, ASaveWaitsForAnotherCopyOnlySoLong)
     ASSERT_EQ(::flock(other, LOCK_EX), 0);
     games.SetLockWait(std::chrono::milliseconds(50));
     EXPECT_FALSE(games.SaveGameSlot(DistinctGame(), 0, "x"));
-    EXPECT_EQ(reported, std::vector<std::string>{
-                            "Unable to write to Zorvik.ini: another copy of Zorvik Slots has kept it locked too long"});
+    EXPECT_EQ(reported,
+              std::vector<std::string>{
+                  "Unable to write to Zorvik.ini: another copy of Zorvik Slots has kept it locked too long"});
     EXPECT_EQ(ReadWholeFile(path), old);
     ::close(other);
     EXPECT_TRUE(games.SaveGameSlot(DistinctGame(), 0, "x")) << "a lock given up is free again";
