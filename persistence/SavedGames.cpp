@@ -282,6 +282,7 @@ bool SavedGames::Fail(const std::string& detail)
 bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::string& name)
 {
     if (SectionName(slot).empty()) return Fail();
+    const std::string today = Today();
     std::string error;
     // Held from the read to the rename, so that a second copy of the game cannot replace the file in between
     // with one that lacks this save; released on every return.
@@ -299,7 +300,7 @@ bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::strin
     if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed)
         return Fail();
     ProfileFile file = ProfileFile::Parse(std::move(content));
-    WriteSection(file, slot, state, name, Today());
+    WriteSection(file, slot, state, name, today);
     if (!writer_->Replace(path_, file.Serialize(), error)) return Fail();
     lastError_.clear();
     return true;
