@@ -158,9 +158,15 @@ private:
 
 }  // namespace
 
-void ProfileFile::NameTable::Reserve(std::size_t names)
+std::size_t ProfileFile::NameTable::SlotsFor(std::size_t names)
 {
-    slots_.assign(std::max<std::size_t>(8, names + names / 3 + 1), Name{});
+    return std::max<std::size_t>(8, names + names / 3 + 1);
+}
+
+void ProfileFile::NameTable::Reserve(std::size_t expected, std::size_t most)
+{
+    slots_.assign(SlotsFor(std::min(expected, most)), Name{});
+    mostSlots_ = SlotsFor(most);
     used_ = 0;
 }
 
@@ -193,8 +199,9 @@ bool ProfileFile::NameTable::AddIfNew(std::uint64_t hash, Name name, Matches mat
             ++used_;
             return true;
         }
-        // More names than the first pass foresaw: twice the room, every name moved to its new place.
-        std::vector<Name> old(slots_.size() * 2);
+        // More names than the first pass foresaw: twice the room, but never more than all the names it
+        // counted can need, and every name moved to its new place.
+        std::vector<Name> old(std::min(slots_.size() * 2, mostSlots_));
         old.swap(slots_);
         for (const Name& moved : old) {
             if (moved.offset == 0) continue;
@@ -240,7 +247,7 @@ ProfileFile ProfileFile::Parse(std::string bytes)
         ++names;
     }
     // A margin over the estimate's error; the table grows in the rare case it falls short.
-    file.names_.Reserve(std::min(names, distinct.Estimate() + distinct.Estimate() / 8 + 16));
+    file.names_.Reserve(distinct.Estimate() + distinct.Estimate() / 8 + 16, names);
 
     const auto hashOf = [&file](const Name& name) {
         const std::string_view text = file.NameText(name);

@@ -17,10 +17,11 @@ namespace zorvik {
 // ends at CR LF, at LF or at a lone CR, so a file from any editor reads as the lines a person sees.
 //
 // The bytes are kept whole beside one hash table that points at the first section of each name and the
-// first key of each name in such a section: eight bytes a name, and nothing for blank, comment or repeated
-// lines. A section or key line takes at least three bytes, so a file of n bytes takes n plus at most about
-// 3.6 n bytes. It is read in two linear passes (the first sizes the table), and a lookup never rescans it.
-// Writes are kept aside and laid into the bytes by Serialize.
+// first key of each name in such a section: about eleven bytes a name, and nothing for blank, comment or
+// repeated lines. A section or key line takes at least three bytes, so a file of n bytes takes n plus at
+// most about 3.6 n bytes (twice that for a moment, in the rare case that the table must grow). It is read
+// in two linear passes, the first of which sizes the table, and a lookup never rescans it. Writes are kept
+// aside and laid into the bytes by Serialize.
 class ProfileFile {
 public:
     ProfileFile() = default;
@@ -69,21 +70,23 @@ private:
     static std::uint32_t Shape(std::size_t size, bool section, std::uint64_t hash);
     static bool IsSection(const Name& name) { return (name.shape & SectionBit) != 0; }
 
-    // Open addressing with linear probing, sized for the names a file holds; never more than three
-    // quarters full.
+    // Open addressing with linear probing, never more than three quarters full.
     class NameTable {
     public:
-        void Reserve(std::size_t names);
+        // Room for the names expected; never more than the most there can be.
+        void Reserve(std::size_t expected, std::size_t most);
         // The first entry for which matches() holds, probing from the hash, or nullptr.
         template <typename Matches> const Name* Find(std::uint64_t hash, Matches matches) const;
         // Adds the name unless an entry matching it is there already; true when added. Should the table
-        // fill up, it doubles, placing every entry anew by hashOf(entry).
+        // fill up, it grows, placing every entry anew by hashOf(entry).
         template <typename Matches, typename HashOf>
         bool AddIfNew(std::uint64_t hash, Name name, Matches matches, HashOf hashOf);
 
     private:
+        static std::size_t SlotsFor(std::size_t names);
         std::size_t Home(std::uint64_t hash) const;
         std::vector<Name> slots_;
+        std::size_t mostSlots_ = 0;
         std::size_t used_ = 0;
     };
 
