@@ -2,11 +2,11 @@
 // The "Recent Spins" window: the last paid spins with their bonus spins, each drawn and told in full.
 #include "ui/dialogs/RecentSpinsDialog.h"
 
+#include "engine/LineFlash.h"
 #include "engine/PayTable.h"
 #include "engine/SpinRecorder.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
-#include "ui/face/MachineFace.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -128,8 +128,10 @@ void SpinPicture::paintEvent(QPaintEvent* /*event*/)
     // The screen bonus marks its cells as the machine's flashing does: every cell for all animals, else the
     // Crests (or, on a bonus spin, the gold coins).
     if (step_->ScreenBonus > 0) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
+        const FlashColour hatch = FlashColourOf(ScreenBonusIndex);
+        const QColor colour(hatch.Red, hatch.Green, hatch.Blue);
+        p.setPen(QPen(colour, 1));
+        p.setBrush(QBrush(colour, Qt::DiagCrossPattern));
         for (int w = 0; w < WheelCount; ++w) {
             const int code = step_->Symbols[w];
             if (step_->ScreenBonus == 10 || code == Crest || code == GoldCoin)
@@ -152,7 +154,9 @@ void SpinPicture::paintEvent(QPaintEvent* /*event*/)
         }
         p.setPen(QPen(QColor(0, 0, 0, 160), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(path);
-        p.setPen(QPen(MachineFace::LineColour(line), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const FlashColour colour = FlashColourOf(line);
+        p.setPen(QPen(QColor(colour.Red, colour.Green, colour.Blue), 5, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.drawPath(path);
     }
 }

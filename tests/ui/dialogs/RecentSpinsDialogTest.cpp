@@ -2,13 +2,13 @@
 // The "Recent Spins" window and the statistics window's credits chart over a record of spins.
 #include "ui/dialogs/RecentSpinsDialog.h"
 
+#include "engine/LineFlash.h"
 #include "engine/SpinRecorder.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/PictureFolder.h"
 #include "ui/dialogs/CreditsChart.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/StatisticsDialog.h"
-#include "ui/face/MachineFace.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -93,8 +93,10 @@ TEST(RecentSpinsTest, ListsTheNewestHundredWithTheirBonusSpinsBeneath)
         const QRect cell = recall.Picture()->CellRect(w);
         EXPECT_EQ(shown.pixelColor(cell.center()), SymbolColour(GreenSeven)) << "wheel " << w;
     }
+    const FlashColour diagonal = FlashColourOf(6);
     for (int w : {0, 4, 8})
-        EXPECT_EQ(shown.pixelColor(recall.Picture()->CellRect(w).center()), MachineFace::LineColour(6))
+        EXPECT_EQ(shown.pixelColor(recall.Picture()->CellRect(w).center()),
+                  QColor(diagonal.Red, diagonal.Green, diagonal.Blue))
             << "wheel " << w;
     EXPECT_TRUE(recall.Text()->toPlainText().startsWith("Free spin 2 of 2"));
     EXPECT_TRUE(recall.Text()->toPlainText().contains("Line 7 paid 20."));
