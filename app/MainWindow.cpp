@@ -16,7 +16,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +53,15 @@ QString FolderOf(const MainWindowOptions& options)
 std::string GamesPathOf(const MainWindowOptions& options)
 {
     return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
+}
+
+const QString ClassicLayoutKey = QStringLiteral("ClassicLayout");
+const QString FullScreenKey = QStringLiteral("FullScreen");
+
+// The narrowest screen of each display class: a resizable window keeps its class by not going narrower.
+int ClassWidth(DisplayClass c)
+{
+    return c == DisplayClass::Small ? 640 : c == DisplayClass::Medium ? 700 : 1000;
 }
 
 }  // namespace
@@ -87,14 +99,16 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     engine_.SetStartupStrips();
     LoadClickSound();
 
-    // The window takes the screen's width less 10 pixels and the height the desktop leaves free. The
-    // canvas spans the whole screen, so nothing laid out against the screen width is clipped off it.
-    const QSize client(screen_.Width - 10, screen_.Height);
-    face_.ResizeCanvas(QSize(screen_.Width, screen_.Height));
-    setMaximumSize(face_.Canvas().size());
-    resize(client);
+    // The window takes the screen's width less 10 pixels and the height the desktop leaves free.
+    const QSettings settings(SettingsPath(), QSettings::IniFormat);
+    classic_ = settings.value(ClassicLayoutKey, false).toBool();
+    resize(StartupClientSize());
     move(5, 0);
-    face_.SetFlush([this](const QRect& area) { update(area); });
+    // The canvas is in device pixels; the window repaints the window pixels that hold what changed.
+    face_.SetFlush([this](const QRect& area) {
+        const QRectF w(area.x() / ratio_, area.y() / ratio_, area.width() / ratio_, area.height() / ratio_);
+        update(w.toAlignedRect());
+    });
 
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, actions_, face_.OptionsRect,
@@ -107,11 +121,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
     games_.LoadGameSlot(state_, CurrentGameSlot);
 
-    // With normal-size fonts the machine opens maximised; with large fonts it keeps its fixed size.
-    if (screen_.Dpi < 100)
-        setWindowState(Qt::WindowMaximized);
-    else
-        setFixedSize(client);
+    ApplyWindowMode();
+    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
 
     lampCelebrationRowTimer_.setInterval(200);
     lampCelebrationAlternateTimer_.setInterval(200);
@@ -125,7 +136,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
 
-    FormPaint();
+    Relayout();
 }
 
 MainWindow::~MainWindow() = default;
@@ -144,6 +155,125 @@ void MainWindow::LoadClickSound()
         PlayerDialogs::Error(nullptr, error + QStringLiteral("\nThe game goes on without its click sound."));
 }
 
+// ---- window size, layout and the remembered choices
+
+QString MainWindow::SettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zorvik-slots/window.conf");
+}
+
+void MainWindow::SaveWindowChoices() const
+{
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    settings.setValue(ClassicLayoutKey, classic_);
+    settings.setValue(FullScreenKey, isFullScreen());
+}
+
+QSize MainWindow::LargestWindow() const
+{
+    // In window pixels; the limit is in the screen's own pixels.
+    const double ratio = devicePixelRatioF();
+    return QSize(int(LargestWindowPixels.width() / ratio), int(LargestWindowPixels.height() / ratio));
+}
+
+QSize MainWindow::StartupClientSize() const
+{
+    return QSize(screen_.Width - 10, screen_.Height).boundedTo(LargestWindow());
+}
+
+void MainWindow::ApplyWindowMode()
+{
+    const QSize client = StartupClientSize();
+    if (classic_) {
+        // As the machine always opened: maximised with normal-size fonts, else fixed at its size. The
+        // window never outgrows the screen it was laid out for.
+        setMinimumSize(0, 0);
+        setMaximumSize(QSize(screen_.Width, screen_.Height).boundedTo(LargestWindow()));
+        if (screen_.Dpi < 100) {
+            resize(client);
+            setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+        } else {
+            setFixedSize(client);
+        }
+        return;
+    }
+    // Resizable down to what the native layout of the screen's class needs, and opening maximised.
+    const QSize reference = face_.FitReference();
+    const int needed = reference.isEmpty() ? 0 : reference.height();
+    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
+    setMinimumSize(smallest.boundedTo(client));
+    setMaximumSize(LargestWindow());
+    resize(client);
+    setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+}
+
+void MainWindow::Relayout()
+{
+    ratio_ = devicePixelRatioF();
+    const int screenWidth = std::min(screen_.Width, LargestWindow().width() + 10);
+    placement_ = PlaceFace(size(), screenWidth, !classic_, face_.FitReference());
+    face_.SetLayoutWidth(placement_.LayoutWidth);
+    face_.ComputeGeometry();
+    const double scale = placement_.Zoom * ratio_;
+    pictures_.ScaleTo(scale);
+    const QPoint offset(int(std::lround(placement_.Offset.x() * ratio_)),
+                        int(std::lround(placement_.Offset.y() * ratio_)));
+    face_.SetMapping(CanvasMapping{scale, offset});
+    // Never larger than the window: a huge screen must not cost a canvas of its size.
+    const QSize pixels(int(std::ceil(width() * ratio_)), int(std::ceil(height() * ratio_)));
+    face_.ResizeCanvas(pixels.boundedTo(LargestWindowPixels).expandedTo(QSize(1, 1)));
+    if (panel_) {
+        const QPoint windowOffset(int(std::lround(placement_.Offset.x())), int(std::lround(placement_.Offset.y())));
+        panel_->Place(face_.OptionsRect, CanvasMapping{placement_.Zoom, windowOffset}, pictures_.Scaled().Options);
+    }
+    FormPaint();
+}
+
+void MainWindow::ToggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    SaveWindowChoices();
+}
+
+void MainWindow::SetClassicLayout(bool classic)
+{
+    if (classic == classic_) return;
+    classic_ = classic;
+    // Undo the fixed size of the other mode first.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ApplyWindowMode();
+    SaveWindowChoices();
+    Relayout();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Relayout();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window moved to a screen of another resolution draws at that resolution.
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &MainWindow::Relayout, Qt::UniqueConnection);
+    if (devicePixelRatioF() != ratio_) Relayout();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && windowHandle()) SaveWindowChoices();
+}
+
+QPoint MainWindow::LayoutPoint(QPointF windowPoint) const
+{
+    return face_.Mapping().Unmap(windowPoint * ratio_);
+}
+
 // ---- painting
 
 void MainWindow::FormPaint()
@@ -156,7 +286,12 @@ void MainWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area, face_.Canvas(), area);
+    const QImage& canvas = face_.Canvas();
+    // Window pixels to canvas pixels; a window the canvas does not cover (larger than any screen it was
+    // made for) is black beyond it.
+    const QRectF source(area.x() * ratio_, area.y() * ratio_, area.width() * ratio_, area.height() * ratio_);
+    if (!QRectF(canvas.rect()).contains(source)) painter.fillRect(area, Qt::black);
+    painter.drawImage(QRectF(area), canvas, source);
 }
 
 // ---- input
@@ -166,10 +301,11 @@ void MainWindow::FormMouseDown(QPoint p)
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
     if (p.x() >= stop.Left && p.x() <= stop.Right) {
-        if (p.y() >= stop.Top && p.y() <= stop.Bottom)
-            state_.StopRequested = true;
-        else if (p.y() >= spin.Top && p.y() <= spin.Bottom && !state_.Spinning)
+        if (p.y() >= stop.Top && p.y() <= stop.Bottom) {
+            if (!ignoringStopPresses_) state_.StopRequested = true;
+        } else if (p.y() >= spin.Top && p.y() <= spin.Bottom && !state_.Spinning) {
             engine_.StartSpin();
+        }
     }
     if (face_.LinesPlusRect.Contains(p)) engine_.AddLine();
     if (face_.LinesMinusRect().Contains(p)) engine_.RemoveLine();
@@ -185,7 +321,7 @@ void MainWindow::FormKeyDown(int key)
         if (!state_.Spinning) engine_.StartSpin();
         break;
     case Qt::Key_Space:
-        state_.StopRequested = true;
+        if (!ignoringStopPresses_) state_.StopRequested = true;
         break;
     case Qt::Key_C:
         engine_.AddCoin();
@@ -206,7 +342,7 @@ void MainWindow::FormKeyDown(int key)
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = LayoutPoint(event->position());
     // The logo is a picture of its own on the face; a left click opens the about box, and no press on it
     // reaches the machine.
     if (face_.LogoRect.contains(p)) {
@@ -220,6 +356,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopic(this, HelpMainWindow);
+        return;
+    }
+    if (event->key() == Qt::Key_F11) {
+        ToggleFullScreen();
         return;
     }
     FormKeyDown(event->key());
@@ -341,7 +481,11 @@ void MainWindow::StopTimer(GameTimer timer)
 
 void MainWindow::UnflashLine(int line)
 {
-    face_.FlashLine(line, false);
+    // A spin starts by clearing what flashes: a line, or the cells of a screen bonus.
+    if (line == ScreenBonusIndex)
+        face_.FlashScreenBonus(false);
+    else
+        face_.FlashLine(line, false);
 }
 void MainWindow::DrawLeftSideLamp(bool lit)
 {
@@ -429,6 +573,14 @@ void MainWindow::PlayWave(const std::string& file)
     if (mode == SoundPlayer::Mode::Synchronous)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     sound_.PlayWave(path, mode);
+    if (mode == SoundPlayer::Mode::Synchronous) {
+        // Presses made while the sound held the window waited for it; they belong to what was on screen
+        // then (the spin just ended), not to what follows (the count-off of the win). They are handled now,
+        // but a stop among them stops nothing: only a press during the count-off pays the rest at once.
+        ignoringStopPresses_ = true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        ignoringStopPresses_ = false;
+    }
 }
 
 void MainWindow::ShowInformation(const std::string& text)

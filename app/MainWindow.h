@@ -7,6 +7,7 @@
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
+#include "ui/face/FacePlacement.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
@@ -73,6 +74,29 @@ public:
     bool LoadPictures();
     void LoadClickSound();
 
+    // How the machine is put on the window now: the screen it is laid out for and the zoom.
+    const FacePlacement& Placement() const { return placement_; }
+    // The layout pixel under a point of the window (window pixels), as the mouse finds it.
+    QPoint LayoutPoint(QPointF windowPoint) const;
+    bool IsClassicLayout() const { return classic_; }
+    bool IsFullScreen() const { return isFullScreen(); }
+    // Where the window's choices (classic layout, full screen) are kept: the user's configuration folder,
+    // never the saved-game file.
+    static QString SettingsPath();
+    // The largest window, in pixels of the screen: a screen larger still gets a window of this size, so the
+    // window and its canvas never take more memory than an 8K screen's.
+    static constexpr QSize LargestWindowPixels{7680, 4320};
+
+public slots:
+    // Full screen on or off (F11); remembered for the next run.
+    void ToggleFullScreen();
+    // The classic layout of the screen's class in a window of fixed size, or (false, the default) the
+    // machine fitted to a resizable window, zoomed when the window is larger than it needs. Remembered for
+    // the next run.
+    void SetClassicLayout(bool classic);
+
+public:
+
     // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
     void FormPaint();
     void FormMouseDown(QPoint position);
@@ -119,6 +143,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +153,14 @@ protected:
 private:
     void CelebrationTick(bool alternate);
     QTimer* TimerOf(GameTimer timer);
+    // Lays the machine out again for the window's size and resolution and repaints it.
+    void Relayout();
+    // The window's size rules for the chosen layout.
+    void ApplyWindowMode();
+    void SaveWindowChoices() const;
+    // The window's client size at start-up: the screen's width less 10 by the height the desktop leaves.
+    QSize StartupClientSize() const;
+    QSize LargestWindow() const;
 
     ScreenInfo screen_;
     QString programFolder_;
@@ -142,6 +177,10 @@ private:
     QElapsedTimer clock_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
+    bool classic_ = false;
+    FacePlacement placement_;
+    double ratio_ = 1.0;            // device pixels per window pixel the canvas was made for
+    bool ignoringStopPresses_ = false;
 };
 
 }  // namespace zorvik

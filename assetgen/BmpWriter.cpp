@@ -3,12 +3,14 @@
 // extras.
 #include "assetgen/BmpWriter.h"
 
+#include "assetgen/GeneratedMark.h"
 #include "assetgen/PaletteQuantizer.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace zorvik::art {
@@ -36,7 +38,7 @@ void PutHeaders(std::vector<std::uint8_t>& out, int w, int h, int bits, int pale
     out.push_back('B');
     out.push_back('M');
     Put32(out, offset + imageBytes);
-    Put32(out, 0);
+    out.insert(out.end(), std::begin(GeneratedBitmapMark), std::end(GeneratedBitmapMark));
     Put32(out, offset);
     Put32(out, 40);
     Put32(out, std::uint32_t(w));

@@ -106,14 +106,9 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
                                               : optionsPicture.convertToFormat(QImage::Format_RGB32)),
       buttonStyle(std::make_unique<ControlPanelStyle>())
 {
-    // Every button has the picture's size; the buttons grow upward from the template's place.
-    const int width = templatePicture.width();
-    const int height = templatePicture.height();
     for (int tag = 0; tag < ButtonCount; ++tag) {
         auto* button = new QLabel(&form);
         button->setObjectName(QStringLiteral("ControlButton%1").arg(tag));
-        button->setGeometry(optionsTemplate.left() + (tag / 7) * width,
-                            optionsTemplate.top() - (tag % 7) * height, width, height);
         button->setStyle(buttonStyle.get());
         button->setToolTip(StartupTooltip(tag));
         button->setAccessibleName(Caption(tag));
@@ -123,7 +118,7 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
         button->show();
         buttons[static_cast<std::size_t>(tag)] = button;
     }
-    DrawControlPanel();
+    Place(optionsTemplate, CanvasMapping{}, QImage());
 
     startupTimer = new QTimer(this);
     startupTimer->setObjectName(QStringLiteral("StartupTimer"));
@@ -163,6 +158,21 @@ QLabel* ControlPanel::Button(int tag) const
     return buttons[static_cast<std::size_t>(tag)];
 }
 
+void ControlPanel::Place(const QRect& layoutTemplate, const CanvasMapping& mapping, const QImage& face)
+{
+    zoom = mapping.Scale;
+    scaledFace = face;
+    // Every button has the template's size; the buttons grow upward from the template's place. Each is
+    // placed by its own edges, so the two columns of seven meet without gaps at any zoom.
+    const int width = templatePicture.width();
+    const int height = templatePicture.height();
+    for (int tag = 0; tag < ButtonCount; ++tag)
+        buttons[static_cast<std::size_t>(tag)]->setGeometry(mapping.Map(
+            QRect(layoutTemplate.left() + (tag / 7) * width, layoutTemplate.top() - (tag % 7) * height, width,
+                  height)));
+    DrawControlPanel();
+}
+
 void ControlPanel::DrawControlPanel()
 {
     // Frozen for the whole pass so the fourteen captions appear together.
@@ -171,16 +181,28 @@ void ControlPanel::DrawControlPanel()
 
     const QFont font = CaptionFont();
     const QFontMetrics metrics(font);
-    // Drawn at the screen's whole-number scale so the captions stay sharp on a scaled desktop.
-    const qreal scale = std::max<qreal>(1.0, std::round(form.devicePixelRatioF()));
+    // Drawn at the window's own resolution: the captions stay sharp on a scaled desktop and a zoomed window.
+    const qreal ratio = form.devicePixelRatioF();
+    const qreal scale = zoom * ratio;
 
     for (int tag = 0; tag < ButtonCount; ++tag) {
+        QLabel* button = buttons[static_cast<std::size_t>(tag)];
+        const QSize pixels(std::max(1, int(std::lround(button->width() * ratio))),
+                           std::max(1, int(std::lround(button->height() * ratio))));
         // Each pass starts from the template, so a caption that changed colour leaves no trace of the old
         // one.
-        QImage face(templatePicture.size() * scale, QImage::Format_RGB32);
-        face.setDevicePixelRatio(scale);
-        QPainter painter(&face);
-        painter.drawImage(QRect(QPoint(0, 0), templatePicture.size()), templatePicture);
+        QImage image(pixels, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        if (scale == 1.0)
+            painter.drawImage(0, 0, templatePicture);
+        else if (!scaledFace.isNull())
+            painter.drawImage(0, 0, scaledFace);
+        else
+            painter.drawImage(image.rect(), templatePicture.scaled(pixels, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation));
+        // The caption is laid out in the template's pixels and written at the button's resolution.
+        painter.scale(scale, scale);
         // A button held down looks pushed in: a darker face and its caption one pixel down and right.
         const bool pushed = tag == pressedTag;
         if (pushed) painter.fillRect(QRect(QPoint(0, 0), templatePicture.size()), QColor(0, 0, 0, 90));
@@ -191,7 +213,8 @@ void ControlPanel::DrawControlPanel()
         const int y = (templatePicture.height() - metrics.height()) / 2 + (pushed ? 1 : 0);
         painter.drawText(x, y + metrics.ascent(), caption);
         painter.end();
-        buttons[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
+        image.setDevicePixelRatio(ratio);
+        button->setPixmap(QPixmap::fromImage(image));
     }
 
     form.setUpdatesEnabled(wasEnabled);

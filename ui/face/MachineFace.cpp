@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zorvik {
 
 namespace {
@@ -40,6 +42,19 @@ MachineFace::MachineFace(const GameState& state, const PictureSet& pictures, int
     : state_(state), pictures_(pictures), digits_(pictures, screenWidth), screenWidth_(screenWidth),
       dpi_(dpi), class_(LayoutClass(screenWidth))
 {
+}
+
+void MachineFace::SetLayoutWidth(int screenWidth)
+{
+    screenWidth_ = screenWidth;
+    class_ = LayoutClass(screenWidth);
+    digits_ = DigitPainter(pictures_, screenWidth);
+}
+
+QSize MachineFace::FitReference() const
+{
+    if (pictures_.CellSize() != 96) return QSize();
+    return QSize(1024, 2 * pictures_.BackgroundY() + pictures_.Background.height() + pictures_.LitLamps.height());
 }
 
 int MachineFace::BgRight() const
@@ -90,6 +105,7 @@ void MachineFace::ComputeGeometry()
 
 void MachineFace::ResizeCanvas(QSize size)
 {
+    if (canvas_.size() == size) return;
     canvas_ = QImage(size, QImage::Format_RGB32);
     canvas_.setDotsPerMeterX(DotsPerMeter(dpi_));
     canvas_.setDotsPerMeterY(DotsPerMeter(dpi_));
@@ -104,7 +120,20 @@ Area MachineFace::MinusOf(const Area& plus) const
 
 void MachineFace::Changed(const QRect& area)
 {
-    if (!batching_ && flush_ && !area.isEmpty()) flush_(area);
+    if (!batching_ && flush_ && !area.isEmpty()) flush_(mapping_.Map(area));
+}
+
+void MachineFace::DrawPart(QPainter& p, const QImage& picture, QPoint anchor, const QRect& part)
+{
+    const QRect place = mapping_.Map(QRect(anchor + part.topLeft(), part.size()));
+    p.drawImage(place, picture, QRect(place.topLeft() - mapping_.Map(anchor), place.size()));
+}
+
+void MachineFace::DrawCell(QPainter& p, const QImage& picture, QPoint from, const QRect& place)
+{
+    const QRect target = mapping_.Map(place);
+    const QPoint source(mapping_.Length(from.x()), mapping_.Length(from.y()));
+    p.drawImage(target, picture, QRect(source, target.size()));
 }
 
 // ---- geometry of the cells
@@ -193,9 +222,10 @@ void MachineFace::FormPaint()
     if (canvas_.isNull()) return;
     batching_ = true;
     canvas_.fill(Qt::black);
+    const ScaledPictures& at = pictures_.Scaled();
     {
         QPainter p(&canvas_);
-        p.drawImage(backgroundX_, backgroundY_, pictures_.Background);
+        DrawPart(p, at.Background, QPoint(backgroundX_, backgroundY_), pictures_.Background.rect());
         p.end();
     }
     for (int w = 0; w < WheelCount; ++w)
@@ -204,8 +234,8 @@ void MachineFace::FormPaint()
     {
         QPainter p(&canvas_);
         const QRect source(0, 0, pictures_.SpinBtn.width(), pictures_.SpinBtn.height());
-        p.drawImage(StopRect.Drawn(), pictures_.StopBtn, source);
-        p.drawImage(SpinRect.Drawn(), pictures_.SpinBtn, source);
+        DrawPart(p, at.StopBtn, StopRect.Drawn().topLeft(), source);
+        DrawPart(p, at.SpinBtn, SpinRect.Drawn().topLeft(), source);
     }
     DrawLeftSideLamp(false);
     DrawRightSideLamp(false);
@@ -228,7 +258,7 @@ void MachineFace::FormPaint()
 void MachineFace::DrawLogo()
 {
     QPainter p(&canvas_);
-    p.drawImage(LogoRect.topLeft(), pictures_.Logo);
+    DrawPart(p, pictures_.Scaled().Logo, LogoRect.topLeft(), pictures_.Logo.rect());
     p.end();
     Changed(LogoRect);
 }
@@ -239,7 +269,7 @@ void MachineFace::DrawCellSymbol(int wheel)
     const int s = state_.Cell(wheel), size = cellSize_;
     const QRect cell = CellRect(wheel);
     QPainter p(&canvas_);
-    p.drawImage(cell.topLeft(), pictures_.Symbols, QRect(s % 4 * size, s / 4 * size, size, size));
+    DrawCell(p, pictures_.Scaled().Symbols, QPoint(s % 4 * size, s / 4 * size), cell);
     p.end();
     Changed(cell);
 }
@@ -250,8 +280,8 @@ void MachineFace::DrawLampRow()
     const int y = LampRowY();
     QPainter p(&canvas_);
     for (int k = 0; k < LampCount; ++k) {
-        const QImage& source = state_.Lamps[k] ? pictures_.LitLamps : pictures_.UnlitLamps;
-        p.drawImage(QPoint(backgroundX_ + k * lampW, y), source, QRect(k * lampW, 0, lampW, lampH));
+        const QImage& source = state_.Lamps[k] ? pictures_.Scaled().LitLamps : pictures_.Scaled().UnlitLamps;
+        DrawPart(p, source, QPoint(backgroundX_, y), QRect(k * lampW, 0, lampW, lampH));
     }
     p.end();
     Changed(QRect(backgroundX_, y, 6 * lampW, lampH));
@@ -262,8 +292,8 @@ void MachineFace::DrawLamp(int lamp, bool lit)
     if (lamp < 0 || lamp >= LampCount) return;
     const QRect target = LampRect(lamp);
     QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), lit ? pictures_.LitLamps : pictures_.UnlitLamps,
-                QRect(lamp * target.width(), 0, target.width(), target.height()));
+    DrawPart(p, lit ? pictures_.Scaled().LitLamps : pictures_.Scaled().UnlitLamps,
+             QPoint(backgroundX_, target.top()), QRect(lamp * target.width(), 0, target.width(), target.height()));
     p.end();
     Changed(target);
 }
@@ -271,9 +301,10 @@ void MachineFace::DrawLamp(int lamp, bool lit)
 void MachineFace::DrawLeftSideLamp(bool lit)
 {
     const QRect target = SideLampRect(false);
+    const int band = (lit ? 1 : 0) * target.height();
     QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), pictures_.SideLamps,
-                QRect(0, (lit ? 1 : 0) * target.height(), target.width(), target.height()));
+    DrawPart(p, pictures_.Scaled().SideLamps, target.topLeft() - QPoint(0, band),
+             QRect(0, band, target.width(), target.height()));
     p.end();
     Changed(target);
 }
@@ -281,9 +312,10 @@ void MachineFace::DrawLeftSideLamp(bool lit)
 void MachineFace::DrawRightSideLamp(bool lit)
 {
     const QRect target = SideLampRect(true);
+    const int band = (lit ? 3 : 2) * target.height();
     QPainter p(&canvas_);
-    p.drawImage(target.topLeft(), pictures_.SideLamps,
-                QRect(0, (lit ? 3 : 2) * target.height(), target.width(), target.height()));
+    DrawPart(p, pictures_.Scaled().SideLamps, target.topLeft() - QPoint(0, band),
+             QRect(0, band, target.width(), target.height()));
     p.end();
     Changed(target);
 }
@@ -301,10 +333,15 @@ QFont MachineFace::LabelFont(int points) const
 
 void MachineFace::DrawLabel(QPainter& painter, const QString& text, int x, int y, int points)
 {
-    painter.setFont(LabelFont(points));
-    const QFontMetrics metrics(painter.font(), &canvas_);
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
-    Changed(QRect(x, y, metrics.horizontalAdvance(text) + 2, metrics.height()));
+    // Laid out by the label's size in layout pixels; written at the canvas's scale.
+    const QFontMetrics metrics(LabelFont(points), &canvas_);
+    QFont font = LabelFont(points);
+    font.setPointSizeF(points * mapping_.Scale);
+    painter.setFont(font);
+    const QFontMetrics drawn(font, &canvas_);
+    painter.drawText(QPoint(mapping_.X(x), mapping_.Y(y) + drawn.ascent()), text);
+    const int slack = mapping_.Scale == 1.0 ? 0 : 2;  // the scaled text's advance is not exactly scaled
+    Changed(QRect(x, y, metrics.horizontalAdvance(text) + 2 + slack, metrics.height() + slack));
 }
 
 void MachineFace::DrawLabels()
@@ -359,9 +396,9 @@ void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green,
     // Going from large to small digits leaves the large ones' rows behind unless they are erased; a number
     // of the same size clears what it needs itself.
     const int height = (keep ? digits_ : small).DigitSize().height();
-    if (!lastDrawn.isNull() && lastDrawn.height() != height) p.fillRect(lastDrawn, Qt::black);
-    const QRect drawn = keep ? digits_.DrawNumber(p, value, x, y, green, false, false)
-                             : small.DrawNumber(p, value, x, y + 10, green, false, false);
+    if (!lastDrawn.isNull() && lastDrawn.height() != height) p.fillRect(mapping_.Map(lastDrawn), Qt::black);
+    const QRect drawn = keep ? digits_.DrawNumber(p, value, x, y, green, false, false, mapping_)
+                             : small.DrawNumber(p, value, x, y + 10, green, false, false, mapping_);
     p.end();
     Changed(lastDrawn.height() != height ? lastDrawn | drawn : drawn);
     lastDrawn = drawn;
@@ -370,21 +407,24 @@ void MachineFace::DrawMarginNumber(std::int32_t value, int x, int y, bool green,
 void MachineFace::DrawLinesPlayed()
 {
     const PerClass x{10, 20, 5};
-    Changed(digits_.DrawNumber(canvas_, state_.LinesPlayed, BgRight() + x.Of(class_), 30, true, false, true));
+    QPainter p(&canvas_);
+    Changed(digits_.DrawNumber(p, state_.LinesPlayed, BgRight() + x.Of(class_), 30, true, false, true, mapping_));
 }
 
 void MachineFace::DrawCoinsPerLine()
 {
     const PerClass x{85, 145, 130};
+    QPainter p(&canvas_);
     Changed(
-        digits_.DrawNumber(canvas_, state_.CoinsPerLine, BgRight() + x.Of(class_), 30, true, false, true));
+        digits_.DrawNumber(p, state_.CoinsPerLine, BgRight() + x.Of(class_), 30, true, false, true, mapping_));
 }
 
 void MachineFace::DrawCoinsPlayed()
 {
     const PerClass x{140, 195, 227}, y{70, 78, 140};
-    Changed(digits_.DrawNumber(canvas_, state_.Bet(), BgRight() + x.Of(class_), y.Of(class_), false, true,
-                               false));
+    QPainter p(&canvas_);
+    Changed(digits_.DrawNumber(p, state_.Bet(), BgRight() + x.Of(class_), y.Of(class_), false, true, false,
+                               mapping_));
 }
 
 // ---- icon counters and bet controls
@@ -397,9 +437,9 @@ void MachineFace::DrawIdolCounter()
     for (int i = 1; i <= 3; ++i) {
         const QRect slot = IdolSlot(i);
         if (i <= state_.Bells)
-            p.drawImage(slot.topLeft(), pictures_.Bonus, QRect(0, 0, slot.width(), iconH));
+            DrawCell(p, pictures_.Scaled().Bonus, QPoint(0, 0), QRect(slot.topLeft(), QSize(slot.width(), iconH)));
         else
-            p.fillRect(slot, Qt::black);
+            p.fillRect(mapping_.Map(slot), Qt::black);
         all |= slot;
     }
     p.end();
@@ -414,9 +454,10 @@ void MachineFace::DrawCobraCounter()
     for (int i = 1; i <= 6; ++i) {
         const QRect slot = CobraSlot(i);
         if (i <= state_.Cherries)
-            p.drawImage(slot.topLeft(), pictures_.Bonus, QRect(0, iconH, slot.width(), iconH));
+            DrawCell(p, pictures_.Scaled().Bonus, QPoint(0, iconH),
+                     QRect(slot.topLeft(), QSize(slot.width(), iconH)));
         else
-            p.fillRect(slot, Qt::black);
+            p.fillRect(mapping_.Map(slot), Qt::black);
         all |= slot;
     }
     p.end();
@@ -431,9 +472,10 @@ void MachineFace::DrawFreeSpinsLegend()
     for (int i = 1; i <= 3; ++i) {
         const QRect slot = LegendSlot(i);
         if (class_ == DisplayClass::Small)
-            p.drawImage(slot.topLeft(), pictures_.Bonus, QRect(0, 2 * iconH, slot.width(), iconH));
+            DrawCell(p, pictures_.Scaled().Bonus, QPoint(0, 2 * iconH),
+                     QRect(slot.topLeft(), QSize(slot.width(), iconH)));
         else
-            p.drawImage(slot.topLeft(), pictures_.Bar);
+            DrawPart(p, pictures_.Scaled().Bar, slot.topLeft(), pictures_.Bar.rect());
         all |= slot;
     }
     p.end();
@@ -442,14 +484,17 @@ void MachineFace::DrawFreeSpinsLegend()
 
 void MachineFace::DrawBetControls()
 {
-    const QImage& pair = class_ == DisplayClass::Large ? pictures_.PlusMinus : pictures_.PlusSmall;
+    const bool large = class_ == DisplayClass::Large;
+    const QImage& pair = large ? pictures_.PlusMinus : pictures_.PlusSmall;
+    const QImage& drawn = large ? pictures_.Scaled().PlusMinus : pictures_.Scaled().PlusSmall;
     const int half = pair.width() / 2;
     const QRect plus(0, 0, half, pair.height()), minus(half, 0, half, pair.height());
+    const QPoint minusOrigin(half, 0);  // the minus half stands at its place, the picture's origin left of it
     QPainter p(&canvas_);
-    p.drawImage(LinesPlusRect.Drawn().topLeft(), pair, plus);
-    p.drawImage(CoinsPlusRect.Drawn().topLeft(), pair, plus);
-    p.drawImage(LinesMinusRect().Drawn().topLeft(), pair, minus);
-    p.drawImage(CoinsMinusRect().Drawn().topLeft(), pair, minus);
+    DrawPart(p, drawn, LinesPlusRect.Drawn().topLeft(), plus);
+    DrawPart(p, drawn, CoinsPlusRect.Drawn().topLeft(), plus);
+    DrawPart(p, drawn, LinesMinusRect().Drawn().topLeft() - minusOrigin, minus);
+    DrawPart(p, drawn, CoinsMinusRect().Drawn().topLeft() - minusOrigin, minus);
     p.end();
     Changed(LinesPlusRect.Drawn() | CoinsMinusRect().Drawn());
 }
@@ -463,15 +508,19 @@ void MachineFace::ShowWinnings(bool on)
     const int points = large ? 14 : 12;
     const QString label = QStringLiteral("Winnings:");
     QPainter p(&canvas_);
-    p.setFont(LabelFont(points));
-    const QFontMetrics metrics(p.font(), &canvas_);
+    // Laid out by the label's size in layout pixels; written at the canvas's scale.
+    const QFontMetrics metrics(LabelFont(points), &canvas_);
+    QFont font = LabelFont(points);
+    font.setPointSizeF(points * mapping_.Scale);
+    p.setFont(font);
+    const int ascent = QFontMetrics(font, &canvas_).ascent();
     const int labelW = metrics.horizontalAdvance(label);
 
-    QRect erase = large ? QRect(QPoint(BgRight() + 1, 240), QPoint(canvas_.width(), 300))
+    QRect erase = large ? QRect(QPoint(BgRight() + 1, 240), QPoint(screenWidth_, 300))
                         : QRect(QPoint(backgroundX_ - labelW - 5, 10), QPoint(backgroundX_ - 1, 60));
     // A ten-digit amount reaches further than the fixed area; erase whatever was drawn as well.
     erase |= winningsDrawn_;
-    p.fillRect(erase, Qt::black);
+    p.fillRect(mapping_.Map(erase), Qt::black);
     winningsDrawn_ = QRect();
 
     if (on && state_.SpinWin != 0) {
@@ -479,28 +528,28 @@ void MachineFace::ShowWinnings(bool on)
         QRect drawn;
         if (large) {
             const int x = BgRight() + 15;
-            p.drawText(QPoint(x, 250 + metrics.ascent()), label);
+            p.drawText(QPoint(mapping_.X(x), mapping_.Y(250) + ascent), label);
             drawn = QRect(x, 250, labelW + 2, metrics.height());
             // A long amount after the label would run off the window and lose its last digits (five do on
             // a 1024-pixel screen); it then takes the small digits beside the label, or, longer still,
             // right-aligned to the window's edge under it. The window may be 10 pixels narrower than the
             // screen.
             const int amountX = x + labelW + 5;
-            const int right = canvas_.width() - 10;
+            const int right = screenWidth_ - 10;
             const int length = DigitPainter::DigitCount(state_.SpinWin);
             const DigitPainter small(pictures_, 0);  // no width reaches the large digits
             if (amountX + length * digits_.DigitSize().width() <= right)
-                drawn |= digits_.DrawNumber(p, state_.SpinWin, amountX, 243, true, false, true);
+                drawn |= digits_.DrawNumber(p, state_.SpinWin, amountX, 243, true, false, true, mapping_);
             else if (amountX + length * small.DigitSize().width() <= right)
-                drawn |= small.DrawNumber(p, state_.SpinWin, amountX, 248, true, false, true);
+                drawn |= small.DrawNumber(p, state_.SpinWin, amountX, 248, true, false, true, mapping_);
             else
-                drawn |= small.DrawNumber(p, state_.SpinWin, right, 272, true, true, true);
+                drawn |= small.DrawNumber(p, state_.SpinWin, right, 272, true, true, true, mapping_);
         } else {
             const int x = backgroundX_ - labelW - 5;
-            p.drawText(QPoint(x, 10 + metrics.ascent()), label);
+            p.drawText(QPoint(mapping_.X(x), mapping_.Y(10) + ascent), label);
             drawn = QRect(x, 10, labelW + 2, metrics.height());
             drawn |= digits_.DrawNumber(p, state_.SpinWin, backgroundX_ - 5, 10 + metrics.height(), true,
-                                        true, true);
+                                        true, true, mapping_);
         }
         winningsDrawn_ = drawn;
     }
@@ -513,21 +562,25 @@ void MachineFace::ShowWinnings(bool on)
 void MachineFace::DrawMotionWindow(int wheel, int offset)
 {
     if (wheel < 0 || wheel >= WheelCount) return;
-    const QRect window = WheelWindowRect(wheel);
-    const int h = window.height(), w = cellSize_;
+    const QRect window = mapping_.Map(WheelWindowRect(wheel));
+    const QImage& motion = pictures_.Scaled().Motion;
+    // The strip's loop is 576 rows of the layout, however many pixels it has at this scale.
+    const int loop = motion.isNull() ? 1 : std::max(1, std::min(mapping_.Length(MotionHeight), motion.height()));
+    const int h = window.height(), w = window.width();
     offset = ((offset % MotionHeight) + MotionHeight) % MotionHeight;
+    const int row = mapping_.Length(offset) % loop;
     QPainter p(&canvas_);
-    if (pictures_.Motion.isNull()) {
+    if (motion.isNull()) {
         p.fillRect(window, QColor(128, 128, 128));
-    } else if (offset + h <= MotionHeight) {
-        p.drawImage(window.topLeft(), pictures_.Motion, QRect(0, offset, w, h));
+    } else if (row + h <= loop) {
+        p.drawImage(window.topLeft(), motion, QRect(0, row, w, h));
     } else {
-        const int first = MotionHeight - offset;
-        p.drawImage(window.topLeft(), pictures_.Motion, QRect(0, offset, w, first));
-        p.drawImage(window.topLeft() + QPoint(0, first), pictures_.Motion, QRect(0, 0, w, h - first));
+        const int first = loop - row;
+        p.drawImage(window.topLeft(), motion, QRect(0, row, w, first));
+        p.drawImage(window.topLeft() + QPoint(0, first), motion, QRect(0, 0, w, h - first));
     }
     p.end();
-    Changed(window);
+    Changed(WheelWindowRect(wheel));
 }
 
 void MachineFace::ClearWheelWindow(int wheel)
@@ -535,7 +588,7 @@ void MachineFace::ClearWheelWindow(int wheel)
     if (wheel < 0 || wheel >= WheelCount) return;
     const QRect area = ClearRect(wheel);
     if (canvas_.isNull()) return;
-    QPainter(&canvas_).fillRect(area, Qt::white);
+    QPainter(&canvas_).fillRect(mapping_.Map(area), Qt::white);
     Changed(area);
 }
 
@@ -549,11 +602,57 @@ void MachineFace::BounceWheel(int wheel, int dy, bool capture)
 {
     if (wheel < 0 || wheel >= WheelCount) return;
     const QRect area = BounceRect(wheel);
-    if (capture || bounce_[wheel].isNull()) bounce_[wheel] = canvas_.copy(area);
+    const QRect drawn = mapping_.Map(area);
+    if (capture || bounce_[wheel].size() != drawn.size()) bounce_[wheel] = canvas_.copy(drawn);
     QPainter p(&canvas_);
-    p.drawImage(area.topLeft() + QPoint(0, dy), bounce_[wheel]);
+    p.drawImage(drawn.topLeft() + QPoint(0, mapping_.Length(dy)), bounce_[wheel]);
     p.end();
     Changed(area.adjusted(0, -2, 0, 2));
+}
+
+void MachineFace::Hatch(QPainter& p, const QRect& area, const QColor& colour)
+{
+    if (mapping_.Scale == 1.0) {
+        p.setPen(colour);
+        p.setBrush(QBrush(colour, Qt::DiagCrossPattern));
+        p.drawRect(mapping_.Map(area).adjusted(0, 0, -1, -1));
+        return;
+    }
+    // The same frame and cross hatch grown with the scale: lines as thick as a layout pixel, eight layout
+    // pixels apart.
+    const QRect r = mapping_.Map(area);
+    const double scale = mapping_.Scale, step = 8 * scale;
+    p.save();
+    p.setClipRect(r);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(colour, scale, Qt::SolidLine, Qt::FlatCap));
+    const double span = r.width() + r.height();
+    for (double d = 0; d <= span + step; d += step) {
+        p.drawLine(QPointF(r.left() + d, r.top()), QPointF(r.left() + d - span, r.top() + span));
+        p.drawLine(QPointF(r.right() + 1 - d, r.top()), QPointF(r.right() + 1 - d + span, r.top() + span));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int edge = std::max(1, mapping_.Length(1));
+    p.fillRect(QRect(r.left(), r.top(), r.width(), edge), colour);
+    p.fillRect(QRect(r.left(), r.bottom() + 1 - edge, r.width(), edge), colour);
+    p.fillRect(QRect(r.left(), r.top(), edge, r.height()), colour);
+    p.fillRect(QRect(r.right() + 1 - edge, r.top(), edge, r.height()), colour);
+    p.restore();
+}
+
+void MachineFace::Unflash(int wheel)
+{
+    // The flash covers more than the white field on the small machine (a column to its right): the machine
+    // is put back under all of it, so no trace of the hatch is left.
+    {
+        QPainter p(&canvas_);
+        const QPoint origin(backgroundX_, backgroundY_);
+        DrawPart(p, pictures_.Scaled().Background, origin,
+                 FlashRect(wheel).translated(-origin) & pictures_.Background.rect());
+    }
+    ClearWheelWindow(wheel);
+    DrawCellSymbol(wheel);
+    Changed(FlashRect(wheel));
 }
 
 void MachineFace::FlashLine(int line, bool on)
@@ -561,18 +660,13 @@ void MachineFace::FlashLine(int line, bool on)
     if (line < 0 || line >= LineCount) return;
     if (on) {
         QPainter p(&canvas_);
-        p.setPen(LineColours[line]);
-        p.setBrush(QBrush(LineColours[line], Qt::DiagCrossPattern));
         for (int cell : LineCells[line]) {
-            const QRect r = FlashRect(cell);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            Changed(r);
+            Hatch(p, FlashRect(cell), LineColours[line]);
+            Changed(FlashRect(cell));
         }
     } else {
-        for (int cell : LineCells[line]) {
-            ClearWheelWindow(cell);
-            DrawCellSymbol(cell);
-        }
+        for (int cell : LineCells[line])
+            Unflash(cell);
     }
 }
 
@@ -580,21 +674,16 @@ void MachineFace::FlashScreenBonus(bool on)
 {
     if (on) {
         QPainter p(&canvas_);
-        p.setPen(Qt::black);
-        p.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
         for (int w = 0; w < WheelCount; ++w) {
             const int s = state_.Cell(w);
             if (state_.ScreenBonus == 10 || s == Crest || s == GoldCoin) {
-                const QRect r = FlashRect(w);
-                p.drawRect(r.adjusted(0, 0, -1, -1));
-                Changed(r);
+                Hatch(p, FlashRect(w), Qt::black);
+                Changed(FlashRect(w));
             }
         }
     } else {
-        for (int w = 0; w < WheelCount; ++w) {
-            ClearWheelWindow(w);
-            DrawCellSymbol(w);
-        }
+        for (int w = 0; w < WheelCount; ++w)
+            Unflash(w);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "ui/face/CanvasMapping.h"
 #include "ui/face/DigitPainter.h"
 #include "ui/face/DisplayClass.h"
 
@@ -30,20 +31,35 @@ struct Area {
     bool operator==(const Area&) const = default;
 };
 
+// Everything is laid out in layout pixels, for a screen of ScreenWidth(); the canvas holds it as Mapping()
+// says, so a zoomed window draws the same layout larger, at the canvas's own resolution, from pictures
+// drawn at that scale (PictureSet::ScaleTo). With the identity mapping the canvas is the layout itself.
 class MachineFace {
 public:
-    // Called with every area of the canvas that changed, so the window can put it on screen at once.
+    // Called with every area of the canvas that changed (canvas pixels), so the window can put it on
+    // screen at once.
     using Flush = std::function<void(const QRect&)>;
 
     // state and pictures must outlive the face. dpi is the window's logical resolution; above 100 the
     // large-fonts label sizes apply.
     MachineFace(const GameState& state, const PictureSet& pictures, int screenWidth, int dpi);
 
+    // The screen the layout is computed for; its width chooses the display class. Call ComputeGeometry
+    // afterwards.
+    void SetLayoutWidth(int screenWidth);
     // The fixed geometry, from the pictures as loaded. Call after LoadPictures.
     void ComputeGeometry();
-    // The canvas covers the whole client area; it starts black.
+    // The canvas in canvas pixels; it starts black.
     void ResizeCanvas(QSize size);
+    // Where the layout lands on the canvas; its scale must be the one the pictures were scaled to.
+    void SetMapping(const CanvasMapping& mapping) { mapping_ = mapping; }
+    const CanvasMapping& Mapping() const { return mapping_; }
     void SetFlush(Flush flush) { flush_ = std::move(flush); }
+
+    // The smallest window (layout pixels) that the large layout fills unzoomed: the width of a large
+    // screen and the height of the machine and its lamp row with the margin above the machine kept below
+    // the lamps too. Empty unless the large pictures are loaded.
+    QSize FitReference() const;
 
     QImage& Canvas() { return canvas_; }
     const QImage& Canvas() const { return canvas_; }
@@ -115,7 +131,17 @@ private:
     Area MinusOf(const Area& plus) const;
     QFont LabelFont(int points) const;
     void DrawLabel(QPainter& painter, const QString& text, int x, int y, int points);
+    // Reports a layout area as changed.
     void Changed(const QRect& area);
+    // Copies part (in the picture's units) of picture at the current scale; the picture's origin lies at
+    // the layout point anchor. Parts of one picture drawn at one anchor meet without a seam.
+    void DrawPart(QPainter& p, const QImage& picture, QPoint anchor, const QRect& part);
+    // Copies the picture's cell that starts at from (in units) into the layout area place.
+    void DrawCell(QPainter& p, const QImage& picture, QPoint from, const QRect& place);
+    // A hatched rectangle in colour over the flash area of a cell, as the line flashing draws it.
+    void Hatch(QPainter& p, const QRect& area, const QColor& colour);
+    // Puts back the machine where a cell's flash was drawn, then its white field and its symbol.
+    void Unflash(int wheel);
     // A number of the left margin (credits, Idol Pool), left-aligned with a spare cell at (x, y).
     void DrawMarginNumber(std::int32_t value, int x, int y, bool green, QRect& lastDrawn);
     QRect WheelPart(int wheel, int left64, int top64, int w64, int h64, int left96, int top96, int w96,
@@ -124,6 +150,7 @@ private:
     const GameState& state_;
     const PictureSet& pictures_;
     DigitPainter digits_;
+    CanvasMapping mapping_;
     int screenWidth_;
     int dpi_;
     DisplayClass class_;
