@@ -211,6 +211,7 @@ void MainWindow::ApplyWindowMode()
 void MainWindow::Relayout()
 {
     ratio_ = devicePixelRatioF();
+    laidOutSize_ = size();
     const int screenWidth = std::min(screen_.Width, LargestWindow().width() + 10);
     placement_ = PlaceFace(size(), screenWidth, !classic_, face_.FitReference());
     face_.SetLayoutWidth(placement_.LayoutWidth);
@@ -251,7 +252,8 @@ void MainWindow::SetClassicLayout(bool classic)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Relayout();
+    // Showing the window reports the size it was built for; only a new size needs a new layout.
+    if (size() != laidOutSize_ || devicePixelRatioF() != ratio_) Relayout();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

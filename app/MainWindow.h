@@ -180,6 +180,7 @@ private:
     bool classic_ = false;
     FacePlacement placement_;
     double ratio_ = 1.0;            // device pixels per window pixel the canvas was made for
+    QSize laidOutSize_;             // the window size the layout was made for
     bool ignoringStopPresses_ = false;
 };
 

@@ -16,6 +16,7 @@
 #include <QPainterPath>
 
 #include <cstring>
+#include <thread>
 
 namespace zorvik {
 
@@ -37,10 +38,9 @@ bool GeneratedFile(const QString& path)
 }
 
 // Our artwork drawn afresh at scale, by the name of its file or built-in picture; null for a name we do not
-// draw (or cannot draw faithfully here: the symbols are emoji, which need their font).
-QImage DrawnAfresh(const QString& name, double scale)
+// draw, or cannot draw faithfully without emoji (the animal symbols are emoji glyphs).
+QImage DrawnAfresh(const QString& name, double scale, bool emoji)
 {
-    static const bool emoji = QFontDatabase::hasFamily(QStringLiteral("Noto Color Emoji"));
     const auto is = [&name](std::initializer_list<const char*> names) {
         for (const char* n : names)
             if (name == QLatin1String(n)) return true;
@@ -264,12 +264,12 @@ void PictureSet::LoadReplacement(QImage& picture, Source& source, const QString&
     loaded_ << file;
 }
 
-QImage PictureSet::AtScale(const QImage& picture, const Source& source, double scale) const
+QImage PictureSet::AtScale(const QImage& picture, const Source& source, double scale, bool emoji)
 {
     if (picture.isNull() || scale == 1.0) return picture;
     const QSize size = art::ArtStyle::ScaledSize(picture.width(), picture.height(), scale);
     if (source.origin == Origin::Generated) {
-        const QImage fresh = DrawnAfresh(source.file, scale);
+        const QImage fresh = DrawnAfresh(source.file, scale, emoji);
         // A picture of another size than the one loaded is not the one the layout was made with.
         if (fresh.size() == size) return fresh;
     }
@@ -281,24 +281,28 @@ void PictureSet::ScaleTo(double scale)
     if (scale == scaled_.Scale) return;
     ScaledPictures s;
     s.Scale = scale;
-    s.Background = AtScale(Background, background_, scale);
-    s.Symbols = AtScale(Symbols, symbols_, scale);
-    s.Motion = AtScale(Motion, motion_, scale);
-    s.LitLamps = AtScale(LitLamps, litLamps_, scale);
-    s.UnlitLamps = AtScale(UnlitLamps, unlitLamps_, scale);
-    s.SideLamps = AtScale(SideLamps, sideLamps_, scale);
-    s.SpinBtn = AtScale(SpinBtn, spinBtn_, scale);
-    s.StopBtn = AtScale(StopBtn, stopBtn_, scale);
-    s.Logo = AtScale(Logo, logo_, scale);
-    s.Options = AtScale(Options, options_, scale);
-    s.Bonus = AtScale(Bonus, bonus_, scale);
-    s.Bar = AtScale(Bar, bar_, scale);
-    s.DigitsSmall = AtScale(DigitsSmall, digitsSmall_, scale);
-    s.DigitsLarge = AtScale(DigitsLarge, digitsLarge_, scale);
-    s.GreenSmall = AtScale(GreenSmall, greenSmall_, scale);
-    s.GreenLarge = AtScale(GreenLarge, greenLarge_, scale);
-    s.PlusMinus = AtScale(PlusMinus, plusMinus_, scale);
-    s.PlusSmall = AtScale(PlusSmall, plusSmall_, scale);
+    const bool emoji = scale != 1.0 && QFontDatabase::hasFamily(QStringLiteral("Noto Color Emoji"));
+    // The machine's face costs as much as all the rest together; it is drawn beside them, on a second
+    // thread, to keep the start-up of a large window short. The emoji pictures stay on this thread.
+    std::thread face([&] { s.Background = AtScale(Background, background_, scale, emoji); });
+    s.Symbols = AtScale(Symbols, symbols_, scale, emoji);
+    s.Motion = AtScale(Motion, motion_, scale, emoji);
+    s.LitLamps = AtScale(LitLamps, litLamps_, scale, emoji);
+    s.UnlitLamps = AtScale(UnlitLamps, unlitLamps_, scale, emoji);
+    s.SideLamps = AtScale(SideLamps, sideLamps_, scale, emoji);
+    s.SpinBtn = AtScale(SpinBtn, spinBtn_, scale, emoji);
+    s.StopBtn = AtScale(StopBtn, stopBtn_, scale, emoji);
+    s.Logo = AtScale(Logo, logo_, scale, emoji);
+    s.Options = AtScale(Options, options_, scale, emoji);
+    s.Bonus = AtScale(Bonus, bonus_, scale, emoji);
+    s.Bar = AtScale(Bar, bar_, scale, emoji);
+    s.DigitsSmall = AtScale(DigitsSmall, digitsSmall_, scale, emoji);
+    s.DigitsLarge = AtScale(DigitsLarge, digitsLarge_, scale, emoji);
+    s.GreenSmall = AtScale(GreenSmall, greenSmall_, scale, emoji);
+    s.GreenLarge = AtScale(GreenLarge, greenLarge_, scale, emoji);
+    s.PlusMinus = AtScale(PlusMinus, plusMinus_, scale, emoji);
+    s.PlusSmall = AtScale(PlusSmall, plusSmall_, scale, emoji);
+    face.join();
     scaled_ = std::move(s);
 }
 

@@ -55,7 +55,7 @@ private:
 
     bool LoadSetPicture(QImage& picture, Source& source, const QString& folder, const QString& file);
     void LoadReplacement(QImage& picture, Source& source, const QString& folder, const QString& file);
-    QImage AtScale(const QImage& picture, const Source& source, double scale) const;
+    static QImage AtScale(const QImage& picture, const Source& source, double scale, bool emoji);
 
     int cellSize_ = 64;
     Source background_, symbols_, motion_, litLamps_, unlitLamps_, sideLamps_;
