@@ -265,12 +265,6 @@ void MainWindow::showEvent(QShowEvent* event)
     if (devicePixelRatioF() != ratio_) Relayout();
 }
 
-void MainWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && windowHandle()) SaveWindowChoices();
-}
-
 QPoint MainWindow::LayoutPoint(QPointF windowPoint) const
 {
     return face_.Mapping().Unmap(windowPoint * ratio_);
@@ -303,11 +297,10 @@ void MainWindow::FormMouseDown(QPoint p)
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
     if (p.x() >= stop.Left && p.x() <= stop.Right) {
-        if (p.y() >= stop.Top && p.y() <= stop.Bottom) {
-            if (!ignoringStopPresses_) state_.StopRequested = true;
-        } else if (p.y() >= spin.Top && p.y() <= spin.Bottom && !state_.Spinning) {
+        if (p.y() >= stop.Top && p.y() <= stop.Bottom)
+            state_.StopRequested = true;
+        else if (p.y() >= spin.Top && p.y() <= spin.Bottom && !state_.Spinning)
             engine_.StartSpin();
-        }
     }
     if (face_.LinesPlusRect.Contains(p)) engine_.AddLine();
     if (face_.LinesMinusRect().Contains(p)) engine_.RemoveLine();
@@ -323,7 +316,7 @@ void MainWindow::FormKeyDown(int key)
         if (!state_.Spinning) engine_.StartSpin();
         break;
     case Qt::Key_Space:
-        if (!ignoringStopPresses_) state_.StopRequested = true;
+        state_.StopRequested = true;
         break;
     case Qt::Key_C:
         engine_.AddCoin();
@@ -575,14 +568,11 @@ void MainWindow::PlayWave(const std::string& file)
     if (mode == SoundPlayer::Mode::Synchronous)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     sound_.PlayWave(path, mode);
-    if (mode == SoundPlayer::Mode::Synchronous) {
-        // Presses made while the sound held the window waited for it; they belong to what was on screen
-        // then (the spin just ended), not to what follows (the count-off of the win). They are handled now,
-        // but a stop among them stops nothing: only a press during the count-off pays the rest at once.
-        ignoringStopPresses_ = true;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        ignoringStopPresses_ = false;
-    }
+    // Presses made while the sound held the window waited for it; they belong to what was on screen then
+    // (the spin just ended), not to what follows it. Handled at once, before the count-off of the win
+    // begins (which forgets an earlier stop), a stop among them cannot cut the count short: only a press
+    // made during the count-off pays the rest at once.
+    if (mode == SoundPlayer::Mode::Synchronous) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void MainWindow::ShowInformation(const std::string& text)

@@ -145,7 +145,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -181,7 +180,6 @@ private:
     FacePlacement placement_;
     double ratio_ = 1.0;            // device pixels per window pixel the canvas was made for
     QSize laidOutSize_;             // the window size the layout was made for
-    bool ignoringStopPresses_ = false;
 };
 
 }  // namespace zorvik
