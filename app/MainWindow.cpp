@@ -5,6 +5,7 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/PlayerDialogs.h"
+#include "ui/dialogs/SideWindowStyle.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/ProgramFolder.h"
 
@@ -214,6 +215,8 @@ void MainWindow::Relayout()
     laidOutSize_ = size();
     const int screenWidth = std::min(screen_.Width, LargestWindow().width() + 10);
     placement_ = PlaceFace(size(), screenWidth, !classic_, face_.FitReference());
+    // The side windows opened above this one follow its zoom.
+    setProperty(ZoomProperty, placement_.Zoom);
     face_.SetLayoutWidth(placement_.LayoutWidth);
     face_.ComputeGeometry();
     const double scale = placement_.Zoom * ratio_;

@@ -2,11 +2,13 @@
 // The borrow window: borrow credits from the house or pay them back, in amounts of 1000, 100, 10 and 1.
 #include "ui/dialogs/BorrowDialog.h"
 
+#include "assetgen/PanelArt.h"
 #include "engine/Saturating.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
+#include "ui/face/CanvasMapping.h"
 #include "ui/face/DigitPainter.h"
 
 #include <QFontMetrics>
@@ -19,6 +21,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+
+#include <cmath>
 
 namespace zorvik {
 
@@ -96,6 +100,17 @@ BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent),
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpBorrow); });
+
+    zoom = ZoomSideWindow(*this, SideWindowZoom(parent));
+    const double ratio = devicePixelRatioF();
+    if (zoom != 1.0 || ratio != 1.0) {
+        // The bills drawn afresh at the buttons' resolution.
+        for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn4}) {
+            QImage bill = art::PanelArt::Amount(AmountOfTag(button->property("Tag").toInt()), zoom * ratio);
+            bill.setDevicePixelRatio(ratio);
+            button->setIcon(QPixmap::fromImage(bill));
+        }
+    }
 }
 
 QPushButton* BorrowDialog::AmountButton(int tag, int x)
@@ -164,6 +179,10 @@ void BorrowDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
+    // Laid out in the pixels of the unzoomed window; written and drawn at the window's own resolution.
+    const int width = static_cast<int>(std::lround(this->width() / zoom));
+    painter.save();
+    painter.scale(zoom, zoom);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(10);
     painter.setFont(font);
@@ -172,17 +191,23 @@ void BorrowDialog::paintEvent(QPaintEvent*)
     const int baseline = 20 + metrics.ascent();
     painter.drawText(20, baseline, QStringLiteral("Borrowed:"));
     const QString credits = QStringLiteral("Credits:");
-    const int outerWidth = width() + 2 * FrameWidth;
+    const int outerWidth = width + 2 * FrameWidth;
     painter.drawText(outerWidth - 35 - metrics.horizontalAdvance(credits), baseline, credits);
+    painter.restore();
 
     // Two long amounts in large digits would run into each other, the borrowed amount hiding the first digits
     // of the credits; then both take the small digits, which fit side by side whatever the amounts.
     const auto cells = [](std::int32_t value) { return DigitPainter::DigitCount(value) + 1; };  // and spare
     const int cellWidth = DigitPainter(pictures, ScreenWidth).DigitSize().width();
-    const bool fits = 20 + (cells(state.Borrowed) + cells(state.Credits)) * cellWidth <= width() - 30;
+    const bool fits = 20 + (cells(state.Borrowed) + cells(state.Credits)) * cellWidth <= width - 30;
     const DigitPainter digits(pictures, fits ? ScreenWidth : 0);  // no width reaches the large digits
-    digits.DrawNumber(painter, state.Credits, width() - 30, 40, false, true, false);
-    digits.DrawNumber(painter, state.Borrowed, 20, 40, true, false, false);
+    // The digits are copied pixel for pixel from strips drawn at the device's resolution.
+    const double ratio = devicePixelRatioF();
+    pictures.ScaleTo(zoom * ratio);
+    painter.scale(1 / ratio, 1 / ratio);
+    const CanvasMapping device{zoom * ratio, {}};
+    digits.DrawNumber(painter, state.Credits, width - 30, 40, false, true, false, device);
+    digits.DrawNumber(painter, state.Borrowed, 20, 40, true, false, false, device);
 }
 
 void BorrowDialog::showEvent(QShowEvent* event)

@@ -54,6 +54,7 @@ private:
     GameState& state;
     // Built-in artwork, the same digit strips the main window draws with.
     PictureSet pictures;
+    double zoom = 1.0;  // window pixels per pixel of the window's fixed layout
 };
 
 }  // namespace zorvik

@@ -95,6 +95,7 @@ void LoadSaveDialog::FormCreate()
         panel.credits->setText(QStringLiteral("%1 Credits").arg(slot.Credits));
         panel.borrowed->setText(QStringLiteral("%1 Borrowed").arg(slot.Borrowed));
     }
+    ZoomSideWindow(*this, SideWindowZoom(parentWidget()));
 }
 
 void LoadSaveDialog::BuildSlotPanel(int index, QWidget* parent)

@@ -2,6 +2,7 @@
 // The payoff chart window: the pay table as one built-in picture, the window fitted exactly around it.
 #include "ui/dialogs/PayChartDialog.h"
 
+#include "assetgen/ChartArt.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -48,6 +49,15 @@ PayChartDialog::PayChartDialog(QWidget* parent) : QDialog(parent)
     Image1->setGeometry(0, 0, chart.width(), chart.height());
     // The window is built hidden, so fitting it to the picture needs no frozen drawing.
     setFixedSize(chart.size());
+    // Zoomed, or on a screen of finer pixels, the chart is drawn afresh from the pay table at the window's
+    // resolution rather than stretched.
+    const double zoom = ZoomSideWindow(*this, SideWindowZoom(parent));
+    const double ratio = devicePixelRatioF();
+    if (zoom != 1.0 || ratio != 1.0) {
+        QImage sharp = art::ChartArt::Chart(zoom * ratio);
+        sharp.setDevicePixelRatio(ratio);
+        Image1->setPixmap(QPixmap::fromImage(sharp));
+    }
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpPayChart); });

@@ -117,6 +117,7 @@ StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QD
     Value("Label37", 257, 38, false)->setText(FormatCount(state.Spins));
     Value("Label38", 257, 62, false)->setText(FormatCount(state.NumberOfCherryRolls));
     Value("Label39", 257, 86, false)->setText(FormatCount(state.NumberOfBarRolls));
+    ZoomSideWindow(*this, SideWindowZoom(parent));
 }
 
 QLabel* StatisticsDialog::Caption(const char* name, int x, int y, const QString& text, bool bold)
