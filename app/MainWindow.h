@@ -2,17 +2,19 @@
 // The main window: owns the game, builds the machine face at start-up and is the engine's front end.
 #pragma once
 
+#include "app/FrameClock.h"
 #include "app/PanelActions.h"
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
+#include "ui/dialogs/HelpContext.h"
+#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/FacePlacement.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,13 +39,15 @@ struct MainWindowOptions {
     std::optional<ScreenInfo> Screen;  // default: the primary screen
     QString ProgramFolder;             // default: ProgramFolder(); must end in '/'
     QString SavedGamesPath;            // default: DefaultSavedGamesPath()
+    PlayerDialogs* Dialogs = nullptr;  // default: the desktop's modal boxes; must outlive the window
+    FrameClock* Clock = nullptr;       // default: a SteadyFrameClock; must outlive the window
 };
 
 class MainWindow : public QWidget, public GameHooks {
     Q_OBJECT
 
 public:
-    // Runs the whole start-up (FormCreate); the window is ready to show when this returns.
+    // Runs the whole start-up; the window is ready to show when this returns.
     explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -55,6 +59,8 @@ public:
     SavedGames& Games() { return games_; }
     ControlPanel* Panel() const { return panel_.get(); }
     PanelActions& Actions() { return actions_; }
+    PlayerDialogs& Dialogs() { return dialogs_; }
+    HelpContext& Help() { return help_; }
     // The digit strips at the size of this screen, for the borrow window's displays.
     const DigitPainter& Digits() const { return face_.Digits(); }
 
@@ -87,6 +93,17 @@ public:
     // window and its canvas never take more memory than an 8K screen's.
     static constexpr QSize LargestWindowPixels{7680, 4320};
 
+    // A left click on the machine at a window position: the stop and spin buttons, the bet's plus and minus,
+    // wherever the zoom puts them.
+    void ClickMachine(QPoint position);
+    // A key of the machine: Enter spins, Space stops, C/X and L/K change the coins and the lines.
+    void PressKey(int key);
+
+    void LampCelebrationRowTick();
+    void LampCelebrationAlternateTick();
+    void LineFlashTick();
+    void FreeSpinTextTick();
+
 public slots:
     // Full screen on or off (F11); remembered for the next run.
     void ToggleFullScreen();
@@ -96,18 +113,6 @@ public slots:
     void SetClassicLayout(bool classic);
 
 public:
-
-    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
-    void FormPaint();
-    void FormMouseDown(QPoint position);
-    void FormKeyDown(int key);
-    void FormClose();
-
-    void LampCelebrationRowTick();
-    void LampCelebrationAlternateTick();
-    void LineFlashTick();
-    void FreeSpinTextTick();
-
     // GameHooks.
     void UnflashLine(int line) override;
     void DrawLeftSideLamp(bool lit) override;
@@ -116,6 +121,7 @@ public:
     void DrawMotionWindow(int wheel, int offset) override;
     void ShowStoppedWheel(int wheel) override;
     void BounceWheel(int wheel, int dy, bool capture) override;
+    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
     void RepaintWindow() override;
     void DrawCredits() override;
     void ShowWinnings(bool on) override;
@@ -163,6 +169,11 @@ private:
 
     ScreenInfo screen_;
     QString programFolder_;
+    std::unique_ptr<PlayerDialogs> ownDialogs_;  // when no dialogs were passed in
+    PlayerDialogs& dialogs_;
+    HelpContext help_;
+    std::unique_ptr<FrameClock> ownClock_;  // when no clock was passed in
+    FrameClock& clock_;
     GameState state_;
     PictureSet pictures_;
     SoundPlayer sound_;
@@ -172,14 +183,12 @@ private:
     PanelActions actions_;
     std::unique_ptr<ControlPanel> panel_;
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
-    QTimer wake_;  // ends a wait for messages at the next frame time
-    QElapsedTimer clock_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
     bool classic_ = false;
     FacePlacement placement_;
-    double ratio_ = 1.0;            // device pixels per window pixel the canvas was made for
-    QSize laidOutSize_;             // the window size the layout was made for
+    double ratio_ = 1.0;  // device pixels per window pixel the canvas was made for
+    QSize laidOutSize_;   // the window size the layout was made for
 };
 
 }  // namespace zorvik

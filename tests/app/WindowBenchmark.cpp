@@ -7,10 +7,10 @@
 //   program folder: the generated artwork (default: a plain test set); screens default to 1024x768,
 //   1920x1080, 2560x1440 and 3840x2160. Run it under a display (Xvfb) as large as the largest screen to
 //   count the copy to the display as well; without one it runs offscreen.
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/PictureFolder.h"
 
 #include "app/MainWindow.h"
-#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/ControlPanel.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ long StatusKb(const char* field)
 }
 
 // Notes when the last wheel finishes its bounce, the end of the animation.
-class TimedForm : public MainWindow {
+class TimedWindow : public MainWindow {
 public:
     using MainWindow::MainWindow;
     void BounceWheel(int wheel, int dy, bool capture) override
@@ -87,43 +87,48 @@ void Measure(const QString& folder, QSize screen)
 {
     std::printf("\n== screen %d x %d\n", screen.width(), screen.height());
     testing::PictureFolder saves;
+    // Every message box is answered at once; what it said is printed once the window is up.
+    testing::DialogRecorder dialogs;
     MainWindowOptions options;
     options.Screen = ScreenInfo{screen.width(), screen.height(), 24, 96};
     options.ProgramFolder = folder;
     options.SavedGamesPath = saves.Path() + "Zorvik.ini";
+    options.Dialogs = &dialogs;
 
     const long rssBefore = StatusKb("VmRSS:");
     QElapsedTimer startup;
     startup.start();
-    TimedForm form(options);
-    form.show();
+    TimedWindow window(options);
+    window.show();
     // The window as a window manager would leave it on this screen, whatever the platform's own screen.
-    form.setWindowState(Qt::WindowNoState);
-    form.resize(QSize(screen.width() - 10, screen.height()).boundedTo(form.maximumSize()));
+    window.setWindowState(Qt::WindowNoState);
+    window.resize(QSize(screen.width() - 10, screen.height()).boundedTo(window.maximumSize()));
     Settle();
     std::printf("window built, shown and painted in %.0f ms\n", startup.nsecsElapsed() / 1e6);
+    for (const auto& message : dialogs.messages)
+        std::printf("message: %s\n", qPrintable(message.text));
 
-    GameState& s = form.State();
+    GameState& s = window.State();
     s.Double = false;
     s.PayMode = false;
     s.Sound = false;
-    MachineFace& face = form.Face();
-    const FacePlacement& placed = form.Placement();
-    const double ratio = form.devicePixelRatioF();
+    MachineFace& face = window.Face();
+    const FacePlacement& placed = window.Placement();
+    const double ratio = window.devicePixelRatioF();
     std::printf("window %d x %d (device pixel ratio %.2f), canvas %d x %d, layout for a screen %d wide, "
                 "zoom %.4f\n",
-                form.width(), form.height(), ratio, face.Canvas().width(), face.Canvas().height(),
+                window.width(), window.height(), ratio, face.Canvas().width(), face.Canvas().height(),
                 placed.LayoutWidth, placed.Zoom);
     const CanvasMapping& map = face.Mapping();
     const int machineTop = map.Y(face.BackgroundY());
     const int lampBottom = map.Y(face.LampRect(0).bottom() + 1);
     std::printf("machine and lamp row: %d of %d pixels of the window's height (%.1f %%)\n",
                 lampBottom - machineTop, face.Canvas().height(),
-                100.0 * (lampBottom - machineTop) / (form.height() * ratio));
-    const int rows = CaptionRows(*form.Panel()->Button(0));
+                100.0 * (lampBottom - machineTop) / (window.height() * ratio));
+    const int rows = CaptionRows(*window.Panel()->Button(0));
     std::printf("panel caption \"%s\": %d pixels high (%.1f window pixels), buttons %d x %d\n",
-                qPrintable(ControlPanel::Caption(0)), rows, rows / ratio, form.Panel()->Button(0)->width(),
-                form.Panel()->Button(0)->height());
+                qPrintable(ControlPanel::Caption(0)), rows, rows / ratio, window.Panel()->Button(0)->width(),
+                window.Panel()->Button(0)->height());
 
     // Drawing one frame: nine wheel windows and one lamp, put on screen.
     const int frames = 200;
@@ -148,13 +153,13 @@ void Measure(const QString& folder, QSize screen)
 
     // Spins without a stop: animation length against 101 frames x 25 ms, and processor use.
     for (int spin = 0; spin < 2; ++spin) {
-        form.FormPaint();
+        window.RepaintWindow();
         s.Credits = 1000;
         const double cpu0 = CpuSeconds();
-        form.clock.start();
-        form.Engine().StartSpin();
-        const double wall = form.clock.nsecsElapsed() / 1e9;
-        const double animation = form.lastBounce / 1e6;
+        window.clock.start();
+        window.Engine().StartSpin();
+        const double wall = window.clock.nsecsElapsed() / 1e9;
+        const double animation = window.lastBounce / 1e6;
         std::printf("spin %d: animation %.1f ms (%.2f %% over 2525 ms), whole spin %.0f ms, processor %.1f "
                     "%% of one core\n",
                     spin + 1, animation, (animation / 2525.0 - 1) * 100, wall * 1000,
@@ -162,7 +167,7 @@ void Measure(const QString& folder, QSize screen)
     }
 
     // At rest while the lamps celebrate.
-    form.LampCelebrationRowTimer()->start();
+    window.LampCelebrationRowTimer()->start();
     const double cpu0 = CpuSeconds();
     QElapsedTimer rest;
     rest.start();
@@ -174,7 +179,7 @@ void Measure(const QString& folder, QSize screen)
     std::printf("resident memory: %.1f MB now, %.1f MB more than before this window, peak %.1f MB\n",
                 StatusKb("VmRSS:") / 1024.0, (StatusKb("VmRSS:") - rssBefore) / 1024.0,
                 StatusKb("VmHWM:") / 1024.0);
-    form.close();
+    window.close();
 }
 
 }  // namespace
@@ -189,10 +194,6 @@ int main(int argc, char** argv)
     sinceStart.start();
     QApplication app(argc, argv);
     std::printf("application started in %.0f ms\n", sinceStart.nsecsElapsed() / 1e6);
-    PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message& m) {
-        std::printf("message: %s\n", qPrintable(m.text));
-        return true;
-    });
     // The generated artwork when a program folder is given, else a plain test set.
     testing::PictureFolder plain;
     QString folder = plain.Path();
