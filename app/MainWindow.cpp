@@ -5,7 +5,6 @@
 #include "app/SteadyFrameClock.h"
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/ModalPlayerDialogs.h"
-#include "ui/dialogs/SideWindowStyle.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/ProgramFolder.h"
 
@@ -75,7 +74,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       ownClock_(options.Clock ? nullptr : std::make_unique<SteadyFrameClock>()),
       clock_(options.Clock ? *options.Clock : *ownClock_), games_(GamesPathOf(options)),
       engine_(state_, *this), face_(state_, pictures_, screen_.Width, screen_.Dpi),
-      actions_({*this, state_, engine_, *this, games_, dialogs_, help_})
+      actions_({*this, state_, engine_, *this, games_, dialogs_, help_, [this] { return placement_.Zoom; }})
 {
     setWindowTitle(QStringLiteral("Zorvik Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -212,8 +211,6 @@ void MainWindow::Relayout()
     laidOutSize_ = size();
     const int screenWidth = std::min(screen_.Width, LargestWindow().width() + 10);
     placement_ = PlaceFace(size(), screenWidth, !classic_, face_.FitReference());
-    // The side windows opened above this one follow its zoom.
-    setProperty(ZoomProperty, placement_.Zoom);
     face_.SetLayoutWidth(placement_.LayoutWidth);
     face_.ComputeGeometry();
     const double scale = placement_.Zoom * ratio_;
@@ -582,7 +579,7 @@ void MainWindow::ShowError(const std::string& text)
 void MainWindow::ShowDoubleOrNothing()
 {
     if (closing_) return;  // the player has left; the win is paid as it stands
-    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this);
+    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this, placement_.Zoom);
     cards.exec();
 }
 

@@ -53,7 +53,8 @@ QPixmap AmountGlyph(int tag)
 
 }  // namespace
 
-BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent)
+BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent,
+                           double machineZoom)
     : QDialog(parent), state(state), dialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
@@ -102,7 +103,7 @@ BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpBorrow); });
 
-    zoom = ZoomSideWindow(*this, SideWindowZoom(parent));
+    zoom = ZoomSideWindow(*this, machineZoom);
     const double ratio = devicePixelRatioF();
     if (zoom != 1.0 || ratio != 1.0) {
         // The bills drawn afresh at the buttons' resolution.

@@ -25,7 +25,9 @@ class BorrowDialog : public QDialog {
 
 public:
     // Works on the state's Credits and Borrowed while open; everything passed in must outlive the window.
-    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr);
+    // machineZoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
+    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr,
+                 double machineZoom = 1.0);
 
     // The amount of an amount button's tag: 0 -> 1000, 1 -> 100, 2 -> 10, 3 -> 1.
     static std::int32_t AmountOfTag(int tag);

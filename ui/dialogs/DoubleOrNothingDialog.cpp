@@ -29,7 +29,7 @@ constexpr int ShufflePasses = 31;
 }  // namespace
 
 DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks,
-                                             HelpContext& help, QWidget* parent)
+                                             HelpContext& help, QWidget* parent, double machineZoom)
     : QDialog(parent), state(state), engine(engine), hooks(hooks)
 {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
@@ -78,7 +78,7 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     ShowWinnings();
     CardGameOver = false;
     // Zoomed with the machine; the cards are then drawn afresh at the window's resolution.
-    zoom = ZoomSideWindow(*this, SideWindowZoom(parent));
+    zoom = ZoomSideWindow(*this, machineZoom);
     const double scale = zoom * devicePixelRatioF();
     if (scale != 1.0) pictures = CardPictures(scale);
     Deal();
@@ -186,8 +186,9 @@ void DoubleOrNothingDialog::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     const double pixels = pictures.Scale() / zoom;  // device pixels per window pixel
-    painter.drawImage(QRectF(area), RenderTable(),
-                      QRectF(area.x() * pixels, area.y() * pixels, area.width() * pixels, area.height() * pixels));
+    painter.drawImage(
+        QRectF(area), RenderTable(),
+        QRectF(area.x() * pixels, area.y() * pixels, area.width() * pixels, area.height() * pixels));
 }
 
 void DoubleOrNothingDialog::mouseReleaseEvent(QMouseEvent* event)

@@ -37,8 +37,9 @@ public:
     static constexpr int JokerRank = 13;
 
     // Deals a new table at once; SpinWin of the state is the stake. All references must outlive the window.
+    // machineZoom: the zoom of the machine it opens above; the table takes it as far as its screen has room.
     DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, HelpContext& help,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, double machineZoom = 1.0);
 
     // Records 0-23 are the table, row * 8 + column; the rest of the deck is never shown.
     std::array<CardRecord, 52> CardDeck{};

@@ -39,7 +39,7 @@ QFont DialogFont(bool bold)
 }  // namespace
 
 LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, PlayerDialogs& dialogs,
-                               HelpContext& help, QWidget* parent)
+                               HelpContext& help, QWidget* parent, double zoom)
     : QDialog(parent), mode_(mode), state_(state), games_(games), dialogs_(dialogs), help_(help)
 {
     // The current game goes to disk before anything else: closing the dialog reloads it from there.
@@ -47,6 +47,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, P
     opened_ = true;
     BuildWindow();
     ShowSlotsOnDisk();
+    ZoomSideWindow(*this, zoom);
 }
 
 void LoadSaveDialog::BuildWindow()
@@ -91,7 +92,6 @@ void LoadSaveDialog::ShowSlotsOnDisk()
         panel.credits->setText(QStringLiteral("%1 Credits").arg(slot.Credits));
         panel.borrowed->setText(QStringLiteral("%1 Borrowed").arg(slot.Borrowed));
     }
-    ZoomSideWindow(*this, SideWindowZoom(parentWidget()));
 }
 
 // Tests find a slot's controls by these names, numbered 1-8 like the slots the player sees.

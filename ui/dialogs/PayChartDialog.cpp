@@ -34,7 +34,7 @@ QImage MissingChart()
 
 }  // namespace
 
-PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent) : QDialog(parent)
+PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent, double zoom) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -50,10 +50,10 @@ PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent) : QDialog(par
     setFixedSize(chart.size());
     // Zoomed, or on a screen of finer pixels, the chart is drawn afresh from the pay table at the window's
     // resolution rather than stretched.
-    const double zoom = ZoomSideWindow(*this, SideWindowZoom(parent));
+    const double zoomed = ZoomSideWindow(*this, zoom);
     const double ratio = devicePixelRatioF();
-    if (zoom != 1.0 || ratio != 1.0) {
-        QImage sharp = art::ChartArt::Chart(zoom * ratio);
+    if (zoomed != 1.0 || ratio != 1.0) {
+        QImage sharp = art::ChartArt::Chart(zoomed * ratio);
         sharp.setDevicePixelRatio(ratio);
         chartLabel_->setPixmap(QPixmap::fromImage(sharp));
     }

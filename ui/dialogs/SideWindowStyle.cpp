@@ -73,13 +73,6 @@ void ScaleChildren(QWidget& parent, double zoom)
 
 }  // namespace
 
-double SideWindowZoom(const QWidget* parent)
-{
-    const QWidget* window = parent ? parent->window() : nullptr;
-    const QVariant zoom = window ? window->property(ZoomProperty) : QVariant();
-    return zoom.isValid() ? std::max(1.0, zoom.toDouble()) : 1.0;
-}
-
 double ZoomSideWindow(QWidget& window, double zoom)
 {
     // The frame and title bar the desktop adds around the window need room too.

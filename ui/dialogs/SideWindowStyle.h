@@ -14,12 +14,6 @@ QFont SideWindowFont(int pixels, bool bold = false);
 // Centres a window (frame included) on the screen it is shown on; called each time it is shown.
 void CentreOnScreen(QWidget& window);
 
-// The property of the main window that holds its zoom (window pixels per layout pixel), which the side
-// windows opened above it follow.
-inline constexpr char ZoomProperty[] = "zorvikZoom";
-// The zoom of the window that parent belongs to; 1 when there is none.
-double SideWindowZoom(const QWidget* parent);
-
 // Enlarges a side window laid out in fixed pixels by zoom, as far as its screen has room for it: its size,
 // every child's place and size, the fonts set on them and the buttons' icons. Returns the zoom applied,
 // 1 when the window was left as it was. Call once, when the window is built.

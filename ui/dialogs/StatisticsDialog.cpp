@@ -50,7 +50,7 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent, double zoom)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
@@ -118,7 +118,7 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
     Value("Label37", 257, 38, false)->setText(FormatCount(state.Spins));
     Value("Label38", 257, 62, false)->setText(FormatCount(state.NumberOfCherryRolls));
     Value("Label39", 257, 86, false)->setText(FormatCount(state.NumberOfBarRolls));
-    ZoomSideWindow(*this, SideWindowZoom(parent));
+    ZoomSideWindow(*this, zoom);
 }
 
 QLabel* StatisticsDialog::Caption(const char* name, int x, int y, const QString& text, bool bold)

@@ -24,7 +24,8 @@ struct CanvasMapping {
     QRect Map(const QRect& r) const
     {
         if (r.isNull()) return QRect();
-        return QRect(QPoint(X(r.left()), Y(r.top())), QPoint(X(r.left() + r.width()) - 1, Y(r.top() + r.height()) - 1));
+        return QRect(QPoint(X(r.left()), Y(r.top())),
+                     QPoint(X(r.left() + r.width()) - 1, Y(r.top() + r.height()) - 1));
     }
     // A length in surface pixels, for pens and offsets that belong to no edge (a bounce of dy pixels).
     int Length(int d) const { return static_cast<int>(std::lround(d * Scale)); }

@@ -165,9 +165,9 @@ void ControlPanel::Place(const QRect& layoutTemplate, const CanvasMapping& mappi
     const int width = templatePicture_.width();
     const int height = templatePicture_.height();
     for (int tag = 0; tag < ButtonCount; ++tag)
-        buttons_[static_cast<std::size_t>(tag)]->setGeometry(mapping.Map(
-            QRect(layoutTemplate.left() + (tag / 7) * width, layoutTemplate.top() - (tag % 7) * height, width,
-                  height)));
+        buttons_[static_cast<std::size_t>(tag)]->setGeometry(
+            mapping.Map(QRect(layoutTemplate.left() + (tag / 7) * width,
+                              layoutTemplate.top() - (tag % 7) * height, width, height)));
     DrawCaptions();
 }
 
@@ -197,7 +197,8 @@ void ControlPanel::DrawCaptions()
         else if (!scaledFace_.isNull())
             painter.drawImage(0, 0, scaledFace_);
         else
-            painter.drawImage(0, 0, templatePicture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            painter.drawImage(
+                0, 0, templatePicture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         // The caption is laid out in the template's pixels and written at the button's resolution.
         painter.scale(scale, scale);
         // A button held down looks pushed in: a darker face and its caption one pixel down and right.

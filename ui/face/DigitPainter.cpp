@@ -57,10 +57,10 @@ QRect DigitPainter::Draw(QPainter& painter, std::int32_t value, int x, int y, bo
     const int w = DigitSize().width(), h = DigitSize().height();
     const bool large = UsesLargeDigits(screenWidth_);
     const ScaledPictures& at = pictures_->Scaled();
-    const QImage& strip = scaled ? (green ? (large ? at.GreenLarge : at.GreenSmall)
-                                          : (large ? at.DigitsLarge : at.DigitsSmall))
-                                 : (green ? (large ? pictures_->GreenLarge : pictures_->GreenSmall)
-                                          : (large ? pictures_->DigitsLarge : pictures_->DigitsSmall));
+    const QImage& strip =
+        scaled ? (green ? (large ? at.GreenLarge : at.GreenSmall) : (large ? at.DigitsLarge : at.DigitsSmall))
+               : (green ? (large ? pictures_->GreenLarge : pictures_->GreenSmall)
+                        : (large ? pictures_->DigitsLarge : pictures_->DigitsSmall));
     const double scale = scaled ? at.Scale : 1.0;
 
     if (rightAligned) x -= n * w;

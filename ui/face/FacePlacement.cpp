@@ -19,11 +19,10 @@ FacePlacement PlaceFace(QSize window, int screenWidth, bool fit, QSize reference
 {
     FacePlacement native;
     native.LayoutWidth = std::min(screenWidth, window.width() + 10);
-    if (!fit || reference.isEmpty() || LayoutClass(native.LayoutWidth) != DisplayClass::Large)
-        return native;
+    if (!fit || reference.isEmpty() || LayoutClass(native.LayoutWidth) != DisplayClass::Large) return native;
 
-    const double zoom = std::min(double(window.height()) / reference.height(),
-                                 double(window.width()) / reference.width());
+    const double zoom =
+        std::min(double(window.height()) / reference.height(), double(window.width()) / reference.width());
     const bool tooShort = window.height() < reference.height();
     if ((zoom <= 1.0 && !tooShort) || zoom < SmallestZoom) return native;
 

@@ -54,7 +54,8 @@ void MachineFace::SetLayoutWidth(int screenWidth)
 QSize MachineFace::FitReference() const
 {
     if (pictures_.CellSize() != 96) return QSize();
-    return QSize(1024, 2 * pictures_.BackgroundY() + pictures_.Background.height() + pictures_.LitLamps.height());
+    return QSize(1024,
+                 2 * pictures_.BackgroundY() + pictures_.Background.height() + pictures_.LitLamps.height());
 }
 
 int MachineFace::BgRight() const
@@ -293,7 +294,8 @@ void MachineFace::DrawLamp(int lamp, bool lit)
     const QRect target = LampRect(lamp);
     QPainter p(&canvas_);
     DrawPart(p, lit ? pictures_.Scaled().LitLamps : pictures_.Scaled().UnlitLamps,
-             QPoint(backgroundX_, target.top()), QRect(lamp * target.width(), 0, target.width(), target.height()));
+             QPoint(backgroundX_, target.top()),
+             QRect(lamp * target.width(), 0, target.width(), target.height()));
     p.end();
     Changed(target);
 }
@@ -408,15 +410,16 @@ void MachineFace::DrawLinesPlayed()
 {
     const PerClass x{10, 20, 5};
     QPainter p(&canvas_);
-    Changed(digits_.DrawNumber(p, state_.LinesPlayed, BgRight() + x.Of(class_), 30, true, false, true, mapping_));
+    Changed(
+        digits_.DrawNumber(p, state_.LinesPlayed, BgRight() + x.Of(class_), 30, true, false, true, mapping_));
 }
 
 void MachineFace::DrawCoinsPerLine()
 {
     const PerClass x{85, 145, 130};
     QPainter p(&canvas_);
-    Changed(
-        digits_.DrawNumber(p, state_.CoinsPerLine, BgRight() + x.Of(class_), 30, true, false, true, mapping_));
+    Changed(digits_.DrawNumber(p, state_.CoinsPerLine, BgRight() + x.Of(class_), 30, true, false, true,
+                               mapping_));
 }
 
 void MachineFace::DrawCoinsPlayed()
@@ -437,7 +440,8 @@ void MachineFace::DrawIdolCounter()
     for (int i = 1; i <= 3; ++i) {
         const QRect slot = IdolSlot(i);
         if (i <= state_.Bells)
-            DrawCell(p, pictures_.Scaled().Bonus, QPoint(0, 0), QRect(slot.topLeft(), QSize(slot.width(), iconH)));
+            DrawCell(p, pictures_.Scaled().Bonus, QPoint(0, 0),
+                     QRect(slot.topLeft(), QSize(slot.width(), iconH)));
         else
             p.fillRect(mapping_.Map(slot), Qt::black);
         all |= slot;
@@ -565,7 +569,8 @@ void MachineFace::DrawMotionWindow(int wheel, int offset)
     const QRect window = mapping_.Map(WheelWindowRect(wheel));
     const QImage& motion = pictures_.Scaled().Motion;
     // The strip's loop is 576 rows of the layout, however many pixels it has at this scale.
-    const int loop = motion.isNull() ? 1 : std::max(1, std::min(mapping_.Length(MotionHeight), motion.height()));
+    const int loop =
+        motion.isNull() ? 1 : std::max(1, std::min(mapping_.Length(MotionHeight), motion.height()));
     const int h = window.height(), w = window.width();
     offset = ((offset % MotionHeight) + MotionHeight) % MotionHeight;
     const int row = mapping_.Length(offset) % loop;

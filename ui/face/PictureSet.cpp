@@ -219,8 +219,10 @@ PictureSet::PictureSet()
         source = Source{QString::fromLatin1(name), ours ? Origin::Generated : Origin::Player};
         return image;
     };
-    SpinBtn = builtIn(spinBtn_, "SpinBtn", [] { return FallbackButton(124, 72, QColor(20, 120, 30), "SPIN"); });
-    StopBtn = builtIn(stopBtn_, "StopBtn", [] { return FallbackButton(124, 72, QColor(150, 20, 20), "STOP"); });
+    SpinBtn =
+        builtIn(spinBtn_, "SpinBtn", [] { return FallbackButton(124, 72, QColor(20, 120, 30), "SPIN"); });
+    StopBtn =
+        builtIn(stopBtn_, "StopBtn", [] { return FallbackButton(124, 72, QColor(150, 20, 20), "STOP"); });
     Logo = builtIn(logo_, "Logo", [] { return FallbackButton(124, 131, QColor(90, 30, 120), "Zorvik"); });
     Options =
         builtIn(options_, "Options", [] { return FallbackButton(62, 20, QColor(30, 30, 110), QString()); });
@@ -228,8 +230,10 @@ PictureSet::PictureSet()
         builtIn(digitsSmall_, "DigitsSmall", [] { return FallbackDigits(188, 21, QColor(255, 0, 0)); });
     DigitsLarge =
         builtIn(digitsLarge_, "DigitsLarge", [] { return FallbackDigits(376, 42, QColor(255, 0, 0)); });
-    GreenSmall = builtIn(greenSmall_, "GreenSmall", [] { return FallbackDigits(188, 21, QColor(0, 255, 0)); });
-    GreenLarge = builtIn(greenLarge_, "GreenLarge", [] { return FallbackDigits(376, 42, QColor(0, 255, 0)); });
+    GreenSmall =
+        builtIn(greenSmall_, "GreenSmall", [] { return FallbackDigits(188, 21, QColor(0, 255, 0)); });
+    GreenLarge =
+        builtIn(greenLarge_, "GreenLarge", [] { return FallbackDigits(376, 42, QColor(0, 255, 0)); });
     PlusMinus = builtIn(plusMinus_, "PlusMinus", [] { return FallbackPlusMinus(62, 31); });
     PlusSmall = builtIn(plusSmall_, "PlusSmall", [] { return FallbackPlusMinus(30, 15); });
     Bonus = builtIn(bonus_, "Bonus", [] { return FallbackIcons(32, 3); });

@@ -7,7 +7,6 @@
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/SoundRecordingHooks.h"
 #include "ui/dialogs/HelpContext.h"
-#include "ui/dialogs/SideWindowStyle.h"
 #include "ui/face/CanvasMapping.h"
 
 #include <QLabel>
@@ -202,10 +201,8 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 
 TEST_F(CardFormTest, ClicksOnAZoomedTableFollowTheZoom)
 {
-    QWidget machine;
-    machine.setProperty(ZoomProperty, 2.0);
     state.SpinWin = 20;
-    DoubleOrNothingDialog form(state, engine, hooks, help, &machine);
+    DoubleOrNothingDialog form(state, engine, hooks, help, nullptr, 2.0);
     const double zoom = form.Zoom();
     ASSERT_GT(zoom, 1.0) << "zoomed as far as the test screen has room";
     const CanvasMapping map{zoom, {}};

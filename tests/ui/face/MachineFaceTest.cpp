@@ -218,6 +218,7 @@ TEST_F(FaceTest, ScreenBonusFlashesCrestsOrEveryCell)
 TEST(FacePlacementTest, NativeUntilTheWindowOutgrowsTheLargeLayout)
 {
     const QSize large(1024, 724);  // the reference of the large pictures the game draws
+    const double across = 1910.0 / 1024;
     struct Row {
         const char* name;
         QSize window;
@@ -233,13 +234,10 @@ TEST(FacePlacementTest, NativeUntilTheWindowOutgrowsTheLargeLayout)
         {"1024 x 768 keeps its layout", {1014, 768}, 1024, true, large, 1024, 1, 0},
         {"1920 x 1080 fills the height", {1910, 1080}, 1920, true, large, 1280, 1080.0 / 724, 0},
         {"2560 x 1440 fills the height", {2550, 1440}, 2560, true, large, 1282, 1440.0 / 724, 0},
-        {"a 4:3 window is filled across and centred", {1910, 1440}, 1920, true, large, 1024, 1910.0 / 1024,
-         (1440 - 724 * 1910.0 / 1024) / 2},
-        {"a window too short for the machine shrinks it", {1270, 720}, 1280, true, large, 1277, 720.0 / 724,
-         0},
+        {"4:3 is filled across", {1910, 1440}, 1920, true, large, 1024, across, (1440 - 724 * across) / 2},
+        {"too short: the machine shrinks", {1270, 720}, 1280, true, large, 1277, 720.0 / 724, 0},
         {"the classic layout never zooms", {1910, 1080}, 1920, false, large, 1920, 1, 0},
-        {"a narrower window of a large screen is laid out for itself", {1200, 724}, 1920, true, large, 1210,
-         1, 0},
+        {"narrower: laid out for itself", {1200, 724}, 1920, true, large, 1210, 1, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -291,8 +289,8 @@ TEST_F(FaceTest, ZoomedFaceIsTheNativeLayoutScaled)
 
         // Text is written at each size by the font's own rules, so the labels' boxes are left out.
         const int r = face->BgRight();
-        const QRect labels[] = {{0, 0, 240, 36},  {0, 95, 240, 36},  {0, 195, 240, 36},
-                                {0, 295, 240, 36}, {r, 0, 260, 36}, {r, 145, 240, 36}};
+        const QRect labels[] = {{0, 0, 240, 36},   {0, 95, 240, 36}, {0, 195, 240, 36},
+                                {0, 295, 240, 36}, {r, 0, 260, 36},  {r, 145, 240, 36}};
         int compared = 0, differing = 0;
         for (int y = 1; y < native.height() - 1; y += 3)
             for (int x = 1; x < native.width() - 1; x += 3) {
