@@ -126,10 +126,13 @@ void Measure(const QString& folder, QSize screen)
     std::printf("machine and lamp row: %d of %d pixels of the window's height (%.1f %%)\n",
                 lampBottom - machineTop, face.Canvas().height(),
                 100.0 * (lampBottom - machineTop) / (window.height() * ratio));
-    const int rows = CaptionRows(*window.Panel()->Button(0));
-    std::printf("panel caption \"%s\": %d pixels high (%.1f window pixels), buttons %d x %d\n",
-                qPrintable(ControlPanel::Caption(0)), rows, rows / ratio, window.Panel()->Button(0)->width(),
-                window.Panel()->Button(0)->height());
+    // "Exit" stands as high as a capital letter; "Help?" reaches down to the foot of its p as well.
+    for (int tag : {7, 0}) {
+        const int rows = CaptionRows(*window.Panel()->Button(tag));
+        std::printf("panel caption \"%s\": %d pixels high (%.1f window pixels), buttons %d x %d\n",
+                    qPrintable(ControlPanel::Caption(tag)), rows, rows / ratio,
+                    window.Panel()->Button(tag)->width(), window.Panel()->Button(tag)->height());
+    }
 
     // Drawing one frame: nine wheel windows and one lamp, put on screen.
     const int frames = 200;
