@@ -562,8 +562,13 @@ void MainWindow::PlayWave(const std::string& file)
     // Presses made while the sound held the window waited for it; they belong to what was on screen then
     // (the spin just ended), not to what follows it. Handled at once, before the count-off of the win
     // begins (which forgets an earlier stop), a stop among them cannot cut the count short: only a press
-    // made during the count-off pays the rest at once.
-    if (mode == SoundPlayer::Mode::Synchronous) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // made during the count-off pays the rest at once. A sound played by one of those presses (a refused
+    // bet change) leaves its own waiting presses to this loop, so a held key cannot nest handlers.
+    if (mode == SoundPlayer::Mode::Synchronous && !takingWaitingInput_) {
+        takingWaitingInput_ = true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        takingWaitingInput_ = false;
+    }
 }
 
 void MainWindow::ShowInformation(const std::string& text)

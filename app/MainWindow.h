@@ -187,8 +187,9 @@ private:
     bool closing_ = false;
     bool classic_ = false;
     FacePlacement placement_;
-    double ratio_ = 1.0;  // device pixels per window pixel the canvas was made for
-    QSize laidOutSize_;   // the window size the layout was made for
+    double ratio_ = 1.0;               // device pixels per window pixel the canvas was made for
+    QSize laidOutSize_;                // the window size the layout was made for
+    bool takingWaitingInput_ = false;  // handling the input that waited behind a synchronous sound
 };
 
 }  // namespace zorvik
