@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font and centring on the screen.
+// What the side windows share: their pixel-sized sans font, their zoom and their centring on the screen.
 #include "ui/dialogs/SideWindowStyle.h"
 
 #include <QAbstractButton>
@@ -29,10 +29,6 @@ void CentreOnScreen(QWidget& window)
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
 }
-
-}  // namespace zorvik
-
-namespace zorvik {
 
 namespace {
 

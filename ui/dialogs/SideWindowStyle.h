@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font and centring on the screen.
+// What the side windows share: their pixel-sized sans font, their zoom and their centring on the screen.
 #pragma once
 
 #include <QFont>
