@@ -288,7 +288,11 @@ void PictureSet::ScaleTo(double scale)
     const bool emoji = scale != 1.0 && QFontDatabase::hasFamily(QStringLiteral("Noto Color Emoji"));
     // The machine's face costs as much as all the rest together; it is drawn beside them, on a second
     // thread, to keep the start-up of a large window short. The emoji pictures stay on this thread.
-    std::thread face([&] { s.Background = AtScale(Background, background_, scale, emoji); });
+    std::thread face;
+    if (scale == 1.0)
+        s.Background = Background;
+    else
+        face = std::thread([&] { s.Background = AtScale(Background, background_, scale, emoji); });
     s.Symbols = AtScale(Symbols, symbols_, scale, emoji);
     s.Motion = AtScale(Motion, motion_, scale, emoji);
     s.LitLamps = AtScale(LitLamps, litLamps_, scale, emoji);
@@ -306,7 +310,7 @@ void PictureSet::ScaleTo(double scale)
     s.GreenLarge = AtScale(GreenLarge, greenLarge_, scale, emoji);
     s.PlusMinus = AtScale(PlusMinus, plusMinus_, scale, emoji);
     s.PlusSmall = AtScale(PlusSmall, plusSmall_, scale, emoji);
-    face.join();
+    if (face.joinable()) face.join();
     scaled_ = std::move(s);
 }
 
