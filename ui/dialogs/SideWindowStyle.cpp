@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share: their pixel-sized sans font, their zoom and their centring on the screen.
+// What the side windows share in looks and placement: their pixel-sized sans font, their zoom, centring on
+// the screen and their OK and Help buttons.
 #include "ui/dialogs/SideWindowStyle.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -67,7 +71,32 @@ void ScaleChildren(QWidget& parent, double zoom)
     }
 }
 
+QPushButton* AddButton(QDialog& window, QStyle::StandardPixmap icon, const QString& text, const QString& name,
+                       const QRect& place)
+{
+    auto* button = new QPushButton(window.style()->standardIcon(icon), text, &window);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
 }  // namespace
+
+QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place)
+{
+    QPushButton* button = AddButton(window, QStyle::SP_DialogOkButton, QStringLiteral("&OK"), name, place);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, &window, &QDialog::accept);
+    return button;
+}
+
+QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place)
+{
+    QPushButton* button =
+        AddButton(window, QStyle::SP_DialogHelpButton, QStringLiteral("&Help"), name, place);
+    button->setAutoDefault(false);
+    return button;
+}
 
 double ZoomSideWindow(QWidget& window, double zoom)
 {
