@@ -48,7 +48,6 @@ CreditsChart::CreditsChart(const SpinRecorder& recorder, QWidget* parent)
         return;
     }
 
-    const QFont small = SideWindowFont(11);
     auto* credits = new QLineSeries;
     credits->setName(QStringLiteral("Credits"));
     credits->append(points_.Credits);
@@ -72,7 +71,6 @@ CreditsChart::CreditsChart(const SpinRecorder& recorder, QWidget* parent)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignTop);
-    chart->legend()->setFont(small);
 
     qreal low = 0, high = 0;
     for (const QList<QPointF>* list : {&points_.Credits, &points_.Borrowed})
@@ -90,8 +88,6 @@ CreditsChart::CreditsChart(const SpinRecorder& recorder, QWidget* parent)
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setRange(low, high > low ? high * 1.05 : low + 10);
     for (QValueAxis* axis : {x, y}) {
-        axis->setLabelsFont(small);
-        axis->setTitleFont(small);
         axis->setTickCount(5);
         axis->applyNiceNumbers();
     }
@@ -103,10 +99,24 @@ CreditsChart::CreditsChart(const SpinRecorder& recorder, QWidget* parent)
         s->attachAxis(y);
     }
 
+    chart_ = chart;
     auto* view = new QChartView(chart, this);
     view->setObjectName(QStringLiteral("creditsChartView"));
     view->setRenderHint(QPainter::Antialiasing);
     layout->addWidget(view);
+}
+
+void CreditsChart::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!chart_) return;
+    const double scale = std::max(1.0, double(width()) / DesignWidth);
+    const QFont small = SideWindowFont(static_cast<int>(11 * scale + 0.5));
+    chart_->legend()->setFont(small);
+    for (QAbstractAxis* axis : chart_->axes()) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+    }
 }
 
 }  // namespace zorvik

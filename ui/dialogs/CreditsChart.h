@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QWidget>
 
+class QChart;
+
 namespace zorvik {
 
 class SpinRecorder;
@@ -29,8 +31,15 @@ public:
 
     const Series& Points() const { return points_; }
 
+    // The width its text sizes are meant for; wider, as in a zoomed window, the text grows with it.
+    static constexpr int DesignWidth = 616;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     Series points_;
+    QChart* chart_ = nullptr;
 };
 
 }  // namespace zorvik

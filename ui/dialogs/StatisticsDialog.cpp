@@ -55,13 +55,8 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent)
-    : StatisticsDialog(state, help, nullptr, parent)
-{
-}
-
-StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, const SpinRecorder* recentSpins,
-                                   QWidget* parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent, double zoom,
+                                   const SpinRecorder* recentSpins)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
@@ -130,14 +125,16 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, co
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpStatistics); });
 
-    // The chart goes below everything the window has always shown, which keeps its places.
+    // The chart goes below everything the window has always shown, which keeps its places; the zoom then
+    // takes it along with the rest.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int chartHeight = ChartHeightFor(screen ? screen->availableGeometry().height() : 768);
     if (recentSpins && chartHeight > 0) {
         setFixedSize(632, 333 + chartHeight);
         auto* chart = new CreditsChart(*recentSpins, this);
-        chart->setGeometry(8, 340, 616, chartHeight - 14);
+        chart->setGeometry(8, 340, CreditsChart::DesignWidth, chartHeight - 14);
     }
+    ZoomSideWindow(*this, zoom);
 }
 
 int StatisticsDialog::ChartHeightFor(int availableScreenHeight)

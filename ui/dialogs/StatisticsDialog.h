@@ -27,13 +27,14 @@ public:
 
     // Fills every value once from the state; the window shows a snapshot and changes nothing. Each value
     // label is named after its caption ("payoffsValue" beside "payoffsCaption"). The help context must
-    // outlive the window. With a record of recent spins the window grows by a chart of the credits over them.
-    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr);
-    StatisticsDialog(const GameState& state, HelpContext& help, const SpinRecorder* recentSpins,
-                     QWidget* parent = nullptr);
+    // outlive the window.
+    // zoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
+    // recentSpins: when given, the window grows by a chart of the credits over them, below the figures.
+    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr, double zoom = 1.0,
+                     const SpinRecorder* recentSpins = nullptr);
 
-    // The chart's band below the figures: this tall where the screen has room, never less than the minimum;
-    // a screen without room for that much keeps the window as it always was.
+    // The chart's band below the figures, before any zoom: this tall where the screen has room, never less
+    // than the minimum; a screen without room for that much keeps the window as it always was.
     static constexpr int ChartHeight = 290;
     static constexpr int MinChartHeight = 180;
     static int ChartHeightFor(int availableScreenHeight);

@@ -141,7 +141,7 @@ TEST(CreditsChartTest, FollowsTheRecordAndMarksOnlyBonusWins)
     HelpContext help(QString(), dialogs);
     const StatisticsDialog plain(state, help);
     EXPECT_EQ(plain.size(), QSize(632, 333));
-    const StatisticsDialog charted(state, help, &recorder);
+    const StatisticsDialog charted(state, help, nullptr, 1.0, &recorder);
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
     EXPECT_EQ(charted.size(), QSize(632, 333 + StatisticsDialog::ChartHeightFor(screenHeight)));
     const auto* chart = charted.findChild<CreditsChart*>();
