@@ -234,7 +234,10 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
             if (lines_.back().ending.empty()) lines_.back().ending = newline;
             if (!Trim(lines_.back().text).empty()) lines_.emplace_back("", newline);
         }
-        lines_.emplace_back("[" + std::string(section) + "]", newline);
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "[" + std::string.
+        std::string header = "[";
+        header.append(section).append("]");
+        lines_.emplace_back(std::move(header), newline);
         lines_.emplace_back(std::move(text), newline);
         return;
     }
