@@ -14,10 +14,11 @@ foreach(script IN LISTS scripts)
     foreach(line IN LISTS lines)
         string(REGEX REPLACE ".*file\\(INSTALL DESTINATION \"([^\"]+)\".*" "\\1" destination "${line}")
         string(CONFIGURE "${destination}" destination)
-        cmake_path(SET folder NORMALIZE "$ENV{DESTDIR}${destination}")
+        cmake_path(SET folder NORMALIZE "${destination}")
         string(REGEX REPLACE "(.)/$" "\\1" folder "${folder}")
-        # Walk up to the first folder that exists; everything below it is new.
-        while(NOT EXISTS "${folder}")
+        # Walk up to the first folder that exists; everything below it is new. Like install_manifest.txt,
+        # the list leaves out DESTDIR; uninstall adds it again.
+        while(NOT EXISTS "$ENV{DESTDIR}${folder}")
             list(APPEND created "${folder}")
             cmake_path(GET folder PARENT_PATH parent)
             if(parent STREQUAL folder)

@@ -1,11 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The uninstall target: removes each file of the last install's manifest, then the folders that install created.
 # Usage: cmake -D MANIFEST=<install_manifest.txt> -D FOLDERS=<install_folders.txt> -P Uninstall.cmake
+# Both lists leave out DESTDIR; give the install's DESTDIR again to remove a staged install.
 if(NOT EXISTS "${MANIFEST}")
     message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} does not exist (it is written by cmake --install).")
 endif()
 
 file(STRINGS "${MANIFEST}" files)
+list(TRANSFORM files PREPEND "$ENV{DESTDIR}")
 foreach(file IN LISTS files)
     if(EXISTS "${file}" OR IS_SYMLINK "${file}")
         message(STATUS "Removing ${file}")
@@ -22,6 +24,7 @@ endforeach()
 # something not installed by us is kept.
 if(EXISTS "${FOLDERS}")
     file(STRINGS "${FOLDERS}" folders)
+    list(TRANSFORM folders PREPEND "$ENV{DESTDIR}")
     list(SORT folders)
     list(REVERSE folders)
     foreach(folder IN LISTS folders)
