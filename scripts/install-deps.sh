@@ -10,7 +10,7 @@ play=(
     fonts-liberation fonts-noto-color-emoji
 )
 tools=(
-    git libgtest-dev clang
+    git libgtest-dev clang clang-format
     xvfb xauth imagemagick xdotool
     desktop-file-utils appstream
 )

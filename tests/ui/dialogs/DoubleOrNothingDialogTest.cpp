@@ -4,7 +4,9 @@
 
 #include "engine/Saturating.h"
 #include "engine/SlotEngine.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/SoundRecordingHooks.h"
+#include "ui/dialogs/HelpContext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,13 +42,15 @@ protected:
     GameState state;
     SoundRecordingHooks hooks;
     SlotEngine engine{state, hooks};
+    testing::DialogRecorder dialogs;
+    HelpContext help{QString(), dialogs};
 };
 
 TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 {
     state.SpinWin = 100;
     state.DoubleOrNothingWon = 7;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     EXPECT_EQ(form.Label1->text(), "Winnings: 100");
 
     // Ace of clubs, King of hearts, 7 of spades, 9 of diamonds, 4 of clubs, then an Ace no longer counts.
@@ -92,7 +96,7 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
 {
     state.SpinWin = 40;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     struct Row {
         const char* name;
         QLabel* label;
@@ -145,7 +149,7 @@ TEST_F(CardFormTest, RankTableAppliesEachKindOfCard)
         SCOPED_TRACE(row.name);
         state.SpinWin = row.before;
         hooks.Waves.clear();
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         form.CardDeck[9] = row.card;
         form.FormMouseUp(CentreOf(9).x(), CentreOf(9).y());
         EXPECT_EQ(state.SpinWin, row.after);
@@ -157,7 +161,7 @@ TEST_F(CardFormTest, RankTableAppliesEachKindOfCard)
 TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 {
     state.SpinWin = 50;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     for (Card& card : form.CardDeck)
         card = Ordinary(0);
     form.show();
@@ -197,7 +201,7 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 TEST_F(CardFormTest, TurnedCardClickedAgainOnlyRewritesTheLabel)
 {
     state.SpinWin = 20;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[3] = Ordinary(12);
     form.FormMouseUp(CentreOf(3).x(), CentreOf(3).y());
     ASSERT_EQ(state.SpinWin, 40);
@@ -213,7 +217,7 @@ TEST_F(CardFormTest, EveryDealHasOneJokerAndOtherwiseDistinctCards)
     for (std::uint32_t seed : {0u, 1u, 12345u, 43'199'999u, 86'399'999u}) {
         SCOPED_TRACE(seed);
         hooks.SetTimeOfDay(seed);
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         int jokers = 0;
         std::set<int> ids;
         for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place) {
@@ -240,7 +244,7 @@ TEST_F(CardFormTest, EveryDealHasOneJokerAndOtherwiseDistinctCards)
 TEST_F(CardFormTest, DealForSeed12345)
 {
     hooks.SetTimeOfDay(12345);
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     const int expected[DoubleOrNothingDialog::TableCards] = {34, 0,  15, 14, 52, 8, 17, 3,  18, 25, 41, 4,
                                                              11, 10, 7,  37, 2,  1, 44, 45, 19, 46, 39, 47};
     for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place) {
@@ -254,11 +258,11 @@ TEST_F(CardFormTest, DealForSeed12345)
 TEST_F(CardFormTest, DealIsReseededFromTheTimeOfDay)
 {
     hooks.SetTimeOfDay(5000);
-    DoubleOrNothingDialog first(state, engine, hooks);
+    DoubleOrNothingDialog first(state, engine, hooks, help);
     engine.Rng().Random(52);  // a spin in between must not matter
-    DoubleOrNothingDialog again(state, engine, hooks);
+    DoubleOrNothingDialog again(state, engine, hooks, help);
     hooks.SetTimeOfDay(5001);
-    DoubleOrNothingDialog other(state, engine, hooks);
+    DoubleOrNothingDialog other(state, engine, hooks, help);
     int same = 0, differ = 0;
     for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place) {
         same += first.CardDeck[place].Id == again.CardDeck[place].Id;
@@ -279,7 +283,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
         SCOPED_TRACE(row.name);
         state.SpinWin = row.start;
         state.DoubleOrNothingWon = 1000;
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         form.show();
         state.SpinWin = row.end;
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -291,7 +295,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
     // A gain that would carry the statistic past the limit stops at the limit.
     state.SpinWin = 10;
     state.DoubleOrNothingWon = Int32Max - 1;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[0] = Joker();
     form.FormMouseUp(CentreOf(0).x(), CentreOf(0).y());
     form.accept();
@@ -301,7 +305,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
 TEST_F(CardFormTest, CardsAreMaskedSoTheCornersStayGreen)
 {
     state.SpinWin = 10;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[0] = Joker();
     form.CardDeck[0].FaceUp = true;
     form.CardDeck[1] = Ordinary(12);
