@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font and centring on the screen.
+// What the side windows share in looks and placement: their pixel-sized sans font, centring on the screen
+// and their OK and Help buttons.
 #include "ui/dialogs/SideWindowStyle.h"
 
+#include <QDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace zorvik {
@@ -23,6 +27,35 @@ void CentreOnScreen(QWidget& window)
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
+}
+
+namespace {
+
+QPushButton* AddButton(QDialog& window, QStyle::StandardPixmap icon, const QString& text, const QString& name,
+                       const QRect& place)
+{
+    auto* button = new QPushButton(window.style()->standardIcon(icon), text, &window);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+}  // namespace
+
+QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place)
+{
+    QPushButton* button = AddButton(window, QStyle::SP_DialogOkButton, QStringLiteral("&OK"), name, place);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, &window, &QDialog::accept);
+    return button;
+}
+
+QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place)
+{
+    QPushButton* button =
+        AddButton(window, QStyle::SP_DialogHelpButton, QStringLiteral("&Help"), name, place);
+    button->setAutoDefault(false);
+    return button;
 }
 
 }  // namespace zorvik

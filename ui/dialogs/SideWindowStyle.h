@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font and centring on the screen.
+// What the side windows share in looks and placement: their pixel-sized sans font, centring on the screen
+// and their OK and Help buttons.
 #pragma once
 
 #include <QFont>
+#include <QRect>
+#include <QString>
 
+class QDialog;
+class QPushButton;
 class QWidget;
 
 namespace zorvik {
@@ -13,5 +18,10 @@ QFont SideWindowFont(int pixels, bool bold = false);
 
 // Centres a window (frame included) on the screen it is shown on; called each time it is shown.
 void CentreOnScreen(QWidget& window);
+
+// The window's OK button, with the style's icon, at fixed pixels: the default button, closing it accepted.
+QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place);
+// A Help button with the style's icon that Enter never presses; the caller connects what it shows.
+QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place);
 
 }  // namespace zorvik
