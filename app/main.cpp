@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
