@@ -9,15 +9,16 @@
 
 int main(int argc, char** argv)
 {
-    // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The desktop's own scale, fractions included: the machine and its pictures are drawn at the screen's
+    // resolution, whatever it is, so nothing needs rounding to stay sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     // Tooltips wake after the panel's short pause in every window, not only on the panel buttons.
     QApplication::setStyle(new zorvik::ControlPanelStyle);
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font, centring on the screen
-// and their OK and Help buttons.
+// What the side windows share in looks and placement: their pixel-sized sans font, their zoom, centring on
+// the screen and their OK and Help buttons.
 #pragma once
 
 #include <QFont>
@@ -23,5 +23,10 @@ void CentreOnScreen(QWidget& window);
 QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place);
 // A Help button with the style's icon that Enter never presses; the caller connects what it shows.
 QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place);
+
+// Enlarges a side window laid out in fixed pixels by zoom, as far as its screen has room for it: its size,
+// every child's place and size, the fonts set on them and the buttons' icons. Returns the zoom applied,
+// 1 when the window was left as it was. Call once, when the window is built.
+double ZoomSideWindow(QWidget& window, double zoom);
 
 }  // namespace zorvik
