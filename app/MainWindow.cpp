@@ -94,11 +94,19 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     setMaximumSize(face_.Canvas().size());
     resize(client);
     move(5, 0);
-    face_.SetFlush([this](const QRect& area) { update(area); });
+    face_.SetFlush([this](const QRect& area) {
+        update(area);
+        // Whatever was just drawn, a screen reader hears the numbers that changed.
+        if (accessibility_) accessibility_->Refresh();
+    });
 
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, actions_, face_.OptionsRect,
                                             pictures_.Options);
+    accessibility_ = std::make_unique<MachineAccessibility>(*this, face_, state_,
+                                                            [this](QPoint p) { FormMouseDown(p); });
+    menu_ = std::make_unique<GameMenu>(*this, *panel_, state_, [this](QPoint p) { return OnMachineControl(p); });
+    keys_ = std::make_unique<MachineKeys>(*this, [this](int key) { FormKeyDown(key); });
 
     engine_.SetStartupBet();
     engine_.NewGame();
@@ -202,6 +210,16 @@ void MainWindow::FormKeyDown(int key)
     default:
         break;
     }
+}
+
+bool MainWindow::OnMachineControl(QPoint p) const
+{
+    const Area& stop = face_.StopRect;
+    const Area& spin = face_.SpinRect;
+    const bool spinColumn = p.x() >= stop.Left && p.x() <= stop.Right &&
+                            ((p.y() >= stop.Top && p.y() <= stop.Bottom) || (p.y() >= spin.Top && p.y() <= spin.Bottom));
+    return spinColumn || face_.LinesPlusRect.Contains(p) || face_.LinesMinusRect().Contains(p) ||
+           face_.CoinsPlusRect.Contains(p) || face_.CoinsMinusRect().Contains(p) || face_.LogoRect.contains(p);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
@@ -451,6 +469,11 @@ void MainWindow::ShowDoubleOrNothing()
 bool MainWindow::SaveCurrentGame()
 {
     return games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
+}
+
+void MainWindow::SpinEvaluated()
+{
+    if (accessibility_) accessibility_->SpinEvaluated(engine_.LastSpin());
 }
 
 // ---- clock and message pumping

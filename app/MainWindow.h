@@ -2,11 +2,14 @@
 // The main window: owns the game, builds the machine face at start-up and is the engine's front end.
 #pragma once
 
+#include "app/GameMenu.h"
+#include "app/MachineKeys.h"
 #include "app/PanelActions.h"
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
+#include "ui/face/MachineAccessibility.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
@@ -40,6 +43,8 @@ struct MainWindowOptions {
 
 class MainWindow : public QWidget, public GameHooks {
     Q_OBJECT
+    // Assistive technology finds the painted Spin, Stop, bet controls and displays among the children.
+    Q_CLASSINFO("AccessiblePaintedElements", "yes")
 
 public:
     // Runs the whole start-up (FormCreate); the window is ready to show when this returns.
@@ -54,6 +59,7 @@ public:
     SavedGames& Games() { return games_; }
     ControlPanel* Panel() const { return panel_.get(); }
     PanelActions& Actions() { return actions_; }
+    GameMenu& Menu() { return *menu_; }
     // The digit strips at the size of this screen, for the borrow window's displays.
     const DigitPainter& Digits() const { return face_.Digits(); }
 
@@ -78,6 +84,9 @@ public:
     void FormMouseDown(QPoint position);
     void FormKeyDown(int key);
     void FormClose();
+    // True where a click already does something on the machine: the Spin and Stop column, the bet controls
+    // and the logo. A right click anywhere else opens the game menu.
+    bool OnMachineControl(QPoint position) const;
 
     void LampCelebrationRowTick();
     void LampCelebrationAlternateTick();
@@ -116,6 +125,7 @@ public:
     // Nothing is shown once the window has closed: the spin on the stack then finishes without its show.
     bool ShowsAnimation() const override { return !closing_; }
     bool SaveCurrentGame() override;
+    void SpinEvaluated() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -137,6 +147,9 @@ private:
     MachineFace face_;
     PanelActions actions_;
     std::unique_ptr<ControlPanel> panel_;
+    std::unique_ptr<MachineAccessibility> accessibility_;
+    std::unique_ptr<GameMenu> menu_;
+    std::unique_ptr<MachineKeys> keys_;
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
     QTimer wake_;  // ends a wait for messages at the next frame time
     QElapsedTimer clock_;

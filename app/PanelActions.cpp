@@ -2,6 +2,7 @@
 // The panel's requests carried out: the dialogs, questions and pages behind the control panel's buttons.
 #include "app/PanelActions.h"
 
+#include "app/CommandLine.h"
 #include "engine/GameHooks.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
@@ -95,8 +96,7 @@ void PanelActions::ShowStatistics()
 
 void PanelActions::ShowAbout()
 {
-    PlayerDialogs::Inform(&window, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") +
-                                       QStringLiteral("1.1"));
+    PlayerDialogs::Inform(&window, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") + ProgramVersion());
 }
 
 void PanelActions::OpenModal(QDialog& dialog)

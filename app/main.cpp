@@ -1,21 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program entry: the application title, the main window and the message loop.
+// The program entry: the command line, the application title, the main window and the message loop.
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "ui/face/ControlPanelStyle.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    // Answered before the application object exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const zorvik::CommandLineOutcome commandLine = zorvik::ParseCommandLine(arguments);
+    if (!commandLine.Run) {
+        std::fputs(commandLine.Output.toLocal8Bit().constData(), stdout);
+        std::fputs(commandLine.Error.toLocal8Bit().constData(), stderr);
+        return commandLine.ExitCode;
+    }
+
     // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     // Tooltips wake after the panel's short pause in every window, not only on the panel buttons.
     QApplication::setStyle(new zorvik::ControlPanelStyle);
+    // No display name: the desktop would add it after every window's caption.
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(zorvik::ProgramVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);

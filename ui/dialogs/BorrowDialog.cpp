@@ -20,6 +20,8 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <iterator>
+
 namespace zorvik {
 
 namespace {
@@ -88,7 +90,7 @@ BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent),
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     BitBtn7 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+        new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setGeometry(10, 246, 127, 46);
     BitBtn7->setAutoDefault(false);
@@ -96,6 +98,12 @@ BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent),
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpBorrow); });
+
+    // Tab follows the eye: the amounts left to right, the mode, then Help and OK along the bottom.
+    QWidget* const order[] = {BitBtn1, BitBtn2, BitBtn3, BitBtn4, RadioButton1, RadioButton2, BitBtn7, OKBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    BitBtn1->setFocus();
 }
 
 QPushButton* BorrowDialog::AmountButton(int tag, int x)
@@ -107,7 +115,8 @@ QPushButton* BorrowDialog::AmountButton(int tag, int x)
     const QPixmap glyph = AmountGlyph(tag);
     button->setIcon(glyph);
     button->setIconSize(glyph.size());
-    button->setAutoDefault(false);
+    // Enter presses the amount in focus; away from the amounts it presses OK.
+    button->setAutoDefault(true);
     button->setToolTip(QStringLiteral("%1 credits").arg(Amounts[tag]));
     connect(button, &QPushButton::clicked, this, [this, button] { BitBtn1Click(button); });
     return button;

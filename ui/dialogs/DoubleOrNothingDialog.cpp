@@ -3,6 +3,7 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 
 #include "engine/Saturating.h"
+#include "ui/dialogs/CardTableAccess.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -64,7 +65,7 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
     BitBtn2 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+        new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(424, 374, 89, 33);
     BitBtn2->setAutoDefault(false);
@@ -76,6 +77,27 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     ShowWinnings();
     CardGameOver = false;
     Deal();
+
+    cardTable = new CardTableAccess(
+        *this, CardTableAccess::Table{
+                   Rows, Columns,
+                   [](int place) {
+                       return QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight));
+                   },
+                   [this](int place) {
+                       const CardRecord& card = CardDeck[static_cast<std::size_t>(place)];
+                       return card.FaceUp ? CardTableAccess::CardName(card.Rank, card.Suit) : QString();
+                   },
+                   [this](int place) { return !CardDeck[static_cast<std::size_t>(place)].FaceUp && !CardGameOver; },
+                   [this](int place) {
+                       const QPoint centre =
+                           CardOrigin(place) + QPoint(CardPictures::CardWidth / 2, CardPictures::CardHeight / 2);
+                       FormMouseUp(centre.x(), centre.y());
+                   }});
+    // The cards first, as the eye reads the window, then Help and OK; the game opens on the cards.
+    setTabOrder(cardTable, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn1);
+    cardTable->setFocus();
 }
 
 void DoubleOrNothingDialog::Deal()
@@ -180,6 +202,7 @@ void DoubleOrNothingDialog::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     FormMouseUp(at.x(), at.y());
+    cardTable->Refresh();
     UpdateCursor(at);
 }
 

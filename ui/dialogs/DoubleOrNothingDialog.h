@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace zorvik {
 
+class CardTableAccess;
+
 class DoubleOrNothingDialog : public QDialog {
     Q_OBJECT
 
@@ -76,6 +78,7 @@ private:
     SlotEngine& engine;
     GameHooks& hooks;
     CardPictures pictures;
+    CardTableAccess* cardTable = nullptr;  // the keyboard's and the screen reader's way over the cards
     bool closed = false;
 };
 

@@ -6,6 +6,7 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
+#include "ui/dialogs/SlotGridNavigation.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -71,7 +72,7 @@ void LoadSaveDialog::FormCreate()
     for (int index = 0; index < PlayerSlotCount; ++index)
         BuildSlotPanel(index, this);
 
-    auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
+    auto* help = new QPushButton(HelpButtonIcon(), tr("&Help"), this);
     help->setObjectName(QStringLiteral("HelpBtn"));
     help->setGeometry(8, 316, 97, 37);
     help->setAutoDefault(false);
@@ -84,6 +85,21 @@ void LoadSaveDialog::FormCreate()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     // Nothing is typed into a slot by accident: the dialog opens with Cancel in focus.
     cancel->setFocus();
+
+    // Tab follows the slots in their numbers' order, each name then its OK button, then Help and Cancel;
+    // the arrow keys move between the slots.
+    SlotGridNavigation::Controls grid{};
+    QWidget* previous = nullptr;
+    for (int index = 0; index < PlayerSlotCount; ++index) {
+        const SlotPanel& panel = panels[static_cast<std::size_t>(index)];
+        grid[static_cast<std::size_t>(index)] = {panel.name, panel.ok};
+        if (previous) setTabOrder(previous, panel.name);
+        setTabOrder(panel.name, panel.ok);
+        previous = panel.ok;
+    }
+    setTabOrder(previous, help);
+    setTabOrder(help, cancel);
+    new SlotGridNavigation(this, grid);
 
     // The panels show the slots as they are on disk; the game itself is not touched while the dialog is open.
     for (int index = 0; index < PlayerSlotCount; ++index) {
@@ -141,7 +157,8 @@ void LoadSaveDialog::BuildSlotPanel(int index, QWidget* parent)
     panel.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), frame);
     panel.ok->setObjectName(OkButtonName(index));
     panel.ok->setGeometry(232, 16, 49, 37);
-    panel.ok->setAutoDefault(false);
+    // Enter picks the slot whose OK button has the focus.
+    panel.ok->setAutoDefault(true);
     panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
                                       : tr("Load the game of this slot"));
     connect(panel.ok, &QPushButton::clicked, this, [this, number] { BitBtn7Click(number); });

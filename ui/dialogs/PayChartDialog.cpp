@@ -51,6 +51,11 @@ PayChartDialog::PayChartDialog(QWidget* parent) : QDialog(parent)
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpPayChart); });
+    // The chart has no button to press: Enter closes it as Esc does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* close = new QShortcut(QKeySequence(key), this);
+        connect(close, &QShortcut::activated, this, &QDialog::accept);
+    }
 }
 
 void PayChartDialog::showEvent(QShowEvent* event)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font and centring on the screen.
+// What the side windows share in looks and placement: their pixel-sized sans font, the Help buttons' icon
+// and centring on the screen.
 #include "ui/dialogs/SideWindowStyle.h"
 
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,6 +16,12 @@ QFont SideWindowFont(int pixels, bool bold)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+QIcon HelpButtonIcon()
+{
+    const QPixmap icon(QStringLiteral(":/art/icon.png"));
+    return icon.isNull() ? QIcon() : QIcon(icon);
 }
 
 void CentreOnScreen(QWidget& window)

@@ -5,6 +5,7 @@
 #include "engine/GameHooks.h"
 #include "engine/SlotEngine.h"
 #include "ui/face/ControlPanelStyle.h"
+#include "ui/face/PanelButton.h"
 #include "ui/face/PanelRequests.h"
 
 #include <QEvent>
@@ -110,7 +111,7 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
     const int width = templatePicture.width();
     const int height = templatePicture.height();
     for (int tag = 0; tag < ButtonCount; ++tag) {
-        auto* button = new QLabel(&form);
+        auto* button = new PanelButton(&form);
         button->setObjectName(QStringLiteral("ControlButton%1").arg(tag));
         button->setGeometry(optionsTemplate.left() + (tag / 7) * width,
                             optionsTemplate.top() - (tag % 7) * height, width, height);
@@ -120,6 +121,12 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
         button->setCursor(Qt::PointingHandCursor);
         button->setProperty("tag", tag);
         button->installEventFilter(this);
+        // Assistive technology presses a button as a click does, and reads the four switches.
+        button->SetPress([this, tag] { OptionsClick(tag); });
+        if (tag == PayModeTag) button->SetSwitch([this] { return this->state.PayMode; });
+        if (tag == AutoSpinTag) button->SetSwitch([this] { return this->state.AutoSpin; });
+        if (tag == SoundTag) button->SetSwitch([this] { return this->state.Sound; });
+        if (tag == DoubleTag) button->SetSwitch([this] { return this->state.Double; });
         button->show();
         buttons[static_cast<std::size_t>(tag)] = button;
     }
@@ -135,7 +142,7 @@ ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, 
 ControlPanel::~ControlPanel()
 {
     // The buttons belong to the form and may outlive the panel by a moment; they must not keep our style.
-    for (QLabel* button : buttons) {
+    for (PanelButton* button : buttons) {
         if (button) {
             button->removeEventFilter(this);
             button->setStyle(nullptr);
@@ -192,6 +199,7 @@ void ControlPanel::DrawControlPanel()
         painter.drawText(x, y + metrics.ascent(), caption);
         painter.end();
         buttons[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
+        buttons[static_cast<std::size_t>(tag)]->RefreshSwitch();
     }
 
     form.setUpdatesEnabled(wasEnabled);

@@ -22,6 +22,7 @@ class QWidget;
 namespace zorvik {
 
 class GameHooks;
+class PanelButton;
 class PanelRequests;
 class SlotEngine;
 
@@ -66,7 +67,7 @@ private:
     GameHooks& hooks;
     PanelRequests& requests;
     QImage templatePicture;
-    std::array<QLabel*, ButtonCount> buttons{};
+    std::array<PanelButton*, ButtonCount> buttons{};
     std::unique_ptr<QStyle> buttonStyle;
     QTimer* startupTimer = nullptr;
     bool startupTimerFired = false;

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The card table for the keyboard and for assistive technology: a highlight the arrow keys move over the
+// cards, Enter or Space turns the card under it, and every card is a button a screen reader can press.
+#include "ui/dialogs/CardTableAccess.h"
+
+#include "ui/face/PaintedElement.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace zorvik {
+
+namespace {
+
+// The highlight: a yellow frame with black edges, plain on the green table, on a white face and on a back.
+constexpr int FrameOutside = 3;  // pixels the frame reaches beyond the card
+const QColor FrameColour(255, 255, 0);
+
+}  // namespace
+
+CardTableAccess::CardTableAccess(QWidget& dialog, Table cardTable) : QWidget(&dialog), table(std::move(cardTable))
+{
+    setObjectName(QStringLiteral("CardTable"));
+    setAccessibleName(QStringLiteral("Cards"));
+    setFocusPolicy(Qt::StrongFocus);
+    // Clicks go to the dialog underneath, which turns cards as it always has.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const int count = table.Rows * table.Columns;
+    QRect all;
+    for (int place = 0; place < count; ++place)
+        all |= table.CardRect(place);
+    setGeometry(all.adjusted(-FrameOutside - 2, -FrameOutside - 2, FrameOutside + 2, FrameOutside + 2));
+
+    for (int place = 0; place < count; ++place) {
+        const int row = place / table.Columns + 1, column = place % table.Columns + 1;
+        auto* card = new PaintedElement(*this, PaintedElement::Kind::Button, QString());
+        card->SetName([this, place, row, column] {
+            const QString face = table.FaceOf(place);
+            return QStringLiteral("Row %1, card %2: %3")
+                .arg(row)
+                .arg(column)
+                .arg(face.isEmpty() ? QStringLiteral("face down") : face);
+        });
+        card->SetDescription(QStringLiteral("Turns the card"));
+        card->SetArea([this, place] { return LocalCardRect(place); });
+        card->SetPress(
+            [this, place] {
+                table.Turn(place);
+                Refresh();
+            },
+            QStringLiteral("Return"));
+        card->SetEnabled([this, place] { return table.Turnable(place); });
+        card->SetFocused([this, place] { return highlight == place; });
+        cards.push_back(card);
+    }
+}
+
+QRect CardTableAccess::LocalCardRect(int place) const
+{
+    return table.CardRect(place).translated(-pos());
+}
+
+QRect CardTableAccess::HighlightArea(int place) const
+{
+    const int reach = FrameOutside + 2;
+    return LocalCardRect(place).adjusted(-reach, -reach, reach, reach);
+}
+
+void CardTableAccess::SetHighlight(int place)
+{
+    if (place < 0 || place >= static_cast<int>(cards.size()) || place == highlight) return;
+    update(HighlightArea(highlight));
+    highlight = place;
+    update(HighlightArea(highlight));
+    if (hasFocus()) cards[static_cast<std::size_t>(highlight)]->AnnounceFocus();
+}
+
+void CardTableAccess::Refresh()
+{
+    for (PaintedElement* card : cards)
+        card->Refresh();
+}
+
+void CardTableAccess::TurnHighlighted()
+{
+    table.Turn(highlight);
+    Refresh();
+}
+
+void CardTableAccess::keyPressEvent(QKeyEvent* event)
+{
+    const int row = highlight / table.Columns, column = highlight % table.Columns;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        if (column > 0) SetHighlight(highlight - 1);
+        break;
+    case Qt::Key_Right:
+        if (column < table.Columns - 1) SetHighlight(highlight + 1);
+        break;
+    case Qt::Key_Up:
+        if (row > 0) SetHighlight(highlight - table.Columns);
+        break;
+    case Qt::Key_Down:
+        if (row < table.Rows - 1) SetHighlight(highlight + table.Columns);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // Kept from the dialog, whose default button would end the game instead.
+        TurnHighlighted();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CardTableAccess::paintEvent(QPaintEvent*)
+{
+    // The highlight shows only while the table has the keyboard; a mouse player sees the table as before.
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    const QRect frame = LocalCardRect(highlight).adjusted(-2, -2, 1, 1);
+    painter.setPen(QPen(Qt::black, 5));
+    painter.drawRect(frame);
+    painter.setPen(QPen(FrameColour, 3));
+    painter.drawRect(frame);
+}
+
+void CardTableAccess::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update(HighlightArea(highlight));
+    cards[static_cast<std::size_t>(highlight)]->AnnounceFocus();
+}
+
+void CardTableAccess::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update(HighlightArea(highlight));
+}
+
+QString CardTableAccess::CardName(int rank, int suit)
+{
+    static const char* const Ranks[] = {"Ace", "Two", "Three", "Four", "Five", "Six",  "Seven",
+                                        "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+    static const char* const Suits[] = {"Clubs", "Hearts", "Diamonds", "Spades"};
+    if (rank == 13) return QStringLiteral("Joker");
+    if (rank < 0 || rank > 12 || suit < 0 || suit > 3) return {};
+    return QStringLiteral("%1 of %2").arg(QLatin1String(Ranks[rank]), QLatin1String(Suits[suit]));
+}
+
+}  // namespace zorvik
