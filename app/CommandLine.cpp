@@ -13,14 +13,24 @@ const QString Program = QStringLiteral("zorvik-slots");
 // Qt reads these itself when the application object is built (a session manager restarting the game passes
 // -session, for example); they take a value, as the next argument or after '='.
 const QStringList QtOptionsWithValue = {
-    QStringLiteral("platform"),   QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"),     QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("session"),          QStringLiteral("display"),
-    QStringLiteral("geometry"),   QStringLiteral("name"),               QStringLiteral("title"),
-    QStringLiteral("style"),      QStringLiteral("stylesheet"),         QStringLiteral("qmljsdebugger"),
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("session"),
+    QStringLiteral("display"),
+    QStringLiteral("geometry"),
+    QStringLiteral("name"),
+    QStringLiteral("title"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("qmljsdebugger"),
 };
-const QStringList QtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
-                             QStringLiteral("dograb"), QStringLiteral("sync")};
+const QStringList QtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                             QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
 
 QString HelpText()
 {

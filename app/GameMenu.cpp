@@ -14,6 +14,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace zorvik {
 
 namespace {
@@ -163,16 +165,18 @@ void GameMenu::Popup(QPoint windowPoint)
 
 void GameMenu::PopupFromKeyboard()
 {
-    // At the top of the panel, the block of buttons the menu stands for.
+    // Beside the panel, the block of buttons the menu stands for, so that both stay in view.
     const QLabel* top = panel.Button(AutoSpinTag);
-    Popup(top ? top->geometry().topLeft() : QPoint(0, 0));
+    const QPoint corner = top ? top->geometry().topLeft() : QPoint(0, 0);
+    Popup(QPoint(std::max(0, corner.x() - menu->sizeHint().width()), corner.y()));
     // The first entry is ready for the arrow keys and Enter at once.
     if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().constFirst());
 }
 
 bool GameMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &window || event->type() != QEvent::ContextMenu) return QObject::eventFilter(watched, event);
+    if (watched != &window || event->type() != QEvent::ContextMenu)
+        return QObject::eventFilter(watched, event);
     auto* context = static_cast<QContextMenuEvent*>(event);
     // The Menu key has its own shortcut; a click on a control keeps doing what it always did.
     if (context->reason() == QContextMenuEvent::Mouse && !onMachine(context->pos())) {
@@ -186,19 +190,21 @@ QList<ShortcutRow> GameMenu::Shortcuts() const
 {
     const QString machine = QStringLiteral("Machine window");
     QList<ShortcutRow> rows = {
-        {machine, KeyName(QKeySequence(Qt::Key_Return)), QStringLiteral("Spin")},
+        {machine, QStringLiteral("Enter"), QStringLiteral("Spin")},
         {machine, KeyName(QKeySequence(Qt::Key_Space)), QStringLiteral("Stop the wheels (skill stop)")},
         {machine, QStringLiteral("L"), QStringLiteral("Play one more line")},
         {machine, QStringLiteral("K"), QStringLiteral("Play one line fewer")},
         {machine, QStringLiteral("C"), QStringLiteral("Bet one more coin per line")},
         {machine, QStringLiteral("X"), QStringLiteral("Bet one coin per line fewer")},
         {machine, KeyName(QKeySequence(Qt::Key_F1)), QStringLiteral("Help on the machine window")},
-        {machine, KeyName(QKeySequence(Qt::Key_F10)) + QStringLiteral(", ") + KeyName(QKeySequence(Qt::Key_Menu)),
+        {machine,
+         KeyName(QKeySequence(Qt::Key_F10)) + QStringLiteral(", ") + KeyName(QKeySequence(Qt::Key_Menu)),
          QStringLiteral("Open the game menu (a right click beside the controls opens it too)")},
     };
     // Whatever the menu has a shortcut for, as the menu itself shows it.
     for (QAction* action : menu->actions()) {
-        if (!action->shortcut().isEmpty()) rows.append({machine, KeyName(action->shortcut()), PlainText(action)});
+        if (!action->shortcut().isEmpty())
+            rows.append({machine, KeyName(action->shortcut()), PlainText(action)});
     }
 
     const QString cards = QStringLiteral("Double or Nothing card game");
@@ -214,7 +220,8 @@ QList<ShortcutRow> GameMenu::Shortcuts() const
         {borrow, QStringLiteral("Enter"), QStringLiteral("Borrow or pay back the highlighted amount")},
         {loadSave, QStringLiteral("Tab, Arrow keys"), QStringLiteral("Move between the slots")},
         {loadSave, QStringLiteral("Enter"), QStringLiteral("Save into or load the slot")},
-        {others, QStringLiteral("Tab, Shift+Tab"), QStringLiteral("Move to the next or the previous control")},
+        {others, QStringLiteral("Tab, Shift+Tab"),
+         QStringLiteral("Move to the next or the previous control")},
         {others, QStringLiteral("Esc"), QStringLiteral("Close the window")},
         {others, QStringLiteral("Enter"), QStringLiteral("Close the statistics, the chart and this list")},
         {others, KeyName(QKeySequence(Qt::Key_F1)), QStringLiteral("Help on the window")},

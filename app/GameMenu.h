@@ -57,7 +57,8 @@ public:
     void Popup(QPoint windowPoint);
     void PopupFromKeyboard();
 
-    // Every key the machine window and its side windows answer, in the order of the Keyboard Shortcuts window.
+    // Every key the machine window and its side windows answer, in the order of the Keyboard Shortcuts
+    // window.
     QList<ShortcutRow> Shortcuts() const;
     // The Keyboard Shortcuts window, modal over the game.
     void ShowShortcuts();

@@ -5,6 +5,7 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/PlayerDialogs.h"
+#include "ui/face/AccessibleInterfaces.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/ProgramFolder.h"
 
@@ -59,6 +60,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       games_(GamesPathOf(options)), engine_(state_, *this),
       face_(state_, pictures_, screen_.Width, screen_.Dpi), actions_(*this, state_, engine_, *this, games_)
 {
+    // Before the first change a screen reader could hear of, which settles the window's interface.
+    InstallAccessibleInterfaces();
     clock_.start();
     setWindowTitle(QStringLiteral("Zorvik Slots"));
     setObjectName(QStringLiteral("Form1"));
@@ -103,9 +106,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, actions_, face_.OptionsRect,
                                             pictures_.Options);
-    accessibility_ = std::make_unique<MachineAccessibility>(*this, face_, state_,
-                                                            [this](QPoint p) { FormMouseDown(p); });
-    menu_ = std::make_unique<GameMenu>(*this, *panel_, state_, [this](QPoint p) { return OnMachineControl(p); });
+    accessibility_ =
+        std::make_unique<MachineAccessibility>(*this, face_, state_, [this](QPoint p) { FormMouseDown(p); });
+    menu_ =
+        std::make_unique<GameMenu>(*this, *panel_, state_, [this](QPoint p) { return OnMachineControl(p); });
     keys_ = std::make_unique<MachineKeys>(*this, [this](int key) { FormKeyDown(key); });
 
     engine_.SetStartupBet();
@@ -216,10 +220,12 @@ bool MainWindow::OnMachineControl(QPoint p) const
 {
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
-    const bool spinColumn = p.x() >= stop.Left && p.x() <= stop.Right &&
-                            ((p.y() >= stop.Top && p.y() <= stop.Bottom) || (p.y() >= spin.Top && p.y() <= spin.Bottom));
+    const bool spinColumn =
+        p.x() >= stop.Left && p.x() <= stop.Right &&
+        ((p.y() >= stop.Top && p.y() <= stop.Bottom) || (p.y() >= spin.Top && p.y() <= spin.Bottom));
     return spinColumn || face_.LinesPlusRect.Contains(p) || face_.LinesMinusRect().Contains(p) ||
-           face_.CoinsPlusRect.Contains(p) || face_.CoinsMinusRect().Contains(p) || face_.LogoRect.contains(p);
+           face_.CoinsPlusRect.Contains(p) || face_.CoinsMinusRect().Contains(p) ||
+           face_.LogoRect.contains(p);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

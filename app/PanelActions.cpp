@@ -96,7 +96,8 @@ void PanelActions::ShowStatistics()
 
 void PanelActions::ShowAbout()
 {
-    PlayerDialogs::Inform(&window, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") + ProgramVersion());
+    PlayerDialogs::Inform(&window,
+                          QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") + ProgramVersion());
 }
 
 void PanelActions::OpenModal(QDialog& dialog)

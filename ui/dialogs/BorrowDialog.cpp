@@ -89,8 +89,7 @@ BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent),
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    BitBtn7 =
-        new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
+    BitBtn7 = new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setGeometry(10, 246, 127, 46);
     BitBtn7->setAutoDefault(false);

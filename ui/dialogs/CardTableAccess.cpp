@@ -3,6 +3,7 @@
 // cards, Enter or Space turns the card under it, and every card is a button a screen reader can press.
 #include "ui/dialogs/CardTableAccess.h"
 
+#include "ui/face/AccessibleInterfaces.h"
 #include "ui/face/PaintedElement.h"
 
 #include <QKeyEvent>
@@ -12,14 +13,19 @@ namespace zorvik {
 
 namespace {
 
-// The highlight: a yellow frame with black edges, plain on the green table, on a white face and on a back.
-constexpr int FrameOutside = 3;  // pixels the frame reaches beyond the card
+// The highlight: a yellow band inside the card's edge with a black line outside it, plain on the green table,
+// on a white face and on a back.
+constexpr int FrameWidth = 6;
+constexpr int FrameOutside = 2;  // pixels the highlight reaches beyond the card
 const QColor FrameColour(255, 255, 0);
 
 }  // namespace
 
-CardTableAccess::CardTableAccess(QWidget& dialog, Table cardTable) : QWidget(&dialog), table(std::move(cardTable))
+CardTableAccess::CardTableAccess(QWidget& dialog, Table cardTable)
+    : QWidget(&dialog), table(std::move(cardTable))
 {
+    // Before anything here tells assistive technology of a change, which settles this widget's interface.
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("CardTable"));
     setAccessibleName(QStringLiteral("Cards"));
     setFocusPolicy(Qt::StrongFocus);
@@ -122,11 +128,15 @@ void CardTableAccess::paintEvent(QPaintEvent*)
     // The highlight shows only while the table has the keyboard; a mouse player sees the table as before.
     if (!hasFocus()) return;
     QPainter painter(this);
-    const QRect frame = LocalCardRect(highlight).adjusted(-2, -2, 1, 1);
-    painter.setPen(QPen(Qt::black, 5));
-    painter.drawRect(frame);
-    painter.setPen(QPen(FrameColour, 3));
-    painter.drawRect(frame);
+    const QRect card = LocalCardRect(highlight);
+    // A yellow wash over the card and a broad yellow band along its edge, edged in black outside.
+    QColor wash = FrameColour;
+    wash.setAlpha(70);
+    painter.fillRect(card, wash);
+    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(card.adjusted(-1, -1, 0, 0));
+    painter.setPen(QPen(FrameColour, FrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(card.adjusted(FrameWidth / 2, FrameWidth / 2, -FrameWidth / 2 - 1, -FrameWidth / 2 - 1));
 }
 
 void CardTableAccess::focusInEvent(QFocusEvent* event)
@@ -144,8 +154,8 @@ void CardTableAccess::focusOutEvent(QFocusEvent* event)
 
 QString CardTableAccess::CardName(int rank, int suit)
 {
-    static const char* const Ranks[] = {"Ace", "Two", "Three", "Four", "Five", "Six",  "Seven",
-                                        "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+    static const char* const Ranks[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                        "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
     static const char* const Suits[] = {"Clubs", "Hearts", "Diamonds", "Spades"};
     if (rank == 13) return QStringLiteral("Joker");
     if (rank < 0 || rank > 12 || suit < 0 || suit > 3) return {};

@@ -23,10 +23,10 @@ public:
     struct Table {
         int Rows = 3;
         int Columns = 8;
-        std::function<QRect(int place)> CardRect;   // in the dialog's coordinates
-        std::function<QString(int place)> FaceOf;   // what a face-up card shows; empty while face down
-        std::function<bool(int place)> Turnable;    // face down and the game still on
-        std::function<void(int place)> Turn;        // turns the card as a click on it does
+        std::function<QRect(int place)> CardRect;  // in the dialog's coordinates
+        std::function<QString(int place)> FaceOf;  // what a face-up card shows; empty while face down
+        std::function<bool(int place)> Turnable;   // face down and the game still on
+        std::function<void(int place)> Turn;       // turns the card as a click on it does
     };
 
     // Lies over the cards of dialog, lets every click through to it and takes the keyboard focus.

@@ -64,8 +64,7 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    BitBtn2 =
-        new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
+    BitBtn2 = new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(424, 374, 89, 33);
     BitBtn2->setAutoDefault(false);
@@ -79,21 +78,22 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     Deal();
 
     cardTable = new CardTableAccess(
-        *this, CardTableAccess::Table{
-                   Rows, Columns,
-                   [](int place) {
-                       return QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight));
-                   },
-                   [this](int place) {
-                       const CardRecord& card = CardDeck[static_cast<std::size_t>(place)];
-                       return card.FaceUp ? CardTableAccess::CardName(card.Rank, card.Suit) : QString();
-                   },
-                   [this](int place) { return !CardDeck[static_cast<std::size_t>(place)].FaceUp && !CardGameOver; },
-                   [this](int place) {
-                       const QPoint centre =
-                           CardOrigin(place) + QPoint(CardPictures::CardWidth / 2, CardPictures::CardHeight / 2);
-                       FormMouseUp(centre.x(), centre.y());
-                   }});
+        *this,
+        CardTableAccess::Table{
+            Rows, Columns,
+            [](int place) {
+                return QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight));
+            },
+            [this](int place) {
+                const CardRecord& card = CardDeck[static_cast<std::size_t>(place)];
+                return card.FaceUp ? CardTableAccess::CardName(card.Rank, card.Suit) : QString();
+            },
+            [this](int place) { return !CardDeck[static_cast<std::size_t>(place)].FaceUp && !CardGameOver; },
+            [this](int place) {
+                const QPoint centre =
+                    CardOrigin(place) + QPoint(CardPictures::CardWidth / 2, CardPictures::CardHeight / 2);
+                FormMouseUp(centre.x(), centre.y());
+            }});
     // The cards first, as the eye reads the window, then Help and OK; the game opens on the cards.
     setTabOrder(cardTable, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);

@@ -39,7 +39,8 @@ public:
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction() || (action == toggleAction() && Button()->SwitchedOn())) Button()->Press();
+        if (action == pressAction() || (action == toggleAction() && Button()->SwitchedOn()))
+            Button()->Press();
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
@@ -118,10 +119,7 @@ public:
 
     bool isValid() const override { return !element.isNull(); }
     QObject* object() const override { return element; }
-    QWindow* window() const override
-    {
-        return element ? element->Owner().window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return element ? element->Owner().window()->windowHandle() : nullptr; }
 
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override
@@ -141,7 +139,8 @@ public:
         case QAccessible::Description:
             return element->Description();
         case QAccessible::Value:
-            if (element->ElementKind() == PaintedElement::Kind::Display) return QString::number(element->Value());
+            if (element->ElementKind() == PaintedElement::Kind::Display)
+                return QString::number(element->Value());
             if (element->ElementKind() == PaintedElement::Kind::Status) return element->StatusText();
             return {};
         case QAccessible::Accelerator:

@@ -20,66 +20,80 @@ MachineAccessibility::MachineAccessibility(QWidget& owner, const MachineFace& ma
     : window(owner), face(machine), state(game), click(std::move(clickAt))
 {
     // In the order the eye reads the machine: the left margin top down, the machine, the right margin.
-    AddDisplay(QStringLiteral("Credits"), QStringLiteral("Your credits"), [this] { return state.Credits; },
-               [this] { return QRect(QPoint(0, 0), QPoint(face.BackgroundX() - 1, face.IdolSlot(1).top() - 1)); });
-    AddDisplay(QStringLiteral("Idol Pool"), QStringLiteral("Won whole when the last idol goes out"),
-               [this] { return state.BellPool; },
-               [this] {
-                   return QRect(QPoint(0, face.IdolSlot(1).top()),
-                                QPoint(face.IdolSlot(3).left() - 1, face.CobraSlot(1).top() - 1));
-               });
-    AddDisplay(QStringLiteral("Idols"), QStringLiteral("Idols still lit; a line of three Idols puts one out"),
-               [this] { return state.Bells; },
-               [this] { return face.IdolSlot(3) | face.IdolSlot(1); });
-    AddDisplay(QStringLiteral("Cobra Roll"), QStringLiteral("Cobras still to count down before a Cobra Roll"),
-               [this] { return state.Cherries; }, [this] { return face.CobraSlot(1) | face.CobraSlot(6); });
-    AddDisplay(QStringLiteral("Free Spins Left"), QStringLiteral("Free spins still to play"),
-               [this] { return state.FreeSpinsLeft; },
-               [this] {
-                   return QRect(QPoint(0, face.CobraSlot(1).bottom() + 1), face.LegendSlot(3).bottomRight());
-               });
+    AddDisplay(
+        QStringLiteral("Credits"), QStringLiteral("Your credits"), [this] { return state.Credits; },
+        [this] { return QRect(QPoint(0, 0), QPoint(face.BackgroundX() - 1, face.IdolSlot(1).top() - 1)); });
+    AddDisplay(
+        QStringLiteral("Idol Pool"), QStringLiteral("Won whole when the last idol goes out"),
+        [this] { return state.BellPool; },
+        [this] {
+            return QRect(QPoint(0, face.IdolSlot(1).top()),
+                         QPoint(face.IdolSlot(3).left() - 1, face.CobraSlot(1).top() - 1));
+        });
+    AddDisplay(
+        QStringLiteral("Idols"), QStringLiteral("Idols still lit; a line of three Idols puts one out"),
+        [this] { return state.Bells; }, [this] { return face.IdolSlot(3) | face.IdolSlot(1); });
+    AddDisplay(
+        QStringLiteral("Cobra Roll"), QStringLiteral("Cobras still to count down before a Cobra Roll"),
+        [this] { return state.Cherries; }, [this] { return face.CobraSlot(1) | face.CobraSlot(6); });
+    AddDisplay(
+        QStringLiteral("Free Spins Left"), QStringLiteral("Free spins still to play"),
+        [this] { return state.FreeSpinsLeft; },
+        [this] {
+            return QRect(QPoint(0, face.CobraSlot(1).bottom() + 1), face.LegendSlot(3).bottomRight());
+        });
 
     lastSpin = new PaintedElement(window, PaintedElement::Kind::Status, QStringLiteral("Last Spin"));
     lastSpin->SetDescription(QStringLiteral("The result of the last spin"));
     lastSpin->SetArea([this] { return face.CellRect(0) | face.CellRect(8); });
 
-    AddDisplay(QStringLiteral("Lines Played"), QStringLiteral("Paylines played on the next spin"),
-               [this] { return state.LinesPlayed; },
-               [this] {
-                   return QRect(QPoint(face.BgRight(), 0),
-                                QPoint(face.LinesMinusRect().Right, face.LinesPlusRect.Bottom));
-               });
-    AddButton(QStringLiteral("Add Line"), QStringLiteral("Play one more line"), QStringLiteral("L"),
-              [this] { return face.LinesPlusRect.Drawn(); }, false);
-    AddButton(QStringLiteral("Remove Line"), QStringLiteral("Play one line fewer"), QStringLiteral("K"),
-              [this] { return face.LinesMinusRect().Drawn(); }, false);
-    AddDisplay(QStringLiteral("Coins per Line"), QStringLiteral("Coins bet on each line played"),
-               [this] { return state.CoinsPerLine; },
-               [this] {
-                   return QRect(QPoint(face.LinesMinusRect().Right + 1, 0),
-                                QPoint(face.CoinsMinusRect().Right, face.CoinsPlusRect.Bottom));
-               });
-    AddButton(QStringLiteral("Add Coin"), QStringLiteral("Bet one more coin per line"), QStringLiteral("C"),
-              [this] { return face.CoinsPlusRect.Drawn(); }, false);
-    AddButton(QStringLiteral("Remove Coin"), QStringLiteral("Bet one coin per line fewer"), QStringLiteral("X"),
-              [this] { return face.CoinsMinusRect().Drawn(); }, false);
-    AddDisplay(QStringLiteral("Coins Played"), QStringLiteral("The bet of the next spin"),
-               [this] { return state.Bet(); },
-               [this] {
-                   return QRect(face.BgRight(), face.LinesPlusRect.Bottom + 1, face.ScreenWidth() - face.BgRight(),
-                                70);
-               });
-    AddDisplay(QStringLiteral("Winnings"), QStringLiteral("What the last spin won"),
-               [this] { return state.SpinWin; },
-               [this] {
-                   return face.ScreenWidth() >= 1000
-                              ? QRect(face.BgRight() + 1, 240, face.ScreenWidth() - face.BgRight() - 1, 60)
-                              : QRect(0, 10, face.BackgroundX(), 50);
-               });
-    AddButton(QStringLiteral("Spin"), QStringLiteral("Spin the wheels"), QStringLiteral("Return"),
-              [this] { return face.SpinRect.Drawn(); }, false);
-    AddButton(QStringLiteral("Stop"), QStringLiteral("Stop the wheels at once"), QStringLiteral("Space"),
-              [this] { return face.StopRect.Drawn(); }, true);
+    AddDisplay(
+        QStringLiteral("Lines Played"), QStringLiteral("Paylines played on the next spin"),
+        [this] { return state.LinesPlayed; },
+        [this] {
+            return QRect(QPoint(face.BgRight(), 0),
+                         QPoint(face.LinesMinusRect().Right, face.LinesPlusRect.Bottom));
+        });
+    AddButton(
+        QStringLiteral("Add Line"), QStringLiteral("Play one more line"), QStringLiteral("L"),
+        [this] { return face.LinesPlusRect.Drawn(); }, false);
+    AddButton(
+        QStringLiteral("Remove Line"), QStringLiteral("Play one line fewer"), QStringLiteral("K"),
+        [this] { return face.LinesMinusRect().Drawn(); }, false);
+    AddDisplay(
+        QStringLiteral("Coins per Line"), QStringLiteral("Coins bet on each line played"),
+        [this] { return state.CoinsPerLine; },
+        [this] {
+            return QRect(QPoint(face.LinesMinusRect().Right + 1, 0),
+                         QPoint(face.CoinsMinusRect().Right, face.CoinsPlusRect.Bottom));
+        });
+    AddButton(
+        QStringLiteral("Add Coin"), QStringLiteral("Bet one more coin per line"), QStringLiteral("C"),
+        [this] { return face.CoinsPlusRect.Drawn(); }, false);
+    AddButton(
+        QStringLiteral("Remove Coin"), QStringLiteral("Bet one coin per line fewer"), QStringLiteral("X"),
+        [this] { return face.CoinsMinusRect().Drawn(); }, false);
+    AddDisplay(
+        QStringLiteral("Coins Played"), QStringLiteral("The bet of the next spin"),
+        [this] { return state.Bet(); },
+        [this] {
+            return QRect(face.BgRight(), face.LinesPlusRect.Bottom + 1, face.ScreenWidth() - face.BgRight(),
+                         70);
+        });
+    AddDisplay(
+        QStringLiteral("Winnings"), QStringLiteral("What the last spin won"),
+        [this] { return state.SpinWin; },
+        [this] {
+            return face.ScreenWidth() >= 1000
+                       ? QRect(face.BgRight() + 1, 240, face.ScreenWidth() - face.BgRight() - 1, 60)
+                       : QRect(0, 10, face.BackgroundX(), 50);
+        });
+    AddButton(
+        QStringLiteral("Spin"), QStringLiteral("Spin the wheels"), QStringLiteral("Return"),
+        [this] { return face.SpinRect.Drawn(); }, false);
+    AddButton(
+        QStringLiteral("Stop"), QStringLiteral("Stop the wheels at once"), QStringLiteral("Space"),
+        [this] { return face.StopRect.Drawn(); }, true);
 }
 
 PaintedElement* MachineAccessibility::AddButton(const QString& name, const QString& description,
@@ -128,8 +142,8 @@ QString MachineAccessibility::SpinResultLine(const GameState& state, const SpinR
     QString line = spin.Won > 0 ? QStringLiteral("%1 won %2 credits.").arg(kind).arg(spin.Won)
                                 : QStringLiteral("%1 won nothing.").arg(kind);
     // The summary's lines, each a sentence, follow on the same line.
-    const QStringList details = QString::fromStdString(state.LastSpinSummary)
-                                    .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList details =
+        QString::fromStdString(state.LastSpinSummary).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString& detail : details)
         line += QLatin1Char(' ') + detail.trimmed();
     return line;

@@ -3,6 +3,7 @@
 #include "ui/dialogs/BorrowDialog.h"
 
 #include "engine/Saturating.h"
+#include "tests/support/KeyInput.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/face/PictureSet.h"
 
@@ -102,6 +103,50 @@ TEST(BorrowTest, ModeIsBorrowAtEveryOpening)
     BorrowDialog again(state);
     EXPECT_TRUE(again.RadioButton1->isChecked());
     EXPECT_FALSE(again.RadioButton2->isChecked());
+}
+
+TEST(BorrowTest, KeyboardFollowsTheReadingOrderAndEnterPressesTheAmount)
+{
+    using testing::PressKey;
+    GameState state;
+    state.Credits = 1000;
+    state.Borrowed = 1000;
+    BorrowDialog form(state);
+    ASSERT_TRUE(testing::ShowActive(form));
+    EXPECT_EQ(QApplication::focusWidget(), form.BitBtn1);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(state.Credits, 2000);
+    EXPECT_EQ(state.Borrowed, 2000);
+    EXPECT_TRUE(form.isVisible()) << "Enter on an amount borrows; it does not press OK";
+
+    const QWidget* order[] = {form.BitBtn2,      form.BitBtn3, form.BitBtn4,
+                              form.RadioButton1, form.BitBtn7, form.OKBtn};
+    for (const QWidget* next : order) {
+        PressKey(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+
+    // Back to the mode, over to paying back, back to $10: Enter pays back 10.
+    for (int step = 0; step < 2; ++step)
+        PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), form.RadioButton1);
+    PressKey(Qt::Key_Right);
+    EXPECT_TRUE(form.RadioButton2->isChecked());
+    for (int step = 0; step < 2; ++step)
+        PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), form.BitBtn3);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(state.Credits, 1990);
+    EXPECT_EQ(state.Borrowed, 1990);
+
+    // Away from the amounts, Enter is OK's.
+    for (int step = 0; step < 3; ++step)
+        PressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.BitBtn7);
+    PressKey(Qt::Key_Tab);
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(state.Credits, 1990);
 }
 
 TEST(BorrowTest, HelpButtonShowsTheHelpText)

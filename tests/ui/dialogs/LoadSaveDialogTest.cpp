@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Load/Save dialog over a scratch saved-game file: opening, saving, loading and every way of closing.
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/KeyInput.h"
 
 #include "persistence/SavedGames.h"
 #include "ui/dialogs/LoadSaveDialog.h"
@@ -215,6 +216,61 @@ TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
     EXPECT_EQ(CurrentGameOnDisk(), SavedFields(other));
     // Fields outside the file keep their values.
     EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
+}
+
+TEST_F(TLoadSaveTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
+{
+    using testing::PressKey;
+    GameState other;
+    other.Credits = 66;
+    ASSERT_TRUE(games.SaveGameSlot(other, 5, "Six"));
+    LoadSaveDialog dialog(0, state, games);
+    ASSERT_TRUE(testing::ShowActive(dialog));
+    auto focused = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    EXPECT_EQ(focused(), "CancelBtn");
+
+    // Tab: each slot's name then its OK button, slot by slot, then Help and Cancel.
+    QStringList order;
+    for (int step = 0; step < 18; ++step) {
+        PressKey(Qt::Key_Tab);
+        order << focused();
+    }
+    EXPECT_EQ(order, QStringList({"Name1", "OKBtn", "Name2", "BitBtn1", "Name3", "BitBtn2", "Name4",
+                                  "BitBtn3", "Name5", "BitBtn4", "Name6", "BitBtn5", "Name7", "BitBtn6",
+                                  "Name8", "BitBtn7", "HelpBtn", "CancelBtn"}));
+
+    // Arrows: down and up a column, stopping at its ends, across between the columns.
+    PressKey(Qt::Key_Tab);
+    const std::pair<Qt::Key, const char*> moves[] = {
+        {Qt::Key_Up, "Name1"},    {Qt::Key_Down, "Name2"},    {Qt::Key_Right, "Name6"},
+        {Qt::Key_Right, "Name6"}, {Qt::Key_Down, "Name7"},    {Qt::Key_Down, "Name8"},
+        {Qt::Key_Down, "Name8"},  {Qt::Key_Left, "Name4"},    {Qt::Key_Tab, "BitBtn3"},
+        {Qt::Key_Up, "BitBtn2"},  {Qt::Key_Right, "BitBtn6"}, {Qt::Key_Up, "BitBtn5"}};
+    for (const auto& [key, expected] : moves) {
+        PressKey(key);
+        EXPECT_EQ(focused(), expected) << QTest::toString(QKeySequence(key));
+    }
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(state.Credits, 66);
+}
+
+TEST_F(TLoadSaveTest, LeftAndRightStayInANameBeingEdited)
+{
+    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    ASSERT_TRUE(testing::ShowActive(dialog));
+    auto* name = dialog.findChild<QLineEdit*>("Name6");
+    name->setFocus();
+    name->setCursorPosition(0);
+    testing::PressKey(Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    EXPECT_EQ(name->cursorPosition(), 1);
+    testing::PressKey(Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    testing::PressKey(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Name5") << "up and down still move between slots";
 }
 
 TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)

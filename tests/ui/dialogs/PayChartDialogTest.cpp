@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The payoff chart window: its client area is the picture's size, whatever the screen.
+// The payoff chart window: its client area is the picture's size, whatever the screen; it and the statistics
+// close from the keyboard.
 #include "ui/dialogs/PayChartDialog.h"
+
+#include "tests/support/KeyInput.h"
+#include "ui/dialogs/StatisticsDialog.h"
 
 #include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace zorvik {
 namespace {
@@ -22,6 +29,24 @@ TEST(PaychartTest, ClientAreaIsExactlyTheChart)
     // The player cannot resize it.
     EXPECT_EQ(chart.minimumSize(), chart.maximumSize());
     EXPECT_EQ(chart.windowTitle(), "Payoff Chart");
+}
+
+TEST(PaychartTest, ChartAndStatisticsCloseOnEnterAndOnEsc)
+{
+    GameState state;
+    const std::pair<const char*, std::function<QDialog*()>> windows[] = {
+        {"chart", [] { return new PayChartDialog; }},
+        {"statistics", [&state] { return new StatisticsDialog(state); }},
+    };
+    for (const auto& [name, make] : windows) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            SCOPED_TRACE(std::string(name) + " " + QTest::toString(QKeySequence(key)));
+            std::unique_ptr<QDialog> window(make());
+            ASSERT_TRUE(testing::ShowActive(*window));
+            testing::PressKey(key);
+            EXPECT_FALSE(window->isVisible());
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The machine window through Qt's accessibility interfaces: what a screen reader finds, presses and hears.
+#include "tests/support/PictureFolder.h"
+
+#include "app/MainWindow.h"
+#include "ui/dialogs/PlayerDialogs.h"
+#include "ui/face/AccessibleEvents.h"
+#include "ui/face/ControlPanel.h"
+#include "ui/face/MachineAccessibility.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace zorvik {
+namespace {
+
+struct Heard {
+    QAccessible::Event type;
+    QString name;
+    QString value;
+    bool operator==(const Heard&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Heard& heard)
+{
+    return out << std::hex << heard.type << std::dec << " " << heard.name.toStdString() << " "
+               << heard.value.toStdString();
+}
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message&) { return true; });
+        MainWindowOptions options;
+        options.Screen = ScreenInfo{1024, 768, 24, 96};
+        options.ProgramFolder = folder.Path();
+        options.SavedGamesPath = folder.Path() + "Zorvik.ini";
+        form = std::make_unique<MainWindow>(options);
+        form->Panel()->StartupTimer()->stop();
+        form->State().Sound = false;
+        form->FormPaint();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        window = QAccessible::queryAccessibleInterface(form.get());
+        ASSERT_NE(window, nullptr);
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            if (child) children[child->text(QAccessible::Name)] = child;
+        }
+        // Heard as a screen reader would hear it: the event, the element's name and its value then.
+        WatchAccessibleEvents([this](QAccessibleEvent& event) {
+            QAccessibleInterface* element = event.accessibleInterface();
+            const QString value = event.type() == QAccessible::ValueChanged
+                                      ? static_cast<QAccessibleValueChangeEvent&>(event).value().toString()
+                                  : element ? element->text(QAccessible::Value)
+                                            : QString();
+            heard.push_back({event.type(), element ? element->text(QAccessible::Name) : QString(), value});
+        });
+    }
+    void TearDown() override
+    {
+        WatchAccessibleEvents({});
+        PlayerDialogs::SetMessageAnswer({});
+    }
+
+    QAccessibleInterface* Child(const QString& name)
+    {
+        auto found = children.find(name);
+        return found == children.end() ? nullptr : found->second;
+    }
+
+    void Press(const QString& name)
+    {
+        QAccessibleInterface* element = Child(name);
+        ASSERT_NE(element, nullptr) << name.toStdString();
+        ASSERT_NE(element->actionInterface(), nullptr) << name.toStdString();
+        element->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        // The press is carried out from the event loop, as for a screen reader's request.
+        QCoreApplication::processEvents();
+    }
+
+    testing::PictureFolder folder;
+    std::unique_ptr<MainWindow> form;
+    QAccessibleInterface* window = nullptr;
+    std::map<QString, QAccessibleInterface*> children;
+    std::vector<Heard> heard;
+};
+
+TEST_F(AccessibilityTest, EveryControlIsAButtonAndEveryNumberADisplay)
+{
+    // The tree holds together: each child knows its place and its parent.
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        ASSERT_NE(child, nullptr) << i;
+        EXPECT_EQ(window->indexOfChild(child), i);
+        EXPECT_EQ(child->parent(), window);
+    }
+
+    QStringList buttons = {"Spin", "Stop", "Add Line", "Remove Line", "Add Coin", "Remove Coin"};
+    for (int tag = 0; tag < ControlPanel::ButtonCount; ++tag)
+        buttons << ControlPanel::Caption(tag);
+    for (const QString& name : buttons) {
+        SCOPED_TRACE(name.toStdString());
+        QAccessibleInterface* button = Child(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->role(), QAccessible::Button);
+        EXPECT_FALSE(button->text(QAccessible::Description).isEmpty());
+        ASSERT_NE(button->actionInterface(), nullptr);
+        EXPECT_TRUE(
+            button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        EXPECT_FALSE(button->state().invisible);
+    }
+    EXPECT_EQ(Child("Sound")->text(QAccessible::Description), "Click to Turn Sound On or Off");
+    EXPECT_EQ(
+        Child("Spin")->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+        QStringList{"Return"});
+    for (const char* name : {"Sound", "Double", "Pay Mode", "Auto Spin"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(Child(name)->state().checkable);
+    }
+    EXPECT_TRUE(Child("Sound")->state().checked == false && Child("Double")->state().checked);
+    EXPECT_FALSE(Child("Help?")->state().checkable);
+
+    const GameState& s = form->State();
+    const std::pair<const char*, std::int32_t> displays[] = {
+        {"Credits", s.Credits},     {"Idol Pool", s.BellPool}, {"Idols", s.Bells},
+        {"Cobra Roll", s.Cherries}, {"Free Spins Left", 0},    {"Lines Played", 8},
+        {"Coins per Line", 1},      {"Coins Played", 8},       {"Winnings", s.SpinWin},
+    };
+    for (const auto& [name, value] : displays) {
+        SCOPED_TRACE(name);
+        QAccessibleInterface* display = Child(name);
+        ASSERT_NE(display, nullptr);
+        EXPECT_EQ(display->role(), QAccessible::StaticText);
+        EXPECT_EQ(display->text(QAccessible::Value), QString::number(value));
+        ASSERT_NE(display->valueInterface(), nullptr);
+        EXPECT_EQ(display->valueInterface()->currentValue().toInt(), value);
+    }
+
+    // A screen reader's pointer over the painted Spin button finds the Spin button.
+    const QPoint spin = form->mapToGlobal(form->Face().SpinRect.Drawn().center());
+    EXPECT_EQ(window->childAt(spin.x(), spin.y()), Child("Spin"));
+}
+
+TEST_F(AccessibilityTest, PressingDoesWhatAClickDoes)
+{
+    GameState& s = form->State();
+    const std::tuple<const char*, int, int> bets[] = {
+        {"Remove Line", 7, 1}, {"Add Line", 8, 1}, {"Add Coin", 8, 2}, {"Remove Coin", 8, 1}};
+    for (const auto& [name, lines, coins] : bets) {
+        SCOPED_TRACE(name);
+        Press(name);
+        EXPECT_EQ(s.LinesPlayed, lines);
+        EXPECT_EQ(s.CoinsPerLine, coins);
+    }
+    Press("Stop");
+    EXPECT_TRUE(s.StopRequested);
+
+    // While the wheels turn the bet controls and Spin say they are unavailable, and refuse like a click.
+    s.Spinning = true;
+    EXPECT_TRUE(Child("Add Line")->state().disabled);
+    EXPECT_FALSE(Child("Stop")->state().disabled);
+    Press("Remove Line");
+    EXPECT_EQ(s.LinesPlayed, 8);
+    s.Spinning = false;
+
+    heard.clear();
+    Press("Sound");
+    EXPECT_TRUE(s.Sound);
+    EXPECT_TRUE(Child("Sound")->state().checked);
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().type, QAccessible::StateChanged);
+    EXPECT_EQ(heard.back().name, "Sound");
+}
+
+TEST_F(AccessibilityTest, NumbersAnnounceTheirNewValuesOnce)
+{
+    GameState& s = form->State();
+    s.SpinWin = 40;
+    form->ShowWinnings(true);
+    s.Credits = 1234;
+    form->DrawCredits();
+    form->DrawCredits();  // drawn again unchanged: nothing new to say
+    QTest::keyClick(form.get(), Qt::Key_K);
+    const std::vector<Heard> expected = {{QAccessible::ValueChanged, "Winnings", "40"},
+                                         {QAccessible::ValueChanged, "Credits", "1234"},
+                                         {QAccessible::ValueChanged, "Lines Played", "7"},
+                                         {QAccessible::ValueChanged, "Coins Played", "7"}};
+    EXPECT_EQ(heard, expected);
+}
+
+TEST_F(AccessibilityTest, EachSpinIsToldInOneLine)
+{
+    GameState& s = form->State();
+    s.Double = false;
+    s.PayMode = false;
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    ASSERT_EQ(s.Spins, 1);
+    std::vector<Heard> alerts;
+    for (const Heard& h : heard) {
+        if (h.type == QAccessible::Alert) alerts.push_back(h);
+    }
+    ASSERT_FALSE(alerts.empty());
+    EXPECT_EQ(alerts.front().name, "Last Spin");
+    EXPECT_TRUE(alerts.front().value.startsWith("Spin won")) << alerts.front().value.toStdString();
+    EXPECT_FALSE(alerts.front().value.contains('\n'));
+    // Bonus spins that followed tell their own lines; the last one told is the last spin played.
+    EXPECT_EQ(alerts.back().value, MachineAccessibility::SpinResultLine(s, form->Engine().LastSpin()));
+
+    struct Row {
+        SpinKind kind;
+        std::int32_t won;
+        const char* summary;
+        const char* line;
+    };
+    const Row rows[] = {
+        {SpinKind::Paid, 0, "There were no winning lines on the last spin.",
+         "Spin won nothing. There were no winning lines on the last spin."},
+        {SpinKind::Free, 24, "Line 2 paid 12.\r\nLine 5 paid 12.\r\n",
+         "Free spin won 24 credits. Line 2 paid 12. Line 5 paid 12."},
+        {SpinKind::Cobra, 50, "Line 1 paid 50.\r\n", "Cobra Roll won 50 credits. Line 1 paid 50."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        GameState state;
+        state.LastSpinSummary = row.summary;
+        SpinRecord spin;
+        spin.Kind = row.kind;
+        spin.Won = row.won;
+        EXPECT_EQ(MachineAccessibility::SpinResultLine(state, spin), row.line);
+    }
+}
+
+}  // namespace
+}  // namespace zorvik
