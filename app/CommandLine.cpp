@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include "persistence/SavedGames.h"
+#include "zorvik/Version.h"
 
 namespace zorvik {
 
@@ -56,11 +57,6 @@ CommandLineOutcome Refuse(const QString& why)
 
 }  // namespace
 
-QString ProgramVersion()
-{
-    return QStringLiteral(ZORVIK_VERSION);
-}
-
 CommandLineOutcome ParseCommandLine(const QStringList& arguments)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -74,7 +70,7 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments)
         if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
             CommandLineOutcome outcome;
             outcome.Run = false;
-            outcome.Output = QStringLiteral("%1 %2\n").arg(Program, ProgramVersion());
+            outcome.Output = QStringLiteral("%1 %2\n").arg(Program, QString::fromLatin1(ProgramVersion));
             return outcome;
         }
         if (!argument.startsWith('-') || argument.size() < 2)

@@ -17,7 +17,4 @@ struct CommandLineOutcome {
 // arguments leaves out the program's name. Needs no QCoreApplication and no display, so it can run first.
 CommandLineOutcome ParseCommandLine(const QStringList& arguments);
 
-// The version of the game, as the build gives it.
-QString ProgramVersion();
-
 }  // namespace zorvik

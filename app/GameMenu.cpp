@@ -56,57 +56,57 @@ QString PlainText(const QAction* action)
 
 GameMenu::GameMenu(QWidget& window, ControlPanel& panel, const GameState& state,
                    std::function<bool(QPoint)> onMachine)
-    : QObject(&window), window(window), panel(panel), state(state), onMachine(std::move(onMachine))
+    : QObject(&window), window_(window), panel_(panel), state_(state), onMachine_(std::move(onMachine))
 {
-    menu = new QMenu(&window);
-    menu->setObjectName(QStringLiteral("GameMenu"));
-    menu->setTitle(QStringLiteral("Zorvik Slots"));
+    menu_ = new QMenu(&window_);
+    menu_->setObjectName(QStringLiteral("GameMenu"));
+    menu_->setTitle(QStringLiteral("Zorvik Slots"));
 
     const QString dots(QChar(0x2026));
     AddPanelAction(NewGameTag, QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N));
     AddPanelAction(LoadGameTag, QStringLiteral("&Load Game") + dots, QKeySequence(Qt::CTRL | Qt::Key_O));
     AddPanelAction(SaveGameTag, QStringLiteral("&Save Game") + dots, QKeySequence(Qt::CTRL | Qt::Key_S));
-    menu->addSeparator();
+    menu_->addSeparator();
     AddPanelAction(BorrowTag, QStringLiteral("&Borrow") + dots);
     AddPanelAction(PayChartTag, QStringLiteral("Pay &Chart"));
     AddPanelAction(StatsTag, QStringLiteral("S&tatistics"));
     AddPanelAction(SummaryTag, QStringLiteral("Su&mmary of Last Spin"));
-    menu->addSeparator();
+    menu_->addSeparator();
     AddPanelAction(SoundTag, QStringLiteral("S&ound"))->setCheckable(true);
     AddPanelAction(DoubleTag, QStringLiteral("&Double or Nothing"))->setCheckable(true);
     AddPanelAction(PayModeTag, QStringLiteral("&Pay Mode: Count Off Credits"))->setCheckable(true);
     AddPanelAction(AutoSpinTag, QStringLiteral("&Auto Spin"))->setCheckable(true);
-    viewsEnd = menu->addSeparator();
+    viewsEnd_ = menu_->addSeparator();
     AddPanelAction(HelpTag, QStringLiteral("&Help"));
-    shortcuts = new QAction(QStringLiteral("&Keyboard Shortcuts"), this);
-    shortcuts->setObjectName(QStringLiteral("KeyboardShortcutsAction"));
-    connect(shortcuts, &QAction::triggered, this, &GameMenu::ShowShortcuts);
-    menu->addAction(shortcuts);
+    shortcuts_ = new QAction(QStringLiteral("&Keyboard Shortcuts"), this);
+    shortcuts_->setObjectName(QStringLiteral("KeyboardShortcutsAction"));
+    connect(shortcuts_, &QAction::triggered, this, &GameMenu::ShowShortcuts);
+    menu_->addAction(shortcuts_);
     AddPanelAction(WebSiteTag, QStringLiteral("&WWW Site"));
-    about = new QAction(QStringLiteral("About &Zorvik Slots"), this);
-    about->setObjectName(QStringLiteral("AboutAction"));
-    connect(about, &QAction::triggered, this, [this] { this->panel.LogoClick(); });
-    menu->addAction(about);
-    menu->addSeparator();
+    about_ = new QAction(QStringLiteral("About &Zorvik Slots"), this);
+    about_->setObjectName(QStringLiteral("AboutAction"));
+    connect(about_, &QAction::triggered, this, [this] { panel_.ClickLogo(); });
+    menu_->addAction(about_);
+    menu_->addSeparator();
     AddPanelAction(ExitTag, QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // The switches may have changed anywhere (a refused spin ends auto spin): read them at every opening.
-    connect(menu, &QMenu::aboutToShow, this, &GameMenu::ShowStates);
+    connect(menu_, &QMenu::aboutToShow, this, &GameMenu::ShowStates);
 
     for (const QKeySequence& key : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
-        auto* shortcut = new QShortcut(key, &window);
+        auto* shortcut = new QShortcut(key, &window_);
         connect(shortcut, &QShortcut::activated, this, &GameMenu::PopupFromKeyboard);
-        menuKeys.push_back(shortcut);
+        menuKeys_.push_back(shortcut);
     }
-    window.installEventFilter(this);
+    window_.installEventFilter(this);
 }
 
 GameMenu::~GameMenu()
 {
-    window.removeEventFilter(this);
-    for (QShortcut* shortcut : menuKeys)
+    window_.removeEventFilter(this);
+    for (QShortcut* shortcut : menuKeys_)
         delete shortcut;
-    delete menu;
+    delete menu_;
 }
 
 QAction* GameMenu::AddPanelAction(int tag, const QString& text, const QKeySequence& key)
@@ -116,18 +116,18 @@ QAction* GameMenu::AddPanelAction(int tag, const QString& text, const QKeySequen
     if (!key.isEmpty()) {
         action->setShortcut(key);
         // The shortcut works whenever the machine window is active, menu open or not.
-        window.addAction(action);
+        window_.addAction(action);
     }
-    connect(action, &QAction::triggered, this, [this, tag] { panel.OptionsClick(tag); });
-    menu->addAction(action);
-    panelActions[static_cast<std::size_t>(tag)] = action;
+    connect(action, &QAction::triggered, this, [this, tag] { panel_.ClickButton(tag); });
+    menu_->addAction(action);
+    panelActions_[static_cast<std::size_t>(tag)] = action;
     return action;
 }
 
 QAction* GameMenu::PanelAction(int tag) const
 {
-    if (tag < 0 || tag >= static_cast<int>(panelActions.size())) return nullptr;
-    return panelActions[static_cast<std::size_t>(tag)];
+    if (tag < 0 || tag >= static_cast<int>(panelActions_.size())) return nullptr;
+    return panelActions_[static_cast<std::size_t>(tag)];
 }
 
 QAction* GameMenu::AddViewAction(const QString& text, const QKeySequence& key, std::function<void()> run,
@@ -136,50 +136,50 @@ QAction* GameMenu::AddViewAction(const QString& text, const QKeySequence& key, s
     auto* action = new QAction(text, this);
     if (!key.isEmpty()) {
         action->setShortcut(key);
-        window.addAction(action);
+        window_.addAction(action);
     }
     if (checked) {
         action->setCheckable(true);
         action->setChecked(checked());
-        checkedViews.emplace_back(action, std::move(checked));
+        checkedViews_.emplace_back(action, std::move(checked));
     }
     connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    menu->insertAction(viewsEnd, action);
+    menu_->insertAction(viewsEnd_, action);
     return action;
 }
 
 void GameMenu::ShowStates()
 {
-    PanelAction(SoundTag)->setChecked(state.Sound);
-    PanelAction(DoubleTag)->setChecked(state.Double);
-    PanelAction(PayModeTag)->setChecked(state.PayMode);
-    PanelAction(AutoSpinTag)->setChecked(state.AutoSpin);
-    for (const auto& [action, checked] : checkedViews)
+    PanelAction(SoundTag)->setChecked(state_.Sound);
+    PanelAction(DoubleTag)->setChecked(state_.Double);
+    PanelAction(PayModeTag)->setChecked(state_.PayMode);
+    PanelAction(AutoSpinTag)->setChecked(state_.AutoSpin);
+    for (const auto& [action, checked] : checkedViews_)
         action->setChecked(checked());
 }
 
 void GameMenu::Popup(QPoint windowPoint)
 {
-    menu->popup(window.mapToGlobal(windowPoint));
+    menu_->popup(window_.mapToGlobal(windowPoint));
 }
 
 void GameMenu::PopupFromKeyboard()
 {
     // Beside the panel, the block of buttons the menu stands for, so that both stay in view.
-    const QLabel* top = panel.Button(AutoSpinTag);
+    const QLabel* top = panel_.Button(AutoSpinTag);
     const QPoint corner = top ? top->geometry().topLeft() : QPoint(0, 0);
-    Popup(QPoint(std::max(0, corner.x() - menu->sizeHint().width()), corner.y()));
+    Popup(QPoint(std::max(0, corner.x() - menu_->sizeHint().width()), corner.y()));
     // The first entry is ready for the arrow keys and Enter at once.
-    if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().constFirst());
+    if (!menu_->actions().isEmpty()) menu_->setActiveAction(menu_->actions().constFirst());
 }
 
 bool GameMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &window || event->type() != QEvent::ContextMenu)
+    if (watched != &window_ || event->type() != QEvent::ContextMenu)
         return QObject::eventFilter(watched, event);
     auto* context = static_cast<QContextMenuEvent*>(event);
     // The Menu key has its own shortcut; a click on a control keeps doing what it always did.
-    if (context->reason() == QContextMenuEvent::Mouse && !onMachine(context->pos())) {
+    if (context->reason() == QContextMenuEvent::Mouse && !onMachine_(context->pos())) {
         Popup(context->pos());
         return true;
     }
@@ -202,7 +202,7 @@ QList<ShortcutRow> GameMenu::Shortcuts() const
          QStringLiteral("Open the game menu (a right click beside the controls opens it too)")},
     };
     // Whatever the menu has a shortcut for, as the menu itself shows it.
-    for (QAction* action : menu->actions()) {
+    for (QAction* action : menu_->actions()) {
         if (!action->shortcut().isEmpty())
             rows.append({machine, KeyName(action->shortcut()), PlainText(action)});
     }
@@ -231,7 +231,7 @@ QList<ShortcutRow> GameMenu::Shortcuts() const
 
 void GameMenu::ShowShortcuts()
 {
-    KeyboardShortcutsDialog dialog(Shortcuts(), &window);
+    KeyboardShortcutsDialog dialog(Shortcuts(), &window_);
     dialog.exec();
 }
 

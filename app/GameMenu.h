@@ -42,11 +42,11 @@ public:
              std::function<bool(QPoint)> onMachine);
     ~GameMenu() override;
 
-    QMenu* Menu() const { return menu; }
+    QMenu* Menu() const { return menu_; }
     // The entry of a panel button (tag 0-13).
     QAction* PanelAction(int tag) const;
-    QAction* ShortcutsAction() const { return shortcuts; }
-    QAction* AboutAction() const { return about; }
+    QAction* ShortcutsAction() const { return shortcuts_; }
+    QAction* AboutAction() const { return about_; }
 
     // An entry of the window's own (a view of the game, another window), placed above Help; checked, when
     // given, makes it a check item that shows the answer each time the menu opens.
@@ -70,17 +70,17 @@ private:
     QAction* AddPanelAction(int tag, const QString& text, const QKeySequence& key = {});
     void ShowStates();
 
-    QWidget& window;
-    ControlPanel& panel;
-    const GameState& state;
-    std::function<bool(QPoint)> onMachine;
-    QMenu* menu = nullptr;
-    std::array<QAction*, 14> panelActions{};
-    QAction* viewsEnd = nullptr;  // the separator above Help; views go before it
-    QAction* shortcuts = nullptr;
-    QAction* about = nullptr;
-    std::vector<std::pair<QAction*, std::function<bool()>>> checkedViews;
-    std::vector<QShortcut*> menuKeys;
+    QWidget& window_;
+    ControlPanel& panel_;
+    const GameState& state_;
+    std::function<bool(QPoint)> onMachine_;
+    QMenu* menu_ = nullptr;
+    std::array<QAction*, 14> panelActions_{};
+    QAction* viewsEnd_ = nullptr;  // the separator above Help; views go before it
+    QAction* shortcuts_ = nullptr;
+    QAction* about_ = nullptr;
+    std::vector<std::pair<QAction*, std::function<bool()>>> checkedViews_;
+    std::vector<QShortcut*> menuKeys_;
 };
 
 }  // namespace zorvik

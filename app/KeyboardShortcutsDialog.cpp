@@ -16,20 +16,20 @@ KeyboardShortcutsDialog::KeyboardShortcutsDialog(const QList<ShortcutRow>& rows,
     setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
     resize(620, 520);
 
-    list = new QTreeWidget(this);
-    list->setObjectName(QStringLiteral("ShortcutList"));
-    list->setColumnCount(2);
-    list->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Action")});
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("ShortcutList"));
+    list_->setColumnCount(2);
+    list_->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Action")});
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     // One heading per window, its keys under it.
     QTreeWidgetItem* section = nullptr;
     for (const ShortcutRow& row : rows) {
         if (!section || section->text(0) != row.Section) {
-            section = new QTreeWidgetItem(list, {row.Section});
+            section = new QTreeWidgetItem(list_, {row.Section});
             section->setFirstColumnSpanned(true);
             QFont bold = section->font(0);
             bold.setBold(true);
@@ -38,9 +38,9 @@ KeyboardShortcutsDialog::KeyboardShortcutsDialog(const QList<ShortcutRow>& rows,
         }
         new QTreeWidgetItem(section, {row.Keys, row.Action});
     }
-    list->expandAll();
-    if (list->topLevelItemCount() > 0 && list->topLevelItem(0)->childCount() > 0)
-        list->setCurrentItem(list->topLevelItem(0)->child(0));
+    list_->expandAll();
+    if (list_->topLevelItemCount() > 0 && list_->topLevelItem(0)->childCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0)->child(0));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Enter closes the list as Esc does: nothing in it can be changed.
@@ -48,7 +48,7 @@ KeyboardShortcutsDialog::KeyboardShortcutsDialog(const QList<ShortcutRow>& rows,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list, 1);
+    layout->addWidget(list_, 1);
     layout->addWidget(buttons);
 }
 

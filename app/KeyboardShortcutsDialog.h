@@ -16,10 +16,10 @@ class KeyboardShortcutsDialog : public QDialog {
 public:
     KeyboardShortcutsDialog(const QList<ShortcutRow>& rows, QWidget* parent = nullptr);
 
-    QTreeWidget* List() const { return list; }
+    QTreeWidget* List() const { return list_; }
 
 private:
-    QTreeWidget* list = nullptr;
+    QTreeWidget* list_ = nullptr;
 };
 
 }  // namespace zorvik

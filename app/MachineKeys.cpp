@@ -10,7 +10,7 @@
 namespace zorvik {
 
 MachineKeys::MachineKeys(QWidget& window, std::function<void(int)> keyDown)
-    : window(window), keyDown(std::move(keyDown))
+    : window_(window), keyDown_(std::move(keyDown))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -40,12 +40,12 @@ bool MachineKeys::eventFilter(QObject* watched, QEvent* event)
 {
     // Only presses meant for a control inside the machine window; the window itself handles its own, and
     // the menu and the side windows are windows of their own.
-    if (event->type() != QEvent::KeyPress || watched == &window || !watched->isWidgetType()) return false;
+    if (event->type() != QEvent::KeyPress || watched == &window_ || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != &window) return false;
+    if (widget->window() != &window_) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!IsMachineKey(key->key())) return false;
-    keyDown(key->key());
+    keyDown_(key->key());
     return true;
 }
 

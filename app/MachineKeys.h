@@ -26,8 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget& window;
-    std::function<void(int)> keyDown;
+    QWidget& window_;
+    std::function<void(int)> keyDown_;
 };
 
 }  // namespace zorvik

@@ -2,6 +2,7 @@
 // The main window: owns the game, builds the machine face at start-up and is the engine's front end.
 #pragma once
 
+#include "app/FrameClock.h"
 #include "app/GameMenu.h"
 #include "app/MachineKeys.h"
 #include "app/PanelActions.h"
@@ -9,12 +10,13 @@
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
+#include "ui/dialogs/HelpContext.h"
+#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/MachineAccessibility.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,6 +41,8 @@ struct MainWindowOptions {
     std::optional<ScreenInfo> Screen;  // default: the primary screen
     QString ProgramFolder;             // default: ProgramFolder(); must end in '/'
     QString SavedGamesPath;            // default: DefaultSavedGamesPath()
+    PlayerDialogs* Dialogs = nullptr;  // default: the desktop's modal boxes; must outlive the window
+    FrameClock* Clock = nullptr;       // default: a SteadyFrameClock; must outlive the window
 };
 
 class MainWindow : public QWidget, public GameHooks {
@@ -47,7 +51,7 @@ class MainWindow : public QWidget, public GameHooks {
     Q_CLASSINFO("AccessiblePaintedElements", "yes")
 
 public:
-    // Runs the whole start-up (FormCreate); the window is ready to show when this returns.
+    // Runs the whole start-up; the window is ready to show when this returns.
     explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -59,6 +63,8 @@ public:
     SavedGames& Games() { return games_; }
     ControlPanel* Panel() const { return panel_.get(); }
     PanelActions& Actions() { return actions_; }
+    PlayerDialogs& Dialogs() { return dialogs_; }
+    HelpContext& Help() { return help_; }
     GameMenu& Menu() { return *menu_; }
     // The digit strips at the size of this screen, for the borrow window's displays.
     const DigitPainter& Digits() const { return face_.Digits(); }
@@ -79,11 +85,10 @@ public:
     bool LoadPictures();
     void LoadClickSound();
 
-    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
-    void FormPaint();
-    void FormMouseDown(QPoint position);
-    void FormKeyDown(int key);
-    void FormClose();
+    // A left click on the machine at a window position: the stop and spin buttons, the bet's plus and minus.
+    void ClickMachine(QPoint position);
+    // A key of the machine: Enter spins, Space stops, C/X and L/K change the coins and the lines.
+    void PressKey(int key);
     // True where a click already does something on the machine: the Spin and Stop column, the bet controls
     // and the logo. A right click anywhere else opens the game menu.
     bool OnMachineControl(QPoint position) const;
@@ -101,6 +106,7 @@ public:
     void DrawMotionWindow(int wheel, int offset) override;
     void ShowStoppedWheel(int wheel) override;
     void BounceWheel(int wheel, int dy, bool capture) override;
+    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
     void RepaintWindow() override;
     void DrawCredits() override;
     void ShowWinnings(bool on) override;
@@ -139,6 +145,11 @@ private:
 
     ScreenInfo screen_;
     QString programFolder_;
+    std::unique_ptr<PlayerDialogs> ownDialogs_;  // when no dialogs were passed in
+    PlayerDialogs& dialogs_;
+    HelpContext help_;
+    std::unique_ptr<FrameClock> ownClock_;  // when no clock was passed in
+    FrameClock& clock_;
     GameState state_;
     PictureSet pictures_;
     SoundPlayer sound_;
@@ -151,8 +162,6 @@ private:
     std::unique_ptr<GameMenu> menu_;
     std::unique_ptr<MachineKeys> keys_;
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
-    QTimer wake_;  // ends a wait for messages at the next frame time
-    QElapsedTimer clock_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
 };

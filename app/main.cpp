@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "ui/face/ControlPanelStyle.h"
+#include "zorvik/Version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,12 +30,12 @@ int main(int argc, char** argv)
     QApplication::setStyle(new zorvik::ControlPanelStyle);
     // No display name: the desktop would add it after every window's caption.
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
-    QApplication::setApplicationVersion(zorvik::ProgramVersion());
+    QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
-    zorvik::MainWindow form;
-    form.show();
+    zorvik::MainWindow window;
+    window.show();
     return app.exec();
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The machine window through Qt's accessibility interfaces: what a screen reader finds, presses and hears.
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/ManualFrameClock.h"
 #include "tests/support/PictureFolder.h"
 
 #include "app/MainWindow.h"
-#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/AccessibleEvents.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/MachineAccessibility.h"
@@ -36,15 +37,16 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message&) { return true; });
         MainWindowOptions options;
         options.Screen = ScreenInfo{1024, 768, 24, 96};
         options.ProgramFolder = folder.Path();
         options.SavedGamesPath = folder.Path() + "Zorvik.ini";
+        options.Dialogs = &dialogs;
+        options.Clock = &clock;
         form = std::make_unique<MainWindow>(options);
         form->Panel()->StartupTimer()->stop();
         form->State().Sound = false;
-        form->FormPaint();
+        form->RepaintWindow();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         window = QAccessible::queryAccessibleInterface(form.get());
@@ -63,11 +65,7 @@ protected:
             heard.push_back({event.type(), element ? element->text(QAccessible::Name) : QString(), value});
         });
     }
-    void TearDown() override
-    {
-        WatchAccessibleEvents({});
-        PlayerDialogs::SetMessageAnswer({});
-    }
+    void TearDown() override { WatchAccessibleEvents({}); }
 
     QAccessibleInterface* Child(const QString& name)
     {
@@ -85,6 +83,8 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    testing::DialogRecorder dialogs;
+    testing::ManualFrameClock clock;
     testing::PictureFolder folder;
     std::unique_ptr<MainWindow> form;
     QAccessibleInterface* window = nullptr;

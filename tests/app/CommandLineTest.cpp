@@ -2,6 +2,8 @@
 // The command line: --help and --version answer and end, Qt's own options pass, anything else is refused.
 #include "app/CommandLine.h"
 
+#include "zorvik/Version.h"
+
 #include <gtest/gtest.h>
 
 namespace zorvik {
@@ -16,7 +18,7 @@ TEST(CommandLineTest, AnswersRefusesOrRuns)
         QString output;  // the start of what goes to standard output
         QString error;   // the start of what goes to standard error
     };
-    const QString version = QStringLiteral("zorvik-slots %1\n").arg(ProgramVersion());
+    const QString version = QStringLiteral("zorvik-slots %1\n").arg(QString::fromLatin1(ProgramVersion));
     const Row rows[] = {
         {{}, true, 0, "", ""},
         {{"--version"}, false, 0, version, ""},
@@ -41,7 +43,6 @@ TEST(CommandLineTest, AnswersRefusesOrRuns)
         EXPECT_EQ(outcome.Error.left(row.error.size()), row.error);
         EXPECT_EQ(outcome.Error.isEmpty(), row.error.isEmpty());
     }
-    EXPECT_FALSE(ProgramVersion().isEmpty());
 }
 
 }  // namespace

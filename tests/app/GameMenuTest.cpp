@@ -38,6 +38,7 @@ protected:
         options.Screen = ScreenInfo{1024, 768, 24, 96};
         options.ProgramFolder = folder.Path();
         options.SavedGamesPath = folder.Path() + "Zorvik.ini";
+        options.Dialogs = &dialogs;
         form = std::make_unique<MainWindow>(options);
         form->Panel()->StartupTimer()->stop();
         form->State().Sound = false;

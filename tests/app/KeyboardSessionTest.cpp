@@ -44,74 +44,74 @@ public:
         std::function<void()> act;
     };
 
-    explicit KeyScript(QWidget& game) : game(game)
+    explicit KeyScript(QWidget& game) : game_(game)
     {
-        connect(&timer, &QTimer::timeout, this, &KeyScript::Tick);
-        timer.start(10);
-        waiting.start();
+        connect(&timer_, &QTimer::timeout, this, &KeyScript::Tick);
+        timer_.start(10);
+        waiting_.start();
     }
 
-    void Then(Step step) { steps.push_back(std::move(step)); }
+    void Then(Step step) { steps_.push_back(std::move(step)); }
     // Steps that must come before anything else still waiting, in the order given.
-    void Now(std::initializer_list<Step> first) { steps.insert(steps.begin(), first.begin(), first.end()); }
+    void Now(std::initializer_list<Step> first) { steps_.insert(steps_.begin(), first.begin(), first.end()); }
 
-    bool Done() const { return steps.empty() && running == 0; }
-    const QString& Failure() const { return failure; }
+    bool Done() const { return steps_.empty() && running_ == 0; }
+    const QString& Failure() const { return failure_; }
 
 private:
     void Tick()
     {
         GiveTheKeyboard();
-        if (!failure.isEmpty()) {
+        if (!failure_.isEmpty()) {
             Unwind();
             return;
         }
-        if (starting || steps.empty() || !steps.front().ready()) {
-            if (!steps.empty() && waiting.elapsed() > 30000)
-                failure = "timed out waiting to " + steps.front().what;
+        if (starting_ || steps_.empty() || !steps_.front().ready()) {
+            if (!steps_.empty() && waiting_.elapsed() > 30000)
+                failure_ = "timed out waiting to " + steps_.front().what;
             return;
         }
         // Acted from a timer of its own: Qt holds back a timer whose handler is still running, and an act may
         // wait inside a spin or a window for the steps after it.
-        starting = true;
-        ++running;
-        QTimer::singleShot(0, this, [this, step = std::move(steps.front())] {
-            starting = false;
-            waiting.restart();
+        starting_ = true;
+        ++running_;
+        QTimer::singleShot(0, this, [this, step = std::move(steps_.front())] {
+            starting_ = false;
+            waiting_.restart();
             if (qEnvironmentVariableIsSet("ZORVIK_SCRIPT_TRACE")) qInfo("step: %s", qPrintable(step.what));
             step.act();
-            --running;
+            --running_;
         });
-        steps.pop_front();
+        steps_.pop_front();
     }
 
     // What a desktop does: the newest window gets the keyboard, and the game gets it back when that closes.
     void GiveTheKeyboard()
     {
         if (QApplication::activePopupWidget()) return;
-        QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &game;
+        QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &game_;
         if (top->isVisible() && QApplication::activeWindow() != top) top->activateWindow();
     }
 
     // After a failure: leave every window and stop the game, so that the test ends instead of hanging.
     void Unwind()
     {
-        steps.clear();
+        steps_.clear();
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
-        if (auto* window = dynamic_cast<MainWindow*>(&game)) {
+        if (auto* window = dynamic_cast<MainWindow*>(&game_)) {
             window->State().AutoSpin = false;
             window->State().StopRequested = true;
         }
     }
 
-    QWidget& game;
-    QTimer timer;
-    QElapsedTimer waiting;
-    std::deque<Step> steps;
-    int running = 0;        // acts started and not yet returned
-    bool starting = false;  // an act is on its way; the next waits until it has begun
-    QString failure;
+    QWidget& game_;
+    QTimer timer_;
+    QElapsedTimer waiting_;
+    std::deque<Step> steps_;
+    int running_ = 0;        // acts started and not yet returned
+    bool starting_ = false;  // an act is on its way; the next waits until it has begun
+    QString failure_;
 };
 
 template <typename Window> Window* Open()
@@ -266,7 +266,7 @@ TEST(KeyboardSessionTest, AWholeSessionWithTheKeyboardAlone)
     script.Then(
         {"save into slot 2", idle, [&] {
              script.Now(
-                 {{"name slot 2", [] { return FocusIn<LoadSaveDialog>("CancelBtn"); },
+                 {{"name slot 2", [] { return FocusIn<LoadSaveDialog>("cancelButton"); },
                    [&] {
                        keys({Qt::Key_Tab, Qt::Key_Down});
                        QTest::keyClicks(KeyTarget(), "Keys");
@@ -286,10 +286,10 @@ TEST(KeyboardSessionTest, AWholeSessionWithTheKeyboardAlone)
                      EXPECT_EQ(s.LinesPlayed, 7);
                  }});
     script.Then({"load slot 2", idle, [&] {
-                     script.Now({{"pick slot 2", [] { return FocusIn<LoadSaveDialog>("CancelBtn"); },
+                     script.Now({{"pick slot 2", [] { return FocusIn<LoadSaveDialog>("cancelButton"); },
                                   [&] {
                                       keys({Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab});
-                                      EXPECT_EQ(KeyTarget()->objectName(), "BitBtn1");
+                                      EXPECT_EQ(KeyTarget()->objectName(), "slotOkButton2");
                                       PressKey(Qt::Key_Return);
                                   }}});
                      PressKey(Qt::Key_O, Qt::ControlModifier);

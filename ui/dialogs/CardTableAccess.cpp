@@ -22,7 +22,7 @@ const QColor FrameColour(255, 255, 0);
 }  // namespace
 
 CardTableAccess::CardTableAccess(QWidget& dialog, Table cardTable)
-    : QWidget(&dialog), table(std::move(cardTable))
+    : QWidget(&dialog), table_(std::move(cardTable))
 {
     // Before anything here tells assistive technology of a change, which settles this widget's interface.
     InstallAccessibleInterfaces();
@@ -32,17 +32,17 @@ CardTableAccess::CardTableAccess(QWidget& dialog, Table cardTable)
     // Clicks go to the dialog underneath, which turns cards as it always has.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    const int count = table.Rows * table.Columns;
+    const int count = table_.Rows * table_.Columns;
     QRect all;
     for (int place = 0; place < count; ++place)
-        all |= table.CardRect(place);
+        all |= table_.CardRect(place);
     setGeometry(all.adjusted(-FrameOutside - 2, -FrameOutside - 2, FrameOutside + 2, FrameOutside + 2));
 
     for (int place = 0; place < count; ++place) {
-        const int row = place / table.Columns + 1, column = place % table.Columns + 1;
+        const int row = place / table_.Columns + 1, column = place % table_.Columns + 1;
         auto* card = new PaintedElement(*this, PaintedElement::Kind::Button, QString());
         card->SetName([this, place, row, column] {
-            const QString face = table.FaceOf(place);
+            const QString face = table_.FaceOf(place);
             return QStringLiteral("Row %1, card %2: %3")
                 .arg(row)
                 .arg(column)
@@ -52,19 +52,19 @@ CardTableAccess::CardTableAccess(QWidget& dialog, Table cardTable)
         card->SetArea([this, place] { return LocalCardRect(place); });
         card->SetPress(
             [this, place] {
-                table.Turn(place);
+                table_.Turn(place);
                 Refresh();
             },
             QStringLiteral("Return"));
-        card->SetEnabled([this, place] { return table.Turnable(place); });
-        card->SetFocused([this, place] { return highlight == place; });
-        cards.push_back(card);
+        card->SetEnabled([this, place] { return table_.Turnable(place); });
+        card->SetFocused([this, place] { return highlight_ == place; });
+        cards_.push_back(card);
     }
 }
 
 QRect CardTableAccess::LocalCardRect(int place) const
 {
-    return table.CardRect(place).translated(-pos());
+    return table_.CardRect(place).translated(-pos());
 }
 
 QRect CardTableAccess::HighlightArea(int place) const
@@ -75,40 +75,40 @@ QRect CardTableAccess::HighlightArea(int place) const
 
 void CardTableAccess::SetHighlight(int place)
 {
-    if (place < 0 || place >= static_cast<int>(cards.size()) || place == highlight) return;
-    update(HighlightArea(highlight));
-    highlight = place;
-    update(HighlightArea(highlight));
-    if (hasFocus()) cards[static_cast<std::size_t>(highlight)]->AnnounceFocus();
+    if (place < 0 || place >= static_cast<int>(cards_.size()) || place == highlight_) return;
+    update(HighlightArea(highlight_));
+    highlight_ = place;
+    update(HighlightArea(highlight_));
+    if (hasFocus()) cards_[static_cast<std::size_t>(highlight_)]->AnnounceFocus();
 }
 
 void CardTableAccess::Refresh()
 {
-    for (PaintedElement* card : cards)
+    for (PaintedElement* card : cards_)
         card->Refresh();
 }
 
 void CardTableAccess::TurnHighlighted()
 {
-    table.Turn(highlight);
+    table_.Turn(highlight_);
     Refresh();
 }
 
 void CardTableAccess::keyPressEvent(QKeyEvent* event)
 {
-    const int row = highlight / table.Columns, column = highlight % table.Columns;
+    const int row = highlight_ / table_.Columns, column = highlight_ % table_.Columns;
     switch (event->key()) {
     case Qt::Key_Left:
-        if (column > 0) SetHighlight(highlight - 1);
+        if (column > 0) SetHighlight(highlight_ - 1);
         break;
     case Qt::Key_Right:
-        if (column < table.Columns - 1) SetHighlight(highlight + 1);
+        if (column < table_.Columns - 1) SetHighlight(highlight_ + 1);
         break;
     case Qt::Key_Up:
-        if (row > 0) SetHighlight(highlight - table.Columns);
+        if (row > 0) SetHighlight(highlight_ - table_.Columns);
         break;
     case Qt::Key_Down:
-        if (row < table.Rows - 1) SetHighlight(highlight + table.Columns);
+        if (row < table_.Rows - 1) SetHighlight(highlight_ + table_.Columns);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -128,7 +128,7 @@ void CardTableAccess::paintEvent(QPaintEvent*)
     // The highlight shows only while the table has the keyboard; a mouse player sees the table as before.
     if (!hasFocus()) return;
     QPainter painter(this);
-    const QRect card = LocalCardRect(highlight);
+    const QRect card = LocalCardRect(highlight_);
     // A yellow wash over the card and a broad yellow band along its edge, edged in black outside.
     QColor wash = FrameColour;
     wash.setAlpha(70);
@@ -142,14 +142,14 @@ void CardTableAccess::paintEvent(QPaintEvent*)
 void CardTableAccess::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    update(HighlightArea(highlight));
-    cards[static_cast<std::size_t>(highlight)]->AnnounceFocus();
+    update(HighlightArea(highlight_));
+    cards_[static_cast<std::size_t>(highlight_)]->AnnounceFocus();
 }
 
 void CardTableAccess::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    update(HighlightArea(highlight));
+    update(HighlightArea(highlight_));
 }
 
 QString CardTableAccess::CardName(int rank, int suit)

@@ -32,7 +32,7 @@ public:
     // Lies over the cards of dialog, lets every click through to it and takes the keyboard focus.
     CardTableAccess(QWidget& dialog, Table table);
 
-    int Highlight() const { return highlight; }
+    int Highlight() const { return highlight_; }
     void SetHighlight(int place);
     // Tells assistive technology which cards were turned since the last call, however they were turned.
     void Refresh();
@@ -52,9 +52,9 @@ private:
     QRect HighlightArea(int place) const;
     void TurnHighlighted();
 
-    Table table;
-    std::vector<PaintedElement*> cards;
-    int highlight = 0;
+    Table table_;
+    std::vector<PaintedElement*> cards_;
+    int highlight_ = 0;
 };
 
 }  // namespace zorvik

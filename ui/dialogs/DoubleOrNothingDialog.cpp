@@ -4,7 +4,7 @@
 
 #include "engine/Saturating.h"
 #include "ui/dialogs/CardTableAccess.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
 #include <QKeySequence>
@@ -28,7 +28,7 @@ constexpr int ShufflePasses = 31;
 }  // namespace
 
 DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks,
-                                             QWidget* parent)
+                                             HelpContext& help, QWidget* parent)
     : QDialog(parent), state(state), engine(engine), hooks(hooks)
 {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
@@ -68,9 +68,9 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(424, 374, 89, 33);
     BitBtn2->setAutoDefault(false);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, HelpCardGame); });
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpCardGame); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this, &help] { help.ShowTopic(this, HelpCardGame); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpCardGame); });
 
     StartWinnings = state.SpinWin;
     ShowWinnings();

@@ -19,6 +19,7 @@ class QPushButton;
 namespace zorvik {
 
 class CardTableAccess;
+class HelpContext;
 
 class DoubleOrNothingDialog : public QDialog {
     Q_OBJECT
@@ -37,7 +38,8 @@ public:
     static constexpr int JokerRank = 13;
 
     // Deals a new table at once; SpinWin of the state is the stake. All references must outlive the window.
-    DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, QWidget* parent = nullptr);
+    DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, HelpContext& help,
+                          QWidget* parent = nullptr);
 
     // Records 0-23 are the table, row * 8 + column; the rest of the deck is never shown.
     std::array<CardRecord, 52> CardDeck{};

@@ -10,9 +10,9 @@
 namespace zorvik {
 
 SlotGridNavigation::SlotGridNavigation(QObject* parent, const Controls& controls)
-    : QObject(parent), controls(controls)
+    : QObject(parent), controls_(controls)
 {
-    for (const auto& slot : controls) {
+    for (const auto& slot : controls_) {
         for (QWidget* control : slot)
             control->installEventFilter(this);
     }
@@ -27,7 +27,7 @@ bool SlotGridNavigation::eventFilter(QObject* watched, QEvent* event)
     int slot = -1, kind = -1;
     for (int s = 0; s < Slots; ++s) {
         for (int k = 0; k < 2; ++k) {
-            if (controls[s][k] == watched) slot = s, kind = k;
+            if (controls_[s][k] == watched) slot = s, kind = k;
         }
     }
     if (slot < 0) return false;
@@ -55,7 +55,7 @@ bool SlotGridNavigation::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
-    controls[target][kind]->setFocus(Qt::TabFocusReason);
+    controls_[target][kind]->setFocus(Qt::TabFocusReason);
     return true;
 }
 

@@ -27,7 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Controls controls;
+    Controls controls_;
 };
 
 }  // namespace zorvik

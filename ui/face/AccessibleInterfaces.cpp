@@ -115,16 +115,19 @@ class PaintedElementInterface : public QAccessibleInterface,
                                 public QAccessibleActionInterface,
                                 public QAccessibleValueInterface {
 public:
-    explicit PaintedElementInterface(PaintedElement* element) : element(element) {}
+    explicit PaintedElementInterface(PaintedElement* element) : element_(element) {}
 
-    bool isValid() const override { return !element.isNull(); }
-    QObject* object() const override { return element; }
-    QWindow* window() const override { return element ? element->Owner().window()->windowHandle() : nullptr; }
+    bool isValid() const override { return !element_.isNull(); }
+    QObject* object() const override { return element_; }
+    QWindow* window() const override
+    {
+        return element_ ? element_->Owner().window()->windowHandle() : nullptr;
+    }
 
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override
     {
-        return element ? QAccessible::queryAccessibleInterface(&element->Owner()) : nullptr;
+        return element_ ? QAccessible::queryAccessibleInterface(&element_->Owner()) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -132,19 +135,19 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!element) return {};
+        if (!element_) return {};
         switch (t) {
         case QAccessible::Name:
-            return element->Name();
+            return element_->Name();
         case QAccessible::Description:
-            return element->Description();
+            return element_->Description();
         case QAccessible::Value:
-            if (element->ElementKind() == PaintedElement::Kind::Display)
-                return QString::number(element->Value());
-            if (element->ElementKind() == PaintedElement::Kind::Status) return element->StatusText();
+            if (element_->ElementKind() == PaintedElement::Kind::Display)
+                return QString::number(element_->Value());
+            if (element_->ElementKind() == PaintedElement::Kind::Status) return element_->StatusText();
             return {};
         case QAccessible::Accelerator:
-            return element->KeyBinding();
+            return element_->KeyBinding();
         default:
             return {};
         }
@@ -153,16 +156,16 @@ public:
 
     QRect rect() const override
     {
-        if (!element) return {};
-        const QRect area = element->Area();
+        if (!element_) return {};
+        const QRect area = element_->Area();
         if (area.isEmpty()) return {};
-        return QRect(element->Owner().mapToGlobal(area.topLeft()), area.size());
+        return QRect(element_->Owner().mapToGlobal(area.topLeft()), area.size());
     }
 
     QAccessible::Role role() const override
     {
-        if (!element) return QAccessible::NoRole;
-        switch (element->ElementKind()) {
+        if (!element_) return QAccessible::NoRole;
+        switch (element_->ElementKind()) {
         case PaintedElement::Kind::Button:
             return QAccessible::Button;
         case PaintedElement::Kind::Display:
@@ -176,24 +179,24 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        if (!element) {
+        if (!element_) {
             s.invalid = true;
             return s;
         }
-        const QWidget& owner = element->Owner();
-        s.invisible = !owner.isVisible() || element->Area().isEmpty();
-        if (element->ElementKind() == PaintedElement::Kind::Button) s.disabled = !element->Enabled();
-        if (element->ElementKind() != PaintedElement::Kind::Button) s.readOnly = true;
-        s.focused = owner.hasFocus() && element->Focused();
+        const QWidget& owner = element_->Owner();
+        s.invisible = !owner.isVisible() || element_->Area().isEmpty();
+        if (element_->ElementKind() == PaintedElement::Kind::Button) s.disabled = !element_->Enabled();
+        if (element_->ElementKind() != PaintedElement::Kind::Button) s.readOnly = true;
+        s.focused = owner.hasFocus() && element_->Focused();
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (!element) return nullptr;
-        if (type == QAccessible::ActionInterface && element->ElementKind() == PaintedElement::Kind::Button)
+        if (!element_) return nullptr;
+        if (type == QAccessible::ActionInterface && element_->ElementKind() == PaintedElement::Kind::Button)
             return static_cast<QAccessibleActionInterface*>(this);
-        if (type == QAccessible::ValueInterface && element->ElementKind() == PaintedElement::Kind::Display)
+        if (type == QAccessible::ValueInterface && element_->ElementKind() == PaintedElement::Kind::Display)
             return static_cast<QAccessibleValueInterface*>(this);
         return nullptr;
     }
@@ -202,23 +205,23 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override
     {
-        if (element && action == pressAction()) element->Press();
+        if (element_ && action == pressAction()) element_->Press();
     }
     QStringList keyBindingsForAction(const QString& action) const override
     {
-        if (!element || action != pressAction() || element->KeyBinding().isEmpty()) return {};
-        return {element->KeyBinding()};
+        if (!element_ || action != pressAction() || element_->KeyBinding().isEmpty()) return {};
+        return {element_->KeyBinding()};
     }
 
     // Value: the displays are read only.
-    QVariant currentValue() const override { return element ? QVariant(element->Value()) : QVariant(); }
+    QVariant currentValue() const override { return element_ ? QVariant(element_->Value()) : QVariant(); }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return {}; }
     QVariant minimumValue() const override { return {}; }
     QVariant minimumStepSize() const override { return {}; }
 
 private:
-    QPointer<PaintedElement> element;
+    QPointer<PaintedElement> element_;
 };
 
 QAccessibleInterface* GameInterfaces(const QString& className, QObject* object)

@@ -17,96 +17,96 @@ namespace zorvik {
 
 MachineAccessibility::MachineAccessibility(QWidget& owner, const MachineFace& machine, const GameState& game,
                                            std::function<void(QPoint)> clickAt)
-    : window(owner), face(machine), state(game), click(std::move(clickAt))
+    : window_(owner), face_(machine), state_(game), click_(std::move(clickAt))
 {
     // In the order the eye reads the machine: the left margin top down, the machine, the right margin.
     AddDisplay(
-        QStringLiteral("Credits"), QStringLiteral("Your credits"), [this] { return state.Credits; },
-        [this] { return QRect(QPoint(0, 0), QPoint(face.BackgroundX() - 1, face.IdolSlot(1).top() - 1)); });
+        QStringLiteral("Credits"), QStringLiteral("Your credits"), [this] { return state_.Credits; },
+        [this] { return QRect(QPoint(0, 0), QPoint(face_.BackgroundX() - 1, face_.IdolSlot(1).top() - 1)); });
     AddDisplay(
         QStringLiteral("Idol Pool"), QStringLiteral("Won whole when the last idol goes out"),
-        [this] { return state.BellPool; },
+        [this] { return state_.BellPool; },
         [this] {
-            return QRect(QPoint(0, face.IdolSlot(1).top()),
-                         QPoint(face.IdolSlot(3).left() - 1, face.CobraSlot(1).top() - 1));
+            return QRect(QPoint(0, face_.IdolSlot(1).top()),
+                         QPoint(face_.IdolSlot(3).left() - 1, face_.CobraSlot(1).top() - 1));
         });
     AddDisplay(
         QStringLiteral("Idols"), QStringLiteral("Idols still lit; a line of three Idols puts one out"),
-        [this] { return state.Bells; }, [this] { return face.IdolSlot(3) | face.IdolSlot(1); });
+        [this] { return state_.Bells; }, [this] { return face_.IdolSlot(3) | face_.IdolSlot(1); });
     AddDisplay(
         QStringLiteral("Cobra Roll"), QStringLiteral("Cobras still to count down before a Cobra Roll"),
-        [this] { return state.Cherries; }, [this] { return face.CobraSlot(1) | face.CobraSlot(6); });
+        [this] { return state_.Cherries; }, [this] { return face_.CobraSlot(1) | face_.CobraSlot(6); });
     AddDisplay(
         QStringLiteral("Free Spins Left"), QStringLiteral("Free spins still to play"),
-        [this] { return state.FreeSpinsLeft; },
+        [this] { return state_.FreeSpinsLeft; },
         [this] {
-            return QRect(QPoint(0, face.CobraSlot(1).bottom() + 1), face.LegendSlot(3).bottomRight());
+            return QRect(QPoint(0, face_.CobraSlot(1).bottom() + 1), face_.LegendSlot(3).bottomRight());
         });
 
-    lastSpin = new PaintedElement(window, PaintedElement::Kind::Status, QStringLiteral("Last Spin"));
-    lastSpin->SetDescription(QStringLiteral("The result of the last spin"));
-    lastSpin->SetArea([this] { return face.CellRect(0) | face.CellRect(8); });
+    lastSpin_ = new PaintedElement(window_, PaintedElement::Kind::Status, QStringLiteral("Last Spin"));
+    lastSpin_->SetDescription(QStringLiteral("The result of the last spin"));
+    lastSpin_->SetArea([this] { return face_.CellRect(0) | face_.CellRect(8); });
 
     AddDisplay(
         QStringLiteral("Lines Played"), QStringLiteral("Paylines played on the next spin"),
-        [this] { return state.LinesPlayed; },
+        [this] { return state_.LinesPlayed; },
         [this] {
-            return QRect(QPoint(face.BgRight(), 0),
-                         QPoint(face.LinesMinusRect().Right, face.LinesPlusRect.Bottom));
+            return QRect(QPoint(face_.BgRight(), 0),
+                         QPoint(face_.LinesMinusRect().Right, face_.LinesPlusRect.Bottom));
         });
     AddButton(
         QStringLiteral("Add Line"), QStringLiteral("Play one more line"), QStringLiteral("L"),
-        [this] { return face.LinesPlusRect.Drawn(); }, false);
+        [this] { return face_.LinesPlusRect.Drawn(); }, false);
     AddButton(
         QStringLiteral("Remove Line"), QStringLiteral("Play one line fewer"), QStringLiteral("K"),
-        [this] { return face.LinesMinusRect().Drawn(); }, false);
+        [this] { return face_.LinesMinusRect().Drawn(); }, false);
     AddDisplay(
         QStringLiteral("Coins per Line"), QStringLiteral("Coins bet on each line played"),
-        [this] { return state.CoinsPerLine; },
+        [this] { return state_.CoinsPerLine; },
         [this] {
-            return QRect(QPoint(face.LinesMinusRect().Right + 1, 0),
-                         QPoint(face.CoinsMinusRect().Right, face.CoinsPlusRect.Bottom));
+            return QRect(QPoint(face_.LinesMinusRect().Right + 1, 0),
+                         QPoint(face_.CoinsMinusRect().Right, face_.CoinsPlusRect.Bottom));
         });
     AddButton(
         QStringLiteral("Add Coin"), QStringLiteral("Bet one more coin per line"), QStringLiteral("C"),
-        [this] { return face.CoinsPlusRect.Drawn(); }, false);
+        [this] { return face_.CoinsPlusRect.Drawn(); }, false);
     AddButton(
         QStringLiteral("Remove Coin"), QStringLiteral("Bet one coin per line fewer"), QStringLiteral("X"),
-        [this] { return face.CoinsMinusRect().Drawn(); }, false);
+        [this] { return face_.CoinsMinusRect().Drawn(); }, false);
     AddDisplay(
         QStringLiteral("Coins Played"), QStringLiteral("The bet of the next spin"),
-        [this] { return state.Bet(); },
+        [this] { return state_.Bet(); },
         [this] {
-            return QRect(face.BgRight(), face.LinesPlusRect.Bottom + 1, face.ScreenWidth() - face.BgRight(),
-                         70);
+            return QRect(face_.BgRight(), face_.LinesPlusRect.Bottom + 1,
+                         face_.ScreenWidth() - face_.BgRight(), 70);
         });
     AddDisplay(
         QStringLiteral("Winnings"), QStringLiteral("What the last spin won"),
-        [this] { return state.SpinWin; },
+        [this] { return state_.SpinWin; },
         [this] {
-            return face.ScreenWidth() >= 1000
-                       ? QRect(face.BgRight() + 1, 240, face.ScreenWidth() - face.BgRight() - 1, 60)
-                       : QRect(0, 10, face.BackgroundX(), 50);
+            return face_.ScreenWidth() >= 1000
+                       ? QRect(face_.BgRight() + 1, 240, face_.ScreenWidth() - face_.BgRight() - 1, 60)
+                       : QRect(0, 10, face_.BackgroundX(), 50);
         });
     AddButton(
         QStringLiteral("Spin"), QStringLiteral("Spin the wheels"), QStringLiteral("Return"),
-        [this] { return face.SpinRect.Drawn(); }, false);
+        [this] { return face_.SpinRect.Drawn(); }, false);
     AddButton(
         QStringLiteral("Stop"), QStringLiteral("Stop the wheels at once"), QStringLiteral("Space"),
-        [this] { return face.StopRect.Drawn(); }, true);
+        [this] { return face_.StopRect.Drawn(); }, true);
 }
 
 PaintedElement* MachineAccessibility::AddButton(const QString& name, const QString& description,
                                                 const QString& key, std::function<QRect()> area,
                                                 bool duringSpin)
 {
-    auto* button = new PaintedElement(window, PaintedElement::Kind::Button, name);
+    auto* button = new PaintedElement(window_, PaintedElement::Kind::Button, name);
     button->SetDescription(description);
     button->SetArea(area);
     // Pressed exactly where a click would press it, so the two can never differ.
-    button->SetPress([this, area] { click(area().center()); }, key);
+    button->SetPress([this, area] { click_(area().center()); }, key);
     // The bet controls and Spin refuse while the wheels turn; only Stop works then.
-    if (!duringSpin) button->SetEnabled([this] { return !state.Spinning; });
+    if (!duringSpin) button->SetEnabled([this] { return !state_.Spinning; });
     return button;
 }
 
@@ -114,24 +114,24 @@ PaintedElement* MachineAccessibility::AddDisplay(const QString& name, const QStr
                                                  std::function<std::int32_t()> value,
                                                  std::function<QRect()> area)
 {
-    auto* display = new PaintedElement(window, PaintedElement::Kind::Display, name);
+    auto* display = new PaintedElement(window_, PaintedElement::Kind::Display, name);
     display->SetDescription(description);
     display->SetValue(std::move(value));
     display->SetArea(std::move(area));
-    displays.push_back(display);
+    displays_.push_back(display);
     return display;
 }
 
 void MachineAccessibility::Refresh()
 {
-    for (PaintedElement* display : displays)
+    for (PaintedElement* display : displays_)
         display->Refresh();
 }
 
 void MachineAccessibility::SpinEvaluated(const SpinRecord& spin)
 {
     Refresh();
-    lastSpin->Announce(SpinResultLine(state, spin));
+    lastSpin_->Announce(SpinResultLine(state_, spin));
 }
 
 QString MachineAccessibility::SpinResultLine(const GameState& state, const SpinRecord& spin)

@@ -41,12 +41,12 @@ private:
     PaintedElement* AddDisplay(const QString& name, const QString& description,
                                std::function<std::int32_t()> value, std::function<QRect()> area);
 
-    QWidget& window;
-    const MachineFace& face;
-    const GameState& state;
-    std::function<void(QPoint)> click;
-    std::vector<PaintedElement*> displays;
-    PaintedElement* lastSpin = nullptr;
+    QWidget& window_;
+    const MachineFace& face_;
+    const GameState& state_;
+    std::function<void(QPoint)> click_;
+    std::vector<PaintedElement*> displays_;
+    PaintedElement* lastSpin_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -13,7 +13,7 @@
 namespace zorvik {
 
 PaintedElement::PaintedElement(QWidget& owner, Kind kind, const QString& name)
-    : QObject(&owner), owner(owner), kind(kind), fixedName(name), shownName(name)
+    : QObject(&owner), owner_(owner), kind_(kind), fixedName_(name), shownName_(name)
 {
     InstallAccessibleInterfaces();
     setObjectName(name);
@@ -21,27 +21,27 @@ PaintedElement::PaintedElement(QWidget& owner, Kind kind, const QString& name)
 
 void PaintedElement::SetValue(std::function<std::int32_t()> source)
 {
-    value = std::move(source);
-    shownValue = Value();
+    value_ = std::move(source);
+    shownValue_ = Value();
 }
 
 void PaintedElement::SetPress(std::function<void()> action, const QString& keyName)
 {
-    press = std::move(action);
-    key = keyName;
+    press_ = std::move(action);
+    key_ = keyName;
 }
 
 void PaintedElement::Press()
 {
-    if (!press || !Enabled()) return;
+    if (!press_ || !Enabled()) return;
     QTimer::singleShot(0, this, [this] {
-        if (press && Enabled()) press();
+        if (press_ && Enabled()) press_();
     });
 }
 
 void PaintedElement::Announce(const QString& line)
 {
-    statusText = line;
+    statusText_ = line;
     if (!AccessibleEventsWanted()) return;
     // The new value first, for clients that read values; then the alert, which desktops that support it
     // speak at once whatever has the focus.
@@ -55,20 +55,20 @@ void PaintedElement::Refresh()
 {
     // The shown values follow even while nobody listens, so a screen reader started later hears no backlog.
     const bool wanted = AccessibleEventsWanted();
-    if (kind == Kind::Display && value) {
+    if (kind_ == Kind::Display && value_) {
         const std::int32_t now = Value();
-        if (now != shownValue) {
-            shownValue = now;
+        if (now != shownValue_) {
+            shownValue_ = now;
             if (wanted) {
                 QAccessibleValueChangeEvent changed(this, now);
                 SendAccessibleEvent(changed);
             }
         }
     }
-    if (name) {
+    if (name_) {
         const QString now = Name();
-        if (now != shownName) {
-            shownName = now;
+        if (now != shownName_) {
+            shownName_ = now;
             if (wanted) {
                 QAccessibleEvent renamed(this, QAccessible::NameChanged);
                 SendAccessibleEvent(renamed);

@@ -18,28 +18,28 @@ PanelButton::PanelButton(QWidget* parent) : QLabel(parent)
 
 void PanelButton::Press()
 {
-    if (!press) return;
+    if (!press_) return;
     QTimer::singleShot(0, this, [this] {
-        if (press) press();
+        if (press_) press_();
     });
 }
 
 void PanelButton::SetSwitch(std::function<bool()> source)
 {
-    on = std::move(source);
-    shownOn = on && on();
+    on_ = std::move(source);
+    shownOn_ = on_ && on_();
 }
 
 std::optional<bool> PanelButton::SwitchedOn() const
 {
-    if (!on) return std::nullopt;
-    return on();
+    if (!on_) return std::nullopt;
+    return on_();
 }
 
 void PanelButton::RefreshSwitch()
 {
-    if (!on || on() == shownOn) return;
-    shownOn = !shownOn;
+    if (!on_ || on_() == shownOn_) return;
+    shownOn_ = !shownOn_;
     if (!AccessibleEventsWanted()) return;
     QAccessible::State changed;
     changed.checked = true;

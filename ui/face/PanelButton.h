@@ -18,7 +18,7 @@ public:
 
     // What pressing the button does; run from the event loop, so a request from assistive technology
     // returns at once even when the button opens a window.
-    void SetPress(std::function<void()> action) { press = std::move(action); }
+    void SetPress(std::function<void()> action) { press_ = std::move(action); }
     void Press();
     // For the switches: whether the option is on. Buttons without a switch leave it empty.
     void SetSwitch(std::function<bool()> on);
@@ -27,9 +27,9 @@ public:
     void RefreshSwitch();
 
 private:
-    std::function<void()> press;
-    std::function<bool()> on;
-    bool shownOn = false;
+    std::function<void()> press_;
+    std::function<bool()> on_;
+    bool shownOn_ = false;
 };
 
 }  // namespace zorvik

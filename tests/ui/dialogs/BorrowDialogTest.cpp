@@ -3,8 +3,9 @@
 #include "ui/dialogs/BorrowDialog.h"
 
 #include "engine/Saturating.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/KeyInput.h"
-#include "tests/support/WindowTestSupport.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/face/PictureSet.h"
 
 #include <QPushButton>
@@ -15,6 +16,8 @@
 
 namespace zorvik {
 namespace {
+
+using testing::DialogRecorder;
 
 QPushButton* AmountButton(BorrowDialog& form, std::int32_t amount)
 {
@@ -63,8 +66,9 @@ TEST(BorrowTest, AmountButtonsInBothModes)
         GameState state;
         state.Credits = row.credits;
         state.Borrowed = row.borrowed;
-        MessageCapture messages;
-        BorrowDialog form(state);
+        DialogRecorder dialogs;
+        HelpContext help(QString(), dialogs);
+        BorrowDialog form(state, dialogs, help);
         form.show();
         EXPECT_TRUE(form.RadioButton1->isChecked());
         if (row.payBack) QTest::mouseClick(form.RadioButton2, Qt::LeftButton);
@@ -74,18 +78,20 @@ TEST(BorrowTest, AmountButtonsInBothModes)
         EXPECT_EQ(state.Credits, row.creditsAfter);
         EXPECT_EQ(state.Borrowed, row.borrowedAfter);
         if (row.message.isEmpty())
-            EXPECT_TRUE(messages.Texts.isEmpty());
+            EXPECT_TRUE(dialogs.messages.empty());
         else
-            EXPECT_EQ(messages.Texts, QStringList{row.message});
+            EXPECT_EQ(dialogs.Texts(), QStringList{row.message});
     }
 }
 
 TEST(BorrowTest, BorrowingOneThreeTimesRaisesBothByThree)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     GameState state;
     state.Credits = 7;
     state.Borrowed = 1000;
-    BorrowDialog form(state);
+    BorrowDialog form(state, dialogs, help);
     form.show();
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(form.BitBtn4, Qt::LeftButton);
@@ -95,12 +101,14 @@ TEST(BorrowTest, BorrowingOneThreeTimesRaisesBothByThree)
 
 TEST(BorrowTest, ModeIsBorrowAtEveryOpening)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     GameState state;
     {
-        BorrowDialog form(state);
+        BorrowDialog form(state, dialogs, help);
         form.RadioButton2->setChecked(true);
     }
-    BorrowDialog again(state);
+    BorrowDialog again(state, dialogs, help);
     EXPECT_TRUE(again.RadioButton1->isChecked());
     EXPECT_FALSE(again.RadioButton2->isChecked());
 }
@@ -111,7 +119,9 @@ TEST(BorrowTest, KeyboardFollowsTheReadingOrderAndEnterPressesTheAmount)
     GameState state;
     state.Credits = 1000;
     state.Borrowed = 1000;
-    BorrowDialog form(state);
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    BorrowDialog form(state, dialogs, help);
     ASSERT_TRUE(testing::ShowActive(form));
     EXPECT_EQ(QApplication::focusWidget(), form.BitBtn1);
     PressKey(Qt::Key_Return);
@@ -152,13 +162,14 @@ TEST(BorrowTest, KeyboardFollowsTheReadingOrderAndEnterPressesTheAmount)
 TEST(BorrowTest, HelpButtonShowsTheHelpText)
 {
     GameState state;
-    MessageCapture messages;
-    BorrowDialog form(state);
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    BorrowDialog form(state, dialogs, help);
     form.show();
     QTest::mouseClick(form.BitBtn7, Qt::LeftButton);
-    ASSERT_EQ(messages.Texts.size(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(
-        messages.Texts[0],
+        dialogs.messages[0].text,
         "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
         "button representing the amount to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
         "\"pay back\" select the mode.");
@@ -181,6 +192,8 @@ void ExpectDigitsAt(const QImage& window, const QImage& strip, QSize cell, const
 
 TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     const PictureSet pictures;
     struct Row {
         const char* name;
@@ -194,7 +207,7 @@ TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
         GameState state;
         state.Credits = 1250;
         state.Borrowed = 1007;
-        BorrowDialog form(state);
+        BorrowDialog form(state, dialogs, help);
         form.ScreenWidth = row.screenWidth;
         QImage window = form.grab().toImage();
         // Credits end 30 pixels from the right edge, in red; the borrowed amount starts at x 20, in green.
@@ -221,11 +234,13 @@ TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
 
 TEST(BorrowTest, TwoLongAmountsTakeTheSmallDigitsRatherThanOverlap)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     const PictureSet pictures;
     GameState state;
     state.Credits = Int32Max;
     state.Borrowed = 99999999;
-    BorrowDialog form(state);
+    BorrowDialog form(state, dialogs, help);
     form.ScreenWidth = 1280;
     const QImage window = form.grab().toImage();
     const QSize cell(16, 21);

@@ -4,9 +4,11 @@
 
 #include "engine/Saturating.h"
 #include "engine/SlotEngine.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/KeyInput.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/SoundRecordingHooks.h"
 #include "ui/dialogs/CardTableAccess.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/face/AccessibleEvents.h"
 
 #include <QAccessible>
@@ -48,13 +50,15 @@ protected:
     GameState state;
     SoundRecordingHooks hooks;
     SlotEngine engine{state, hooks};
+    testing::DialogRecorder dialogs;
+    HelpContext help{QString(), dialogs};
 };
 
 TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 {
     state.SpinWin = 100;
     state.DoubleOrNothingWon = 7;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     EXPECT_EQ(form.Label1->text(), "Winnings: 100");
 
     // Ace of clubs, King of hearts, 7 of spades, 9 of diamonds, 4 of clubs, then an Ace no longer counts.
@@ -100,7 +104,7 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
 {
     state.SpinWin = 40;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     struct Row {
         const char* name;
         QLabel* label;
@@ -153,7 +157,7 @@ TEST_F(CardFormTest, RankTableAppliesEachKindOfCard)
         SCOPED_TRACE(row.name);
         state.SpinWin = row.before;
         hooks.Waves.clear();
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         form.CardDeck[9] = row.card;
         form.FormMouseUp(CentreOf(9).x(), CentreOf(9).y());
         EXPECT_EQ(state.SpinWin, row.after);
@@ -165,7 +169,7 @@ TEST_F(CardFormTest, RankTableAppliesEachKindOfCard)
 TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 {
     state.SpinWin = 50;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     for (Card& card : form.CardDeck)
         card = Ordinary(0);
     form.show();
@@ -205,7 +209,7 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 TEST_F(CardFormTest, TurnedCardClickedAgainOnlyRewritesTheLabel)
 {
     state.SpinWin = 20;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[3] = Ordinary(12);
     form.FormMouseUp(CentreOf(3).x(), CentreOf(3).y());
     ASSERT_EQ(state.SpinWin, 40);
@@ -221,7 +225,7 @@ TEST_F(CardFormTest, EveryDealHasOneJokerAndOtherwiseDistinctCards)
     for (std::uint32_t seed : {0u, 1u, 12345u, 43'199'999u, 86'399'999u}) {
         SCOPED_TRACE(seed);
         hooks.SetTimeOfDay(seed);
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         int jokers = 0;
         std::set<int> ids;
         for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place) {
@@ -248,7 +252,7 @@ TEST_F(CardFormTest, EveryDealHasOneJokerAndOtherwiseDistinctCards)
 TEST_F(CardFormTest, DealForSeed12345)
 {
     hooks.SetTimeOfDay(12345);
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     const int expected[DoubleOrNothingDialog::TableCards] = {34, 0,  15, 14, 52, 8, 17, 3,  18, 25, 41, 4,
                                                              11, 10, 7,  37, 2,  1, 44, 45, 19, 46, 39, 47};
     for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place) {
@@ -262,11 +266,11 @@ TEST_F(CardFormTest, DealForSeed12345)
 TEST_F(CardFormTest, DealIsReseededFromTheTimeOfDay)
 {
     hooks.SetTimeOfDay(5000);
-    DoubleOrNothingDialog first(state, engine, hooks);
+    DoubleOrNothingDialog first(state, engine, hooks, help);
     engine.Rng().Random(52);  // a spin in between must not matter
-    DoubleOrNothingDialog again(state, engine, hooks);
+    DoubleOrNothingDialog again(state, engine, hooks, help);
     hooks.SetTimeOfDay(5001);
-    DoubleOrNothingDialog other(state, engine, hooks);
+    DoubleOrNothingDialog other(state, engine, hooks, help);
     int same = 0, differ = 0;
     for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place) {
         same += first.CardDeck[place].Id == again.CardDeck[place].Id;
@@ -287,7 +291,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
         SCOPED_TRACE(row.name);
         state.SpinWin = row.start;
         state.DoubleOrNothingWon = 1000;
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         form.show();
         state.SpinWin = row.end;
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -299,7 +303,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
     // A gain that would carry the statistic past the limit stops at the limit.
     state.SpinWin = 10;
     state.DoubleOrNothingWon = Int32Max - 1;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[0] = Joker();
     form.FormMouseUp(CentreOf(0).x(), CentreOf(0).y());
     form.accept();
@@ -309,7 +313,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
 TEST_F(CardFormTest, CardsAreMaskedSoTheCornersStayGreen)
 {
     state.SpinWin = 10;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[0] = Joker();
     form.CardDeck[0].FaceUp = true;
     form.CardDeck[1] = Ordinary(12);
@@ -349,7 +353,7 @@ TEST_F(CardFormTest, KeyboardPlaysTheTableAndEndsAsOkDoes)
         SCOPED_TRACE(row.name);
         state.SpinWin = 100;
         state.DoubleOrNothingWon = 0;
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         form.CardDeck[15] = Ordinary(12);  // King of clubs, last of the middle row
         form.CardDeck[14] = Ordinary(0);   // Ace of clubs beside it
         ASSERT_TRUE(testing::ShowActive(form));
@@ -394,7 +398,7 @@ TEST_F(CardFormTest, KeyboardPlaysTheTableAndEndsAsOkDoes)
 TEST_F(CardFormTest, CardsAreButtonsThatNameWhatTheyShow)
 {
     state.SpinWin = 10;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.CardDeck[9] = Ordinary(13 + 11);  // Queen of hearts, row 2, card 2
     form.CardDeck[10] = Joker();
     ASSERT_TRUE(testing::ShowActive(form));

@@ -4,6 +4,7 @@
 #include "tests/support/KeyInput.h"
 
 #include "persistence/SavedGames.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LoadSaveDialog.h"
 
 #include <QLabel>
@@ -41,9 +42,9 @@ Saved SavedFields(const GameState& s)
     return {s.Credits, s.Borrowed, s.BellPool, s.Spins, s.TotalBets, s.LinesPlayed, s.Sound};
 }
 
-class TLoadSaveTest : public ::testing::Test {
+class LoadSaveDialogTest : public ::testing::Test {
 protected:
-    TLoadSaveTest() : games(dir.filePath("Zorvik.ini").toStdString())
+    LoadSaveDialogTest() : games(dir.filePath("Zorvik.ini").toStdString())
     {
         std::tm date{};
         date.tm_year = 126;
@@ -82,11 +83,13 @@ protected:
     SavedGames games;
     GameState state;
     QString today;
+    DialogRecorder dialogs;
+    HelpContext help{QString(), dialogs};
 };
 
-TEST_F(TLoadSaveTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaults)
+TEST_F(LoadSaveDialogTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaults)
 {
-    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
     ASSERT_TRUE(dialog.Opened());
     EXPECT_EQ(dialog.windowTitle(), "Save a Game -- Select Game Slot");
     EXPECT_EQ(dialog.size(), QSize(616, 360));
@@ -95,30 +98,30 @@ TEST_F(TLoadSaveTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaul
     for (int number = 1; number <= 8; ++number) {
         SCOPED_TRACE(number);
         const QString n = QString::number(number);
-        EXPECT_EQ(Text(dialog, "Name" + n), "GameNo" + n);
-        EXPECT_EQ(Text(dialog, "date" + n), today);
-        EXPECT_EQ(Text(dialog, "credits" + n), "1000 Credits");
-        EXPECT_EQ(Text(dialog, "borrowed" + n), "1000 Borrowed");
-        EXPECT_EQ(Text(dialog, "Game" + n), "Zorvik Slots");
+        EXPECT_EQ(Text(dialog, "slotName" + n), "GameNo" + n);
+        EXPECT_EQ(Text(dialog, "slotDate" + n), today);
+        EXPECT_EQ(Text(dialog, "slotCredits" + n), "1000 Credits");
+        EXPECT_EQ(Text(dialog, "slotBorrowed" + n), "1000 Borrowed");
+        EXPECT_EQ(Text(dialog, "slotTitle" + n), "Zorvik Slots");
     }
     EXPECT_EQ(SavedFields(state).Credits, 2345);  // showing the slots does not touch the game
 }
 
-TEST_F(TLoadSaveTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
+TEST_F(LoadSaveDialogTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
 {
     // Opened from a small window in a corner, the dialog still stands in the middle of the screen.
     QWidget corner;
     corner.setGeometry(0, 0, 120, 90);
     corner.show();
-    LoadSaveDialog dialog(0, state, games, &corner);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help, &corner);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QPoint offCentre = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << ", " << offCentre.y();
 
-    EXPECT_TRUE(dialog.findChild<QPushButton*>("CancelBtn")->font().bold());
-    for (const char* name :
-         {"Name1", "Game1", "date1", "credits1", "borrowed1", "OKBtn", "Name8", "BitBtn7"}) {
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("cancelButton")->font().bold());
+    for (const char* name : {"slotName1", "slotTitle1", "slotDate1", "slotCredits1", "slotBorrowed1",
+                             "slotOkButton1", "slotName8", "slotOkButton8"}) {
         SCOPED_TRACE(name);
         const auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr);
@@ -126,20 +129,20 @@ TEST_F(TLoadSaveTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
     }
 }
 
-TEST_F(TLoadSaveTest, EveryWayOfClosingReloadsTheCurrentGame)
+TEST_F(LoadSaveDialogTest, EveryWayOfClosingReloadsTheCurrentGame)
 {
     struct Row {
         const char* name;
         std::function<void(LoadSaveDialog&)> close;
     } rows[] = {
-        {"cancel button", [](LoadSaveDialog& d) { d.findChild<QPushButton*>("CancelBtn")->click(); }},
+        {"cancel button", [](LoadSaveDialog& d) { d.findChild<QPushButton*>("cancelButton")->click(); }},
         {"close box", [](LoadSaveDialog& d) { d.close(); }},
         {"escape key", [](LoadSaveDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
     };
     const Saved before = SavedFields(state);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        LoadSaveDialog dialog(0, state, games);
+        LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
         dialog.show();
         state.Credits = 1;  // anything the dialog might have left in the game state
         row.close(dialog);
@@ -149,14 +152,13 @@ TEST_F(TLoadSaveTest, EveryWayOfClosingReloadsTheCurrentGame)
     }
 }
 
-TEST_F(TLoadSaveTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
+TEST_F(LoadSaveDialogTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
 {
-    DialogRecorder dialogs;
     dialogs.textAnswer = "Weekend";
     {
-        LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+        LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
         dialog.show();
-        dialog.findChild<QPushButton*>("BitBtn1")->click();
+        dialog.findChild<QPushButton*>("slotOkButton2")->click();
         EXPECT_FALSE(dialog.isVisible());
     }
     ASSERT_EQ(dialogs.inputs.size(), 1u);
@@ -171,29 +173,28 @@ TEST_F(TLoadSaveTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
     EXPECT_EQ(slot.Borrowed, 3000);
     EXPECT_EQ(SavedFields(state).Credits, 2345);
 
-    LoadSaveDialog again(0, state, games);
-    EXPECT_EQ(Text(again, "Name2"), "Weekend");
-    EXPECT_EQ(Text(again, "date2"), today);
-    EXPECT_EQ(Text(again, "credits2"), "2345 Credits");
-    EXPECT_EQ(Text(again, "borrowed2"), "3000 Borrowed");
-    EXPECT_EQ(Text(again, "Name3"), "GameNo3");
+    LoadSaveDialog again(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
+    EXPECT_EQ(Text(again, "slotName2"), "Weekend");
+    EXPECT_EQ(Text(again, "slotDate2"), today);
+    EXPECT_EQ(Text(again, "slotCredits2"), "2345 Credits");
+    EXPECT_EQ(Text(again, "slotBorrowed2"), "3000 Borrowed");
+    EXPECT_EQ(Text(again, "slotName3"), "GameNo3");
 }
 
-TEST_F(TLoadSaveTest, CancellingTheNameWritesNoSlotAndKeepsTheGame)
+TEST_F(LoadSaveDialogTest, CancellingTheNameWritesNoSlotAndKeepsTheGame)
 {
-    DialogRecorder dialogs;
     dialogs.textAnswer.reset();
     const Saved before = SavedFields(state);
-    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
     dialog.show();
-    dialog.findChild<QPushButton*>("BitBtn1")->click();
+    dialog.findChild<QPushButton*>("slotOkButton2")->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(games.ReadSlotSummary(1).GameName, "GameNo2");
     EXPECT_EQ(games.ReadSlotSummary(1).Credits, 1000);
     EXPECT_EQ(SavedFields(state), before);
 }
 
-TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
+TEST_F(LoadSaveDialogTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
 {
     GameState other;
     other.Credits = 77;
@@ -205,11 +206,11 @@ TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
     other.Sound = true;
     ASSERT_TRUE(games.SaveGameSlot(other, 6, "Long game"));
 
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
-    EXPECT_EQ(Text(dialog, "Name7"), "Long game");
+    EXPECT_EQ(Text(dialog, "slotName7"), "Long game");
     dialog.show();
-    dialog.findChild<QPushButton*>("BitBtn6")->click();
+    dialog.findChild<QPushButton*>("slotOkButton7")->click();
 
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(SavedFields(state), SavedFields(other));
@@ -218,18 +219,18 @@ TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
     EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
 }
 
-TEST_F(TLoadSaveTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
+TEST_F(LoadSaveDialogTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
 {
     using testing::PressKey;
     GameState other;
     other.Credits = 66;
     ASSERT_TRUE(games.SaveGameSlot(other, 5, "Six"));
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     ASSERT_TRUE(testing::ShowActive(dialog));
     auto focused = [] {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     };
-    EXPECT_EQ(focused(), "CancelBtn");
+    EXPECT_EQ(focused(), "cancelButton");
 
     // Tab: each slot's name then its OK button, slot by slot, then Help and Cancel.
     QStringList order;
@@ -237,17 +238,18 @@ TEST_F(TLoadSaveTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
         PressKey(Qt::Key_Tab);
         order << focused();
     }
-    EXPECT_EQ(order, QStringList({"Name1", "OKBtn", "Name2", "BitBtn1", "Name3", "BitBtn2", "Name4",
-                                  "BitBtn3", "Name5", "BitBtn4", "Name6", "BitBtn5", "Name7", "BitBtn6",
-                                  "Name8", "BitBtn7", "HelpBtn", "CancelBtn"}));
+    EXPECT_EQ(order, QStringList({"slotName1", "slotOkButton1", "slotName2", "slotOkButton2", "slotName3",
+                                  "slotOkButton3", "slotName4", "slotOkButton4", "slotName5", "slotOkButton5",
+                                  "slotName6", "slotOkButton6", "slotName7", "slotOkButton7", "slotName8",
+                                  "slotOkButton8", "helpButton", "cancelButton"}));
 
     // Arrows: down and up a column, stopping at its ends, across between the columns.
     PressKey(Qt::Key_Tab);
     const std::pair<Qt::Key, const char*> moves[] = {
-        {Qt::Key_Up, "Name1"},    {Qt::Key_Down, "Name2"},    {Qt::Key_Right, "Name6"},
-        {Qt::Key_Right, "Name6"}, {Qt::Key_Down, "Name7"},    {Qt::Key_Down, "Name8"},
-        {Qt::Key_Down, "Name8"},  {Qt::Key_Left, "Name4"},    {Qt::Key_Tab, "BitBtn3"},
-        {Qt::Key_Up, "BitBtn2"},  {Qt::Key_Right, "BitBtn6"}, {Qt::Key_Up, "BitBtn5"}};
+        {Qt::Key_Up, "slotName1"},     {Qt::Key_Down, "slotName2"},      {Qt::Key_Right, "slotName6"},
+        {Qt::Key_Right, "slotName6"},  {Qt::Key_Down, "slotName7"},      {Qt::Key_Down, "slotName8"},
+        {Qt::Key_Down, "slotName8"},   {Qt::Key_Left, "slotName4"},      {Qt::Key_Tab, "slotOkButton4"},
+        {Qt::Key_Up, "slotOkButton3"}, {Qt::Key_Right, "slotOkButton7"}, {Qt::Key_Up, "slotOkButton6"}};
     for (const auto& [key, expected] : moves) {
         PressKey(key);
         EXPECT_EQ(focused(), expected) << QTest::toString(QKeySequence(key));
@@ -257,11 +259,11 @@ TEST_F(TLoadSaveTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
     EXPECT_EQ(state.Credits, 66);
 }
 
-TEST_F(TLoadSaveTest, LeftAndRightStayInANameBeingEdited)
+TEST_F(LoadSaveDialogTest, LeftAndRightStayInANameBeingEdited)
 {
-    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
     ASSERT_TRUE(testing::ShowActive(dialog));
-    auto* name = dialog.findChild<QLineEdit*>("Name6");
+    auto* name = dialog.findChild<QLineEdit*>("slotName6");
     name->setFocus();
     name->setCursorPosition(0);
     testing::PressKey(Qt::Key_Right);
@@ -270,14 +272,15 @@ TEST_F(TLoadSaveTest, LeftAndRightStayInANameBeingEdited)
     testing::PressKey(Qt::Key_Left);
     EXPECT_EQ(QApplication::focusWidget(), name);
     testing::PressKey(Qt::Key_Up);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Name5") << "up and down still move between slots";
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "slotName5")
+        << "up and down still move between slots";
 }
 
-TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)
+TEST_F(LoadSaveDialogTest, LoadingANeverSavedSlotGivesAFreshGame)
 {
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     dialog.show();
-    dialog.findChild<QPushButton*>("BitBtn2")->click();
+    dialog.findChild<QPushButton*>("slotOkButton3")->click();
     EXPECT_EQ(state.Credits, 1000);
     EXPECT_EQ(state.Borrowed, 1000);
     EXPECT_EQ(state.BellPool, 0);
@@ -285,16 +288,16 @@ TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)
     EXPECT_EQ(CurrentGameOnDisk().Credits, 1000);
 }
 
-TEST_F(TLoadSaveTest, AnUnwritableFileKeepsTheDialogShutAndTheGameAsItWas)
+TEST_F(LoadSaveDialogTest, AnUnwritableFileKeepsTheDialogShutAndTheGameAsItWas)
 {
     std::vector<std::string> errors;
     games.SetErrorReporter([&](const std::string& text) { errors.push_back(text); });
     games.SetWriter(std::make_shared<RefusingWriter>());
     const Saved before = SavedFields(state);
 
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     EXPECT_FALSE(dialog.Opened());
-    dialog.BitBtn7Click(3);  // a stray click on a dialog that never opened does nothing
+    dialog.ChooseSlot(3);  // a stray click on a dialog that never opened does nothing
     dialog.close();
     EXPECT_EQ(SavedFields(state), before);
     ASSERT_EQ(errors.size(), 1u);

@@ -3,7 +3,9 @@
 // close from the keyboard.
 #include "ui/dialogs/PayChartDialog.h"
 
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/KeyInput.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include <QLabel>
@@ -17,26 +19,30 @@
 namespace zorvik {
 namespace {
 
-TEST(PaychartTest, ClientAreaIsExactlyTheChart)
+TEST(PayChartDialogTest, ClientAreaIsExactlyTheChart)
 {
-    PayChartDialog chart;
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    PayChartDialog chart(help);
     chart.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
     EXPECT_EQ(chart.size(), QSize(615, 450));
-    EXPECT_EQ(chart.Image1->geometry(), QRect(0, 0, 615, 450));
-    ASSERT_FALSE(chart.Image1->pixmap().isNull());
-    EXPECT_EQ(chart.Image1->pixmap().size(), QSize(615, 450));
+    EXPECT_EQ(chart.ChartLabel()->geometry(), QRect(0, 0, 615, 450));
+    ASSERT_FALSE(chart.ChartLabel()->pixmap().isNull());
+    EXPECT_EQ(chart.ChartLabel()->pixmap().size(), QSize(615, 450));
     // The player cannot resize it.
     EXPECT_EQ(chart.minimumSize(), chart.maximumSize());
     EXPECT_EQ(chart.windowTitle(), "Payoff Chart");
 }
 
-TEST(PaychartTest, ChartAndStatisticsCloseOnEnterAndOnEsc)
+TEST(PayChartDialogTest, ChartAndStatisticsCloseOnEnterAndOnEsc)
 {
     GameState state;
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     const std::pair<const char*, std::function<QDialog*()>> windows[] = {
-        {"chart", [] { return new PayChartDialog; }},
-        {"statistics", [&state] { return new StatisticsDialog(state); }},
+        {"chart", [&help] { return new PayChartDialog(help); }},
+        {"statistics", [&state, &help] { return new StatisticsDialog(state, help); }},
     };
     for (const auto& [name, make] : windows) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
