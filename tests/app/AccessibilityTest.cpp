@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The machine window through Qt's accessibility interfaces: what a screen reader finds, presses and hears.
+#include "tests/support/AccessibleEventLog.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ManualFrameClock.h"
 #include "tests/support/PictureFolder.h"
 
 #include "app/MainWindow.h"
-#include "ui/face/AccessibleEvents.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/MachineAccessibility.h"
 
@@ -20,18 +20,7 @@
 namespace zorvik {
 namespace {
 
-struct Heard {
-    QAccessible::Event type;
-    QString name;
-    QString value;
-    bool operator==(const Heard&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Heard& heard)
-{
-    return out << std::hex << heard.type << std::dec << " " << heard.name.toStdString() << " "
-               << heard.value.toStdString();
-}
+using testing::HeardEvent;
 
 class AccessibilityTest : public ::testing::Test {
 protected:
@@ -55,17 +44,8 @@ protected:
             QAccessibleInterface* child = window->child(i);
             if (child) children[child->text(QAccessible::Name)] = child;
         }
-        // Heard as a screen reader would hear it: the event, the element's name and its value then.
-        WatchAccessibleEvents([this](QAccessibleEvent& event) {
-            QAccessibleInterface* element = event.accessibleInterface();
-            const QString value = event.type() == QAccessible::ValueChanged
-                                      ? static_cast<QAccessibleValueChangeEvent&>(event).value().toString()
-                                  : element ? element->text(QAccessible::Value)
-                                            : QString();
-            heard.push_back({event.type(), element ? element->text(QAccessible::Name) : QString(), value});
-        });
+        heard.clear();  // the start-up's own changes
     }
-    void TearDown() override { WatchAccessibleEvents({}); }
 
     QAccessibleInterface* Child(const QString& name)
     {
@@ -89,7 +69,8 @@ protected:
     std::unique_ptr<MainWindow> form;
     QAccessibleInterface* window = nullptr;
     std::map<QString, QAccessibleInterface*> children;
-    std::vector<Heard> heard;
+    testing::AccessibleEventLog events;
+    std::vector<HeardEvent>& heard = events.heard;
 };
 
 TEST_F(AccessibilityTest, EveryControlIsAButtonAndEveryNumberADisplay)
@@ -188,10 +169,10 @@ TEST_F(AccessibilityTest, NumbersAnnounceTheirNewValuesOnce)
     form->DrawCredits();
     form->DrawCredits();  // drawn again unchanged: nothing new to say
     QTest::keyClick(form.get(), Qt::Key_K);
-    const std::vector<Heard> expected = {{QAccessible::ValueChanged, "Winnings", "40"},
-                                         {QAccessible::ValueChanged, "Credits", "1234"},
-                                         {QAccessible::ValueChanged, "Lines Played", "7"},
-                                         {QAccessible::ValueChanged, "Coins Played", "7"}};
+    const std::vector<HeardEvent> expected = {{QAccessible::ValueChanged, "Winnings", "40"},
+                                              {QAccessible::ValueChanged, "Credits", "1234"},
+                                              {QAccessible::ValueChanged, "Lines Played", "7"},
+                                              {QAccessible::ValueChanged, "Coins Played", "7"}};
     EXPECT_EQ(heard, expected);
 }
 
@@ -202,8 +183,8 @@ TEST_F(AccessibilityTest, EachSpinIsToldInOneLine)
     s.PayMode = false;
     QTest::keyClick(form.get(), Qt::Key_Return);
     ASSERT_EQ(s.Spins, 1);
-    std::vector<Heard> alerts;
-    for (const Heard& h : heard) {
+    std::vector<HeardEvent> alerts;
+    for (const HeardEvent& h : heard) {
         if (h.type == QAccessible::Alert) alerts.push_back(h);
     }
     ASSERT_FALSE(alerts.empty());

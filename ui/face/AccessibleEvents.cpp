@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one way out for the accessibility events of the game's own elements, which tests can watch.
+// The one way out for the accessibility events of the game's own elements.
 #include "ui/face/AccessibleEvents.h"
 
 #include <QAccessible>
@@ -8,28 +8,28 @@ namespace zorvik {
 
 namespace {
 
-std::function<void(QAccessibleEvent&)>& Watcher()
+// Qt offers no way to read the update handler but to swap it; it is put straight back.
+QAccessible::UpdateHandler InstalledUpdateHandler()
 {
-    static std::function<void(QAccessibleEvent&)> watcher;
-    return watcher;
+    const QAccessible::UpdateHandler handler = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::installUpdateHandler(handler);
+    return handler;
 }
 
 }  // namespace
 
 bool AccessibleEventsWanted()
 {
-    return QAccessible::isActive() || Watcher();
+    return QAccessible::isActive() || InstalledUpdateHandler() != nullptr;
 }
 
 void SendAccessibleEvent(QAccessibleEvent& event)
 {
-    if (Watcher()) Watcher()(event);
-    QAccessible::updateAccessibility(&event);
-}
-
-void WatchAccessibleEvents(std::function<void(QAccessibleEvent&)> watcher)
-{
-    Watcher() = std::move(watcher);
+    if (QAccessible::isActive()) {
+        QAccessible::updateAccessibility(&event);
+        return;
+    }
+    if (const QAccessible::UpdateHandler handler = InstalledUpdateHandler()) handler(&event);
 }
 
 }  // namespace zorvik

@@ -4,12 +4,12 @@
 
 #include "engine/Saturating.h"
 #include "engine/SlotEngine.h"
+#include "tests/support/AccessibleEventLog.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/KeyInput.h"
 #include "tests/support/SoundRecordingHooks.h"
 #include "ui/dialogs/CardTableAccess.h"
 #include "ui/dialogs/HelpContext.h"
-#include "ui/face/AccessibleEvents.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -402,11 +402,7 @@ TEST_F(CardFormTest, CardsAreButtonsThatNameWhatTheyShow)
     form.CardDeck[9] = Ordinary(13 + 11);  // Queen of hearts, row 2, card 2
     form.CardDeck[10] = Joker();
     ASSERT_TRUE(testing::ShowActive(form));
-    std::vector<std::pair<QAccessible::Event, QString>> events;
-    WatchAccessibleEvents([&events](QAccessibleEvent& event) {
-        const QAccessibleInterface* element = event.accessibleInterface();
-        events.emplace_back(event.type(), element ? element->text(QAccessible::Name) : QString());
-    });
+    testing::AccessibleEventLog events;
 
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(form.findChild<CardTableAccess*>());
     ASSERT_NE(table, nullptr);
@@ -425,20 +421,17 @@ TEST_F(CardFormTest, CardsAreButtonsThatNameWhatTheyShow)
     EXPECT_EQ(state.SpinWin, 20);
     EXPECT_EQ(queen->text(QAccessible::Name), "Row 2, card 2: Queen of Hearts");
     EXPECT_TRUE(queen->state().disabled) << "a turned card cannot be turned again";
-    EXPECT_NE(
-        std::find(events.begin(), events.end(),
-                  std::make_pair(QAccessible::NameChanged, QStringLiteral("Row 2, card 2: Queen of Hearts"))),
-        events.end());
+    const testing::HeardEvent renamed{QAccessible::NameChanged, "Row 2, card 2: Queen of Hearts", ""};
+    EXPECT_NE(std::find(events.heard.begin(), events.heard.end(), renamed), events.heard.end());
 
     // A card turned by a click is announced as well; the keyboard's highlight is announced as it moves.
-    events.clear();
+    events.heard.clear();
     QTest::mouseClick(&form, Qt::LeftButton, {}, CentreOf(10));
     EXPECT_EQ(table->child(10)->text(QAccessible::Name), "Row 2, card 3: Joker");
     form.findChild<CardTableAccess*>()->SetHighlight(1);
-    const std::vector<std::pair<QAccessible::Event, QString>> expected = {
-        {QAccessible::NameChanged, "Row 2, card 3: Joker"}, {QAccessible::Focus, "Row 1, card 2: face down"}};
-    EXPECT_EQ(events, expected);
-    WatchAccessibleEvents({});
+    const std::vector<testing::HeardEvent> expected = {{QAccessible::NameChanged, "Row 2, card 3: Joker", ""},
+                                                       {QAccessible::Focus, "Row 1, card 2: face down", ""}};
+    EXPECT_EQ(events.heard, expected);
 }
 
 TEST(CardPicturesTest, MaskedCopyAndsThenOrs)
