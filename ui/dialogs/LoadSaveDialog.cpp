@@ -154,8 +154,7 @@ void LoadSaveDialog::BuildSlotPanel(int index, QWidget* parent)
     panel.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), frame);
     panel.ok->setObjectName(QStringLiteral("slotOkButton%1").arg(number));
     panel.ok->setGeometry(232, 16, 49, 37);
-    // Enter picks the slot whose OK button has the focus.
-    panel.ok->setAutoDefault(true);
+    panel.ok->setAutoDefault(false);
     panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
                                       : tr("Load the game of this slot"));
     connect(panel.ok, &QPushButton::clicked, this, [this, number] { ChooseSlot(number); });

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The arrow keys of the Load/Save dialog: up and down a column of slots, left and right across the two, each
-// time to the same kind of control (name box or OK button) in the neighbouring slot.
+// The keys of the Load/Save dialog's slots: the arrows go up and down a column of slots and across the two,
+// each time to the same kind of control (name box or OK button) in the neighbouring slot; Enter presses an OK
+// button.
 #include "ui/dialogs/SlotGridNavigation.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 namespace zorvik {
@@ -31,6 +33,13 @@ bool SlotGridNavigation::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (slot < 0) return false;
+
+    // Enter presses an OK button in focus. The buttons are not the dialog's default buttons: with none, Enter
+    // elsewhere picks no slot by accident.
+    if (kind == 1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
 
     // A name being edited keeps left and right for its text.
     const auto* edit = qobject_cast<const QLineEdit*>(watched);

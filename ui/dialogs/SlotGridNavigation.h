@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The arrow keys of the Load/Save dialog: up and down a column of slots, left and right across the two, each
-// time to the same kind of control (name box or OK button) in the neighbouring slot.
+// The keys of the Load/Save dialog's slots: the arrows go up and down a column of slots and across the two,
+// each time to the same kind of control (name box or OK button) in the neighbouring slot; Enter presses an OK
+// button.
 #pragma once
 
 #include <QObject>

@@ -231,6 +231,8 @@ TEST_F(LoadSaveDialogTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     };
     EXPECT_EQ(focused(), "cancelButton");
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << "Enter picks no slot before one has the focus";
 
     // Tab: each slot's name then its OK button, slot by slot, then Help and Cancel.
     QStringList order;
