@@ -193,6 +193,7 @@ TEST_F(AccessibilityTest, EachSpinIsToldInOneLine)
     EXPECT_FALSE(alerts.front().value.contains('\n'));
     // Bonus spins that followed tell their own lines; the last one told is the last spin played.
     EXPECT_EQ(alerts.back().value, MachineAccessibility::SpinResultLine(s, form->Engine().LastSpin()));
+    EXPECT_EQ(window->text(QAccessible::Description), alerts.back().value) << "what the focused window says";
 
     struct Row {
         SpinKind kind;

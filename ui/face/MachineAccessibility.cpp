@@ -131,7 +131,11 @@ void MachineAccessibility::Refresh()
 void MachineAccessibility::SpinEvaluated(const SpinRecord& spin)
 {
     Refresh();
-    lastSpin_->Announce(SpinResultLine(state_, spin));
+    const QString line = SpinResultLine(state_, spin);
+    lastSpin_->Announce(line);
+    // The window has the focus while the wheels turn, and screen readers speak a change of the focused
+    // object's description on every desktop, where an alert is not passed on by all of them.
+    window_.setAccessibleDescription(line);
 }
 
 QString MachineAccessibility::SpinResultLine(const GameState& state, const SpinRecord& spin)
