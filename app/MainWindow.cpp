@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/SteadyFrameClock.h"
+#include "engine/LineFlash.h"
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/ModalPlayerDialogs.h"
 #include "ui/face/AccessibleInterfaces.h"
@@ -291,35 +292,13 @@ void MainWindow::LampCelebrationAlternateTick()
 
 void MainWindow::LineFlashTick()
 {
-    GameState& s = state_;
-    // The spin total (index 8) is never flashed: the step from 7 goes straight to the screen bonus.
-    auto next = [](int item) {
-        const int n = item + 1;
-        return n == SpinWinIndex ? ScreenBonusIndex : n > ScreenBonusIndex ? 0 : n;
-    };
-    if (s.LineFlashCount >= 6) {
-        if (s.FirstWinLine == ScreenBonusIndex)
-            face_.FlashScreenBonus(false);
-        else
-            face_.FlashLine(s.FirstWinLine, false);
-        s.LineFlashCount = 0;
-        int item = next(s.FirstWinLine);
-        // Ten steps visit every item; a list with nothing to flash stops the timer instead of hanging.
-        int tries = 0;
-        while (s.WinItem(item) == 0 && ++tries <= ScreenBonusIndex + 1)
-            item = next(item);
-        if (s.WinItem(item) == 0) {
-            lineFlashTimer_.stop();
-            return;
-        }
-        s.FirstWinLine = item;
+    const LineFlashStep step = StepLineFlash(state_);
+    if (step.Unflash >= 0) face_.FlashWinItem(step.Unflash, false);
+    if (step.Stop) {
+        lineFlashTimer_.stop();
+        return;
     }
-    s.LineFlashOn = !s.LineFlashOn;
-    if (s.FirstWinLine == ScreenBonusIndex)
-        face_.FlashScreenBonus(s.LineFlashOn);
-    else
-        face_.FlashLine(s.FirstWinLine, s.LineFlashOn);
-    s.LineFlashCount += 1;
+    face_.FlashWinItem(step.Item, step.On);
 }
 
 void MainWindow::FreeSpinTextTick()

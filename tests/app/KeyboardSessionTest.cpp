@@ -247,7 +247,7 @@ TEST(KeyboardSessionTest, AWholeSessionWithTheKeyboardAlone)
                      credits = s.Credits;
                      borrowed = s.Borrowed;
                      script.Now(
-                         {{"borrow and pay back", [] { return FocusIn<BorrowDialog>("BitBtn1"); },
+                         {{"borrow and pay back", [] { return FocusIn<BorrowDialog>("amount1000Button"); },
                            [&] {
                                PressKey(Qt::Key_Return);
                                EXPECT_EQ(s.Credits, credits + 1000);

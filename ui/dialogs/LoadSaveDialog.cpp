@@ -98,9 +98,11 @@ void LoadSaveDialog::BuildWindow()
 
 void LoadSaveDialog::ShowSlotsOnDisk()
 {
-    // The panels show the slots as they are on disk; the game itself is not touched while the dialog is open.
+    // The panels show the slots as they are on disk, read in one go; the game itself is not touched while the
+    // dialog is open.
+    const auto summaries = games_.ReadSlotSummaries();
     for (int index = 0; index < PlayerSlotCount; ++index) {
-        const SlotSummary slot = games_.ReadSlotSummary(index);
+        const SlotSummary& slot = summaries[static_cast<std::size_t>(index)];
         SlotPanel& panel = panels_[static_cast<std::size_t>(index)];
         panel.name->setText(QString::fromStdString(slot.GameName));
         panel.name->setCursorPosition(0);

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font, the Help buttons' icon
-// and centring on the screen.
+// What the side windows share in looks and placement: their pixel-sized sans font, centring on the screen
+// and their OK and Help buttons.
 #pragma once
 
 #include <QFont>
 #include <QIcon>
+#include <QRect>
+#include <QString>
 
+class QDialog;
+class QPushButton;
 class QWidget;
 
 namespace zorvik {
@@ -13,11 +17,15 @@ namespace zorvik {
 // The windows place their controls at fixed pixels, so text is sized in pixels and never scales with dpi.
 QFont SideWindowFont(int pixels, bool bold = false);
 
-// The picture of the windows' Help buttons: the game's own icon, or none when it is missing. The desktop's
-// help icon is not used: without an icon theme it falls back to a glyph that looks broken.
-QIcon HelpButtonIcon();
-
 // Centres a window (frame included) on the screen it is shown on; called each time it is shown.
 void CentreOnScreen(QWidget& window);
+
+// The window's OK button, with the style's icon, at fixed pixels: the default button, closing it accepted.
+QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place);
+// A Help button with the game's own icon that Enter never presses; the caller connects what it shows.
+QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place);
+// The picture of the Help buttons: the game's own icon, or none when it is missing. The desktop's help icon
+// is not used: without an icon theme it falls back to a glyph that looks broken.
+QIcon HelpButtonIcon();
 
 }  // namespace zorvik

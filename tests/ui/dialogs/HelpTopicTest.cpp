@@ -102,7 +102,7 @@ TEST_F(HelpTopicTest, HelpButtonsShowTheGamesIconNotTheDesktopsFallback)
     const QImage ours = HelpButtonIcon().pixmap(16).toImage();
     const QImage desktops = borrow.style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(16).toImage();
     for (const QPushButton* help :
-         {borrow.BitBtn7, cards.BitBtn2, loadSave.findChild<QPushButton*>("helpButton")}) {
+         {borrow.HelpButton, cards.BitBtn2, loadSave.findChild<QPushButton*>("helpButton")}) {
         ASSERT_NE(help, nullptr);
         SCOPED_TRACE(help->objectName().toStdString());
         const QImage shown = help->icon().pixmap(16).toImage();

@@ -27,6 +27,15 @@ protected:
         return *face;
     }
 
+    // Only the places, for a screen of the given width: nothing is painted.
+    MachineGeometry Geometry(int width)
+    {
+        pictures.LoadPictures(folder.Path(), width, 24);
+        MachineGeometry geometry(pictures, width);
+        geometry.ComputeGeometry();
+        return geometry;
+    }
+
     QColor At(QPoint p) const { return face->Canvas().pixelColor(p); }
     // True when every pixel of area on the canvas equals the same area of source.
     bool Shows(const QRect& area, const QImage& source, QPoint from) const
@@ -47,7 +56,7 @@ protected:
 TEST_F(FaceTest, FixedGeometryOnALargeScreen)
 {
     // Background 510 x 610: BackgroundX 257, BgRight 767, BgBottom 612.
-    MachineFace& f = Build(1024);
+    const MachineGeometry f = Geometry(1024);
     EXPECT_EQ(f.BackgroundX(), 257);
     EXPECT_EQ(f.StopRect, (Area{833, 540, 957, 612}));
     EXPECT_EQ(f.SpinRect, (Area{833, 458, 957, 530}));
@@ -62,10 +71,10 @@ TEST_F(FaceTest, FixedGeometryOnALargeScreen)
 TEST_F(FaceTest, SmallAndMediumBetControlsAndCoinsOffset)
 {
     // Background 330 wide: at 640 BgRight is 485, at 800 it is 565.
-    MachineFace& small = Build(640);
+    const MachineGeometry small = Geometry(640);
     EXPECT_EQ(small.LinesPlusRect, (Area{521, 32, 536, 47}));
     EXPECT_EQ(small.CoinsPlusRect.Left, 521 + 75);
-    MachineFace& medium = Build(800);
+    const MachineGeometry medium = Geometry(800);
     EXPECT_EQ(medium.LinesPlusRect, (Area{613, 32, 628, 47}));
     EXPECT_EQ(medium.CoinsPlusRect.Left, 613 + 121);
 }
@@ -111,10 +120,10 @@ TEST_F(FaceTest, IdolAndCobraCounters)
 
 TEST_F(FaceTest, CobraIconsOverlapOnlyOnSmallScreens)
 {
-    Build(640);
-    EXPECT_EQ(face->CobraSlot(2).left() - face->CobraSlot(1).left(), 32 - 7);
-    Build(800);
-    EXPECT_EQ(face->CobraSlot(2).left() - face->CobraSlot(1).left(), 32);
+    const MachineGeometry small = Geometry(640);
+    EXPECT_EQ(small.CobraSlot(2).left() - small.CobraSlot(1).left(), 32 - 7);
+    const MachineGeometry medium = Geometry(800);
+    EXPECT_EQ(medium.CobraSlot(2).left() - medium.CobraSlot(1).left(), 32);
 }
 
 TEST_F(FaceTest, MediumLampRowLiesFortyPixelsLower)
