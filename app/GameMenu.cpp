@@ -46,7 +46,7 @@ QString KeyName(const QKeySequence& key)
 // The entry's text as a list shows it: without its mnemonic and trailing dots.
 QString PlainText(const QAction* action)
 {
-    QString text = action->text();
+    QString text = action->text().section(QLatin1Char('\t'), 0, 0);
     text.remove(QLatin1Char('&'));
     if (text.endsWith(QChar(0x2026))) text.chop(1);
     return text;
@@ -133,11 +133,9 @@ QAction* GameMenu::PanelAction(int tag) const
 QAction* GameMenu::AddViewAction(const QString& text, const QKeySequence& key, std::function<void()> run,
                                  std::function<bool()> checked)
 {
-    auto* action = new QAction(text, this);
-    if (!key.isEmpty()) {
-        action->setShortcut(key);
-        window_.addAction(action);
-    }
+    // The window answers the key itself; the menu only shows it, after a tab as Qt's menus place shortcuts.
+    auto* action = new QAction(key.isEmpty() ? text : text + QLatin1Char('\t') + KeyName(key), this);
+    if (!key.isEmpty()) viewKeys_.emplace_back(action, key);
     if (checked) {
         action->setCheckable(true);
         action->setChecked(checked());
@@ -206,6 +204,8 @@ QList<ShortcutRow> GameMenu::Shortcuts() const
         if (!action->shortcut().isEmpty())
             rows.append({machine, KeyName(action->shortcut()), PlainText(action)});
     }
+    for (const auto& [action, key] : viewKeys_)
+        rows.append({machine, KeyName(key), PlainText(action)});
 
     const QString cards = QStringLiteral("Double or Nothing card game");
     const QString borrow = QStringLiteral("Borrow window");

@@ -48,8 +48,9 @@ public:
     QAction* ShortcutsAction() const { return shortcuts_; }
     QAction* AboutAction() const { return about_; }
 
-    // An entry of the window's own (a view of the game, another window), placed above Help; checked, when
-    // given, makes it a check item that shows the answer each time the menu opens.
+    // An entry of the window's own (a view of the game, another window), placed above Help. key is the key
+    // the window itself answers for it, shown beside the entry and in the list of keys; checked, when given,
+    // makes it a check item that shows the answer each time the menu opens.
     QAction* AddViewAction(const QString& text, const QKeySequence& key, std::function<void()> run,
                            std::function<bool()> checked = {});
 
@@ -81,6 +82,7 @@ private:
     QAction* about_ = nullptr;
     std::vector<std::pair<QAction*, std::function<bool()>>> checkedViews_;
     std::vector<QShortcut*> menuKeys_;
+    std::vector<std::pair<QAction*, QKeySequence>> viewKeys_;
 };
 
 }  // namespace zorvik

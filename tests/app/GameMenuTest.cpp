@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zorvik {
 namespace {
 
@@ -87,6 +89,28 @@ TEST_F(GameMenuTest, HoldsEveryPanelActionAndShowsTheSwitches)
     menu.AboutAction()->trigger();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.messages.back().text.startsWith("Zorvik Slots Version "));
+}
+
+TEST_F(GameMenuTest, ViewEntriesStandAboveHelpAndListTheirKeys)
+{
+    bool on = false;
+    QAction* view = form->Menu().AddViewAction(
+        QStringLiteral("&Big Wheels"), QKeySequence(Qt::Key_F12), [&on] { on = !on; }, [&on] { return on; });
+    const QList<QAction*> entries = Menu()->actions();
+    EXPECT_EQ(entries.indexOf(view) + 2, entries.indexOf(form->Menu().PanelAction(0)))
+        << "then a line, then Help";
+    EXPECT_TRUE(view->shortcut().isEmpty()) << "the window answers its key itself";
+    view->trigger();
+    EXPECT_TRUE(on);
+    emit Menu()->aboutToShow();
+    EXPECT_TRUE(view->isChecked());
+    on = false;
+    emit Menu()->aboutToShow();
+    EXPECT_FALSE(view->isChecked()) << "the check follows the window, not the clicks";
+    const QList<ShortcutRow> rows = form->Menu().Shortcuts();
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const ShortcutRow& row) {
+        return row.Keys == "F12" && row.Action == "Big Wheels";
+    }));
 }
 
 TEST_F(GameMenuTest, ShortcutsOpenTheirQuestionsAndWindows)
