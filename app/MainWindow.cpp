@@ -18,6 +18,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +56,15 @@ std::string GamesPathOf(const MainWindowOptions& options)
     return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
 }
 
+const QString ClassicLayoutKey = QStringLiteral("ClassicLayout");
+const QString FullScreenKey = QStringLiteral("FullScreen");
+
+// The narrowest screen of each display class: a resizable window keeps its class by not going narrower.
+int ClassWidth(DisplayClass c)
+{
+    return c == DisplayClass::Small ? 640 : c == DisplayClass::Medium ? 700 : 1000;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
@@ -64,7 +76,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       ownClock_(options.Clock ? nullptr : std::make_unique<SteadyFrameClock>()),
       clock_(options.Clock ? *options.Clock : *ownClock_), games_(GamesPathOf(options)),
       engine_(state_, *this), face_(state_, pictures_, screen_.Width, screen_.Dpi),
-      actions_({*this, state_, engine_, *this, games_, dialogs_, help_})
+      actions_({*this, state_, engine_, *this, games_, dialogs_, help_, [this] { return placement_.Zoom; }})
 {
     // Before the first change a screen reader could hear of, which settles the window's interface.
     InstallAccessibleInterfaces();
@@ -91,15 +103,15 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     engine_.SetStartupStrips();
     LoadClickSound();
 
-    // The window takes the screen's width less 10 pixels and the height the desktop leaves free. The
-    // canvas spans the whole screen, so nothing laid out against the screen width is clipped off it.
-    const QSize client(screen_.Width - 10, screen_.Height);
-    face_.ResizeCanvas(QSize(screen_.Width, screen_.Height));
-    setMaximumSize(face_.Canvas().size());
-    resize(client);
+    // The window takes the screen's width less 10 pixels and the height the desktop leaves free.
+    const QSettings settings(SettingsPath(), QSettings::IniFormat);
+    classic_ = settings.value(ClassicLayoutKey, false).toBool();
+    resize(StartupClientSize());
     move(5, 0);
+    // The canvas is in device pixels; the window repaints the window pixels that hold what changed.
     face_.SetFlush([this](const QRect& area) {
-        update(area);
+        const QRectF w(area.x() / ratio_, area.y() / ratio_, area.width() / ratio_, area.height() / ratio_);
+        update(w.toAlignedRect());
         // Whatever was just drawn, a screen reader hears the numbers that changed.
         if (accessibility_) accessibility_->Refresh();
     });
@@ -107,11 +119,19 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, actions_, face_.OptionsRect,
                                             pictures_.Options);
-    accessibility_ =
-        std::make_unique<MachineAccessibility>(*this, face_, state_, [this](QPoint p) { ClickMachine(p); });
+    accessibility_ = std::make_unique<MachineAccessibility>(
+        *this, face_, state_, [this](const QRect& area) { return WindowRect(area); },
+        [this](QPoint p) { ClickMachine(p); });
     menu_ =
         std::make_unique<GameMenu>(*this, *panel_, state_, [this](QPoint p) { return OnMachineControl(p); });
     keys_ = std::make_unique<MachineKeys>(*this, [this](int key) { PressKey(key); });
+    // The window's own views, beside the keys it answers for them.
+    menu_->AddViewAction(
+        QStringLiteral("&Full Screen"), QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); },
+        [this] { return IsFullScreen(); });
+    menu_->AddViewAction(
+        QStringLiteral("Classic La&yout"), QKeySequence(), [this] { SetClassicLayout(!IsClassicLayout()); },
+        [this] { return IsClassicLayout(); });
 
     engine_.SetStartupBet();
     engine_.NewGame();
@@ -120,11 +140,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
     games_.LoadGameSlot(state_, CurrentGameSlot);
 
-    // With normal-size fonts the machine opens maximised; with large fonts it keeps its fixed size.
-    if (screen_.Dpi < 100)
-        setWindowState(Qt::WindowMaximized);
-    else
-        setFixedSize(client);
+    ApplyWindowMode();
+    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
 
     lampCelebrationRowTimer_.setInterval(200);
     lampCelebrationAlternateTimer_.setInterval(200);
@@ -135,7 +152,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             &MainWindow::LampCelebrationAlternateTick);
     connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
     connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
-    RepaintWindow();
+    Relayout();
 }
 
 MainWindow::~MainWindow() = default;
@@ -154,6 +171,130 @@ void MainWindow::LoadClickSound()
         dialogs_.Error(nullptr, error + QStringLiteral("\nThe game goes on without its click sound."));
 }
 
+// ---- window size, layout and the remembered choices
+
+QString MainWindow::SettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zorvik-slots/window.conf");
+}
+
+void MainWindow::SaveWindowChoices() const
+{
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    settings.setValue(ClassicLayoutKey, classic_);
+    settings.setValue(FullScreenKey, isFullScreen());
+}
+
+QSize MainWindow::LargestWindow() const
+{
+    // In window pixels; the limit is in the screen's own pixels.
+    const double ratio = devicePixelRatioF();
+    return QSize(int(LargestWindowPixels.width() / ratio), int(LargestWindowPixels.height() / ratio));
+}
+
+QSize MainWindow::StartupClientSize() const
+{
+    return QSize(screen_.Width - 10, screen_.Height).boundedTo(LargestWindow());
+}
+
+void MainWindow::ApplyWindowMode()
+{
+    const QSize client = StartupClientSize();
+    if (classic_) {
+        // As the machine always opened: maximised with normal-size fonts, else fixed at its size. The
+        // window never outgrows the screen it was laid out for.
+        setMinimumSize(0, 0);
+        setMaximumSize(QSize(screen_.Width, screen_.Height).boundedTo(LargestWindow()));
+        if (screen_.Dpi < 100) {
+            resize(client);
+            setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+        } else {
+            setFixedSize(client);
+        }
+        return;
+    }
+    // Resizable down to what the native layout of the screen's class needs, and opening maximised.
+    const QSize reference = face_.FitReference();
+    const int needed = reference.isEmpty() ? 0 : reference.height();
+    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
+    setMinimumSize(smallest.boundedTo(client));
+    setMaximumSize(LargestWindow());
+    resize(client);
+    setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+}
+
+void MainWindow::Relayout()
+{
+    ratio_ = devicePixelRatioF();
+    laidOutSize_ = size();
+    const int screenWidth = std::min(screen_.Width, LargestWindow().width() + 10);
+    placement_ = PlaceFace(size(), screenWidth, !classic_, face_.FitReference());
+    face_.SetLayoutWidth(placement_.LayoutWidth);
+    face_.ComputeGeometry();
+    const double scale = placement_.Zoom * ratio_;
+    pictures_.ScaleTo(scale);
+    const QPoint offset(int(std::lround(placement_.Offset.x() * ratio_)),
+                        int(std::lround(placement_.Offset.y() * ratio_)));
+    face_.SetMapping(CanvasMapping{scale, offset});
+    // Never larger than the window: a huge screen must not cost a canvas of its size.
+    const QSize pixels(int(std::ceil(width() * ratio_)), int(std::ceil(height() * ratio_)));
+    face_.ResizeCanvas(pixels.boundedTo(LargestWindowPixels).expandedTo(QSize(1, 1)));
+    if (panel_) {
+        const QPoint windowOffset(int(std::lround(placement_.Offset.x())),
+                                  int(std::lround(placement_.Offset.y())));
+        panel_->Place(face_.OptionsRect, CanvasMapping{placement_.Zoom, windowOffset},
+                      pictures_.Scaled().Options);
+    }
+    RepaintWindow();
+}
+
+void MainWindow::ToggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    SaveWindowChoices();
+}
+
+void MainWindow::SetClassicLayout(bool classic)
+{
+    if (classic == classic_) return;
+    classic_ = classic;
+    // Undo the fixed size of the other mode first.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ApplyWindowMode();
+    SaveWindowChoices();
+    Relayout();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Showing the window reports the size it was built for; only a new size needs a new layout.
+    if (size() != laidOutSize_ || devicePixelRatioF() != ratio_) Relayout();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window moved to a screen of another resolution draws at that resolution.
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &MainWindow::Relayout, Qt::UniqueConnection);
+    if (devicePixelRatioF() != ratio_) Relayout();
+}
+
+QPoint MainWindow::LayoutPoint(QPointF windowPoint) const
+{
+    return face_.Mapping().Unmap(windowPoint * ratio_);
+}
+
+QRect MainWindow::WindowRect(const QRect& layoutArea) const
+{
+    const QRect canvas = face_.Mapping().Map(layoutArea);
+    return QRectF(canvas.x() / ratio_, canvas.y() / ratio_, canvas.width() / ratio_, canvas.height() / ratio_)
+        .toAlignedRect();
+}
+
 // ---- painting
 
 void MainWindow::RepaintWindow()
@@ -166,13 +307,19 @@ void MainWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area, face_.Canvas(), area);
+    const QImage& canvas = face_.Canvas();
+    // Window pixels to canvas pixels; a window the canvas does not cover (larger than any screen it was
+    // made for) is black beyond it.
+    const QRectF source(area.x() * ratio_, area.y() * ratio_, area.width() * ratio_, area.height() * ratio_);
+    if (!QRectF(canvas.rect()).contains(source)) painter.fillRect(area, Qt::black);
+    painter.drawImage(QRectF(area), canvas, source);
 }
 
 // ---- input
 
-void MainWindow::ClickMachine(QPoint p)
+void MainWindow::ClickMachine(QPoint position)
 {
+    const QPoint p = LayoutPoint(position);
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
     if (p.x() >= stop.Left && p.x() <= stop.Right) {
@@ -214,8 +361,9 @@ void MainWindow::PressKey(int key)
     }
 }
 
-bool MainWindow::OnMachineControl(QPoint p) const
+bool MainWindow::OnMachineControl(QPoint windowPoint) const
 {
+    const QPoint p = LayoutPoint(windowPoint);
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
     const bool spinColumn =
@@ -228,20 +376,23 @@ bool MainWindow::OnMachineControl(QPoint p) const
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint p = event->position().toPoint();
     // The logo is a picture of its own on the face; a left click opens the about box, and no press on it
     // reaches the machine.
-    if (face_.LogoRect.contains(p)) {
+    if (face_.LogoRect.contains(LayoutPoint(event->position()))) {
         if (panel_ && event->button() == Qt::LeftButton) panel_->ClickLogo();
         return;
     }
-    ClickMachine(p);
+    ClickMachine(event->position().toPoint());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         help_.ShowTopic(this, HelpMainWindow);
+        return;
+    }
+    if (event->key() == Qt::Key_F11) {
+        ToggleFullScreen();
         return;
     }
     PressKey(event->key());
@@ -337,7 +488,11 @@ void MainWindow::StopTimer(GameTimer timer)
 
 void MainWindow::UnflashLine(int line)
 {
-    face_.FlashLine(line, false);
+    // A spin starts by clearing what flashes: a line, or the cells of a screen bonus.
+    if (line == ScreenBonusIndex)
+        face_.FlashScreenBonus(false);
+    else
+        face_.FlashLine(line, false);
 }
 void MainWindow::DrawLeftSideLamp(bool lit)
 {
@@ -421,6 +576,16 @@ void MainWindow::PlayWave(const std::string& file)
     if (mode == SoundPlayer::Mode::Synchronous)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     sound_.PlayWave(path, mode);
+    // Presses made while the sound held the window waited for it; they belong to what was on screen then
+    // (the spin just ended), not to what follows it. Handled at once, before the count-off of the win
+    // begins (which forgets an earlier stop), a stop among them cannot cut the count short: only a press
+    // made during the count-off pays the rest at once. A sound played by one of those presses (a refused
+    // bet change) leaves its own waiting presses to this loop, so a held key cannot nest handlers.
+    if (mode == SoundPlayer::Mode::Synchronous && !takingWaitingInput_) {
+        takingWaitingInput_ = true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        takingWaitingInput_ = false;
+    }
 }
 
 void MainWindow::ShowInformation(const std::string& text)
@@ -436,7 +601,7 @@ void MainWindow::ShowError(const std::string& text)
 void MainWindow::ShowDoubleOrNothing()
 {
     if (closing_) return;  // the player has left; the win is paid as it stands
-    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this);
+    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this, placement_.Zoom);
     cards.exec();
 }
 

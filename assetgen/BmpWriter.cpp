@@ -3,6 +3,7 @@
 // extras.
 #include "assetgen/BmpWriter.h"
 
+#include "assetgen/GeneratedMark.h"
 #include "assetgen/LittleEndian.h"
 #include "assetgen/PaletteQuantizer.h"
 
@@ -10,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace zorvik::art {
@@ -24,7 +26,7 @@ void PutHeaders(std::vector<std::uint8_t>& out, int w, int h, int bits, int pale
     const std::uint32_t imageBytes = rowBytes * std::uint32_t(h);
     PutTag(out, "BM");
     Put32(out, offset + imageBytes);
-    Put32(out, 0);
+    out.insert(out.end(), std::begin(GeneratedBitmapMark), std::end(GeneratedBitmapMark));
     Put32(out, offset);
     Put32(out, 40);
     Put32(out, std::uint32_t(w));

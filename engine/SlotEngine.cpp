@@ -281,7 +281,7 @@ void SlotEngine::BookLines(const CellsResult& result)
     GameState& s = state_;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
     for (int n = 0; n < lines; ++n)
-        if (!((result.MatchedLines >> n) & 1u)) s.LineWins[n] = 0;
+        s.LineWins[n] = 0;
     // The matched lines in their order, lowest bit first: the counters step and the summary grows line by
     // line.
     for (unsigned matched = result.MatchedLines; matched != 0; matched &= matched - 1) {

@@ -24,10 +24,16 @@ using testing::HeardEvent;
 
 class AccessibilityTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Open(1024); }
+
+    // Shown on the test screen, unless show is false: the test screen, smaller than a large one, would shrink
+    // the window.
+    void Open(int screenWidth, bool show = true)
     {
+        form.reset();
+        children.clear();
         MainWindowOptions options;
-        options.Screen = ScreenInfo{1024, 768, 24, 96};
+        options.Screen = ScreenInfo{screenWidth, screenWidth * 3 / 4, 24, 96};
         options.ProgramFolder = folder.Path();
         options.SavedGamesPath = folder.Path() + "Zorvik.ini";
         options.Dialogs = &dialogs;
@@ -36,8 +42,10 @@ protected:
         form->Panel()->StartupTimer()->stop();
         form->State().Sound = false;
         form->RepaintWindow();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        if (show) {
+            form->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        }
         window = QAccessible::queryAccessibleInterface(form.get());
         ASSERT_NE(window, nullptr);
         for (int i = 0; i < window->childCount(); ++i) {
@@ -125,7 +133,7 @@ TEST_F(AccessibilityTest, EveryControlIsAButtonAndEveryNumberADisplay)
     }
 
     // A screen reader's pointer over the painted Spin button finds the Spin button.
-    const QPoint spin = form->mapToGlobal(form->Face().SpinRect.Drawn().center());
+    const QPoint spin = form->mapToGlobal(form->WindowRect(form->Face().SpinRect.Drawn()).center());
     EXPECT_EQ(window->childAt(spin.x(), spin.y()), Child("Spin"));
 }
 
@@ -158,6 +166,18 @@ TEST_F(AccessibilityTest, PressingDoesWhatAClickDoes)
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.back().type, QAccessible::StateChanged);
     EXPECT_EQ(heard.back().name, "Sound");
+}
+
+TEST_F(AccessibilityTest, PlacesAndPressesFollowTheZoom)
+{
+    Open(1920, false);  // the machine zoomed to fill a large window
+    ASSERT_GT(form->Placement().Zoom, 1.8);
+    const QRect coins = form->WindowRect(form->Face().CoinsPlusRect.Drawn());
+    const QPoint centre = form->mapToGlobal(coins.center());
+    EXPECT_EQ(window->childAt(centre.x(), centre.y()), Child("Add Coin"));
+    EXPECT_EQ(Child("Add Coin")->rect(), QRect(form->mapToGlobal(coins.topLeft()), coins.size()));
+    Press("Add Coin");
+    EXPECT_EQ(form->State().CoinsPerLine, 2);
 }
 
 TEST_F(AccessibilityTest, NumbersAnnounceTheirNewValuesOnce)

@@ -172,10 +172,10 @@ TEST_F(GameMenuTest, OpensFromF10TheMenuKeyAndARightClickBesideTheControls)
     const Row rows[] = {
         {"empty margin", QPoint(5, form->height() - 5), true},
         {"a panel button", form->Panel()->Button(3)->geometry().center(), true},
-        {"spin", face.SpinRect.Drawn().center(), false},
-        {"stop", face.StopRect.Drawn().center(), false},
-        {"a bet control", face.CoinsMinusRect().Drawn().center(), false},
-        {"the logo", face.LogoRect.center(), false},
+        {"spin", form->WindowRect(face.SpinRect.Drawn()).center(), false},
+        {"stop", form->WindowRect(face.StopRect.Drawn()).center(), false},
+        {"a bet control", form->WindowRect(face.CoinsMinusRect().Drawn()).center(), false},
+        {"the logo", form->WindowRect(face.LogoRect).center(), false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -2,12 +2,14 @@
 // The borrow window: borrow credits from the house or pay them back, in amounts of 1000, 100, 10 and 1.
 #include "ui/dialogs/BorrowDialog.h"
 
+#include "assetgen/PanelArt.h"
 #include "engine/Borrowing.h"
 #include "engine/Saturating.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
+#include "ui/face/CanvasMapping.h"
 #include "ui/face/DigitPainter.h"
 
 #include <QFontMetrics>
@@ -20,6 +22,7 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <cmath>
 #include <iterator>
 
 namespace zorvik {
@@ -52,7 +55,8 @@ QPixmap AmountGlyph(int index)
 
 }  // namespace
 
-BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent)
+BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent,
+                           double zoom)
     : QDialog(parent), state_(state), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
@@ -90,6 +94,17 @@ BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext
 
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpBorrow); });
+
+    zoom_ = ZoomSideWindow(*this, zoom);
+    const double ratio = devicePixelRatioF();
+    if (zoom_ != 1.0 || ratio != 1.0) {
+        // The bills drawn afresh at the buttons' resolution.
+        for (int i = 0; i < 4; ++i) {
+            QImage bill = art::PanelArt::Amount(AmountOfButton(i), zoom_ * ratio);
+            bill.setDevicePixelRatio(ratio);
+            AmountButtons[static_cast<std::size_t>(i)]->setIcon(QPixmap::fromImage(bill));
+        }
+    }
 
     // Tab follows the eye: the amounts left to right, the mode, then Help and OK along the bottom.
     QWidget* const order[] = {AmountButtons[0], AmountButtons[1],  AmountButtons[2], AmountButtons[3],
@@ -157,6 +172,10 @@ void BorrowDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
+    // Laid out in the pixels of the unzoomed window; written and drawn at the window's own resolution.
+    const int width = static_cast<int>(std::lround(this->width() / zoom_));
+    painter.save();
+    painter.scale(zoom_, zoom_);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(10);
     painter.setFont(font);
@@ -165,17 +184,23 @@ void BorrowDialog::paintEvent(QPaintEvent*)
     const int baseline = 20 + metrics.ascent();
     painter.drawText(20, baseline, QStringLiteral("Borrowed:"));
     const QString credits = QStringLiteral("Credits:");
-    const int outerWidth = width() + 2 * FrameWidth;
+    const int outerWidth = width + 2 * FrameWidth;
     painter.drawText(outerWidth - 35 - metrics.horizontalAdvance(credits), baseline, credits);
+    painter.restore();
 
     // Two long amounts in large digits would run into each other, the borrowed amount hiding the first digits
     // of the credits; then both take the small digits, which fit side by side whatever the amounts.
     const auto cells = [](std::int32_t value) { return DigitPainter::DigitCount(value) + 1; };  // and spare
     const int cellWidth = DigitPainter(pictures_, ScreenWidth).DigitSize().width();
-    const bool fits = 20 + (cells(state_.Borrowed) + cells(state_.Credits)) * cellWidth <= width() - 30;
+    const bool fits = 20 + (cells(state_.Borrowed) + cells(state_.Credits)) * cellWidth <= width - 30;
     const DigitPainter digits(pictures_, fits ? ScreenWidth : 0);  // no width reaches the large digits
-    digits.DrawNumber(painter, state_.Credits, width() - 30, 40, false, true, false);
-    digits.DrawNumber(painter, state_.Borrowed, 20, 40, true, false, false);
+    // The digits are copied pixel for pixel from strips drawn at the device's resolution.
+    const double ratio = devicePixelRatioF();
+    pictures_.ScaleTo(zoom_ * ratio);
+    painter.scale(1 / ratio, 1 / ratio);
+    const CanvasMapping device{zoom_ * ratio, {}};
+    digits.DrawNumber(painter, state_.Credits, width - 30, 40, false, true, false, device);
+    digits.DrawNumber(painter, state_.Borrowed, 20, 40, true, false, false, device);
 }
 
 void BorrowDialog::showEvent(QShowEvent* event)

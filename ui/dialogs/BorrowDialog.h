@@ -24,7 +24,9 @@ class BorrowDialog : public QDialog {
 
 public:
     // Works on the state's Credits and Borrowed while open; everything passed in must outlive the window.
-    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr);
+    // zoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
+    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr,
+                 double zoom = 1.0);
 
     // The amount of an amount button by its place, left to right: 0 -> 1000, 1 -> 100, 2 -> 10, 3 -> 1.
     static std::int32_t AmountOfButton(int index);
@@ -54,6 +56,7 @@ private:
     PlayerDialogs& dialogs_;
     // Built-in artwork, the same digit strips the main window draws with.
     PictureSet pictures_;
+    double zoom_ = 1.0;  // window pixels per pixel of the window's fixed layout
 };
 
 }  // namespace zorvik

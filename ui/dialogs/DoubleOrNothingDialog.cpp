@@ -6,6 +6,7 @@
 #include "ui/dialogs/CardTableAccess.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
+#include "ui/face/CanvasMapping.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <cmath>
 #include <utility>
 
 namespace zorvik {
@@ -28,7 +30,7 @@ constexpr int ShufflePasses = 31;
 }  // namespace
 
 DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks,
-                                             HelpContext& help, QWidget* parent)
+                                             HelpContext& help, QWidget* parent, double machineZoom)
     : QDialog(parent), state(state), engine(engine), hooks(hooks)
 {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
@@ -75,14 +77,20 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     StartWinnings = state.SpinWin;
     ShowWinnings();
     CardGameOver = false;
+    // Zoomed with the machine; the cards are then drawn afresh at the window's resolution.
+    zoom = ZoomSideWindow(*this, machineZoom);
+    const double scale = zoom * devicePixelRatioF();
+    if (scale != 1.0) pictures = CardPictures(scale);
     Deal();
 
     cardTable = new CardTableAccess(
         *this,
         CardTableAccess::Table{
             Rows, Columns,
-            [](int place) {
-                return QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight));
+            // In window pixels, where the zoomed cards lie.
+            [this](int place) {
+                return CanvasMapping{zoom, {}}.Map(
+                    QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight)));
             },
             [this](int place) {
                 const CardRecord& card = CardDeck[static_cast<std::size_t>(place)];
@@ -145,7 +153,8 @@ void DoubleOrNothingDialog::FormMouseUp(int x, int y)
     if (!card.FaceUp && !CardGameOver) {
         card.FaceUp = true;
         // Show the card before its sound, which may hold everything up until it ends.
-        repaint(QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight)));
+        repaint(CanvasMapping{zoom, {}}.Map(
+            QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight))));
 
         const int rank = card.Rank;
         if (rank == JokerRank) {
@@ -185,22 +194,30 @@ QImage DoubleOrNothingDialog::CardPicture(const CardRecord& card) const
 
 QImage DoubleOrNothingDialog::RenderTable() const
 {
-    QImage table(size(), QImage::Format_RGB32);
+    const double scale = pictures.Scale();
+    QImage table(QSize(static_cast<int>(std::ceil(width() * scale / zoom)),
+                       static_cast<int>(std::ceil(height() * scale / zoom))),
+                 QImage::Format_RGB32);
     table.fill(TableGreen);
     for (int place = 0; place < TableCards; ++place)
-        CardPictures::MaskedCopy(table, CardOrigin(place), pictures.Neg(), CardPicture(CardDeck[place]));
+        CardPictures::MaskedCopy(table, pictures.Scaled(QRect(CardOrigin(place), QSize(1, 1))).topLeft(),
+                                 pictures.Neg(), CardPicture(CardDeck[place]));
     return table;
 }
 
 void DoubleOrNothingDialog::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), RenderTable(), event->rect());
+    const QRect area = event->rect();
+    const double pixels = pictures.Scale() / zoom;  // device pixels per window pixel
+    painter.drawImage(
+        QRectF(area), RenderTable(),
+        QRectF(area.x() * pixels, area.y() * pixels, area.width() * pixels, area.height() * pixels));
 }
 
 void DoubleOrNothingDialog::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = CanvasMapping{zoom, {}}.Unmap(event->position());
     FormMouseUp(at.x(), at.y());
     cardTable->Refresh();
     UpdateCursor(at);
@@ -208,7 +225,7 @@ void DoubleOrNothingDialog::mouseReleaseEvent(QMouseEvent* event)
 
 void DoubleOrNothingDialog::mouseMoveEvent(QMouseEvent* event)
 {
-    UpdateCursor(event->position().toPoint());
+    UpdateCursor(CanvasMapping{zoom, {}}.Unmap(event->position()));
 }
 
 void DoubleOrNothingDialog::UpdateCursor(QPoint at)

@@ -38,8 +38,9 @@ public:
     static constexpr int JokerRank = 13;
 
     // Deals a new table at once; SpinWin of the state is the stake. All references must outlive the window.
+    // machineZoom: the zoom of the machine it opens above; the table takes it as far as its screen has room.
     DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, HelpContext& help,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, double machineZoom = 1.0);
 
     // Records 0-23 are the table, row * 8 + column; the rest of the deck is never shown.
     std::array<CardRecord, 52> CardDeck{};
@@ -47,14 +48,18 @@ public:
     std::int32_t StartWinnings = 0;
 
     void Deal();
-    // Turns the card under a click in window pixels, if any; every click on a card place rewrites Label1.
+    // Turns the card under a click in the pixels of the unzoomed window, if any; every click on a card
+    // place rewrites Label1.
     void FormMouseUp(int x, int y);
     // The table place (row * 8 + column) whose card covers the point, or -1 for the gaps and margins.
     static int CardPlaceAt(int x, int y);
     static QPoint CardOrigin(int place);
 
-    // The window's background with every card put on it through the mask.
+    // The window's background with every card put on it through the mask, at the pictures' scale (the
+    // window's zoom times its device pixel ratio).
     QImage RenderTable() const;
+    // Window pixels per pixel of the unzoomed window.
+    double Zoom() const { return zoom; }
     QImage CardPicture(const CardRecord& card) const;
 
     QLabel* Label1 = nullptr;
@@ -81,6 +86,7 @@ private:
     GameHooks& hooks;
     CardPictures pictures;
     CardTableAccess* cardTable = nullptr;  // the keyboard's and the screen reader's way over the cards
+    double zoom = 1.0;
     bool closed = false;
 };
 

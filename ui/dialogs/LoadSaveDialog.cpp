@@ -40,7 +40,7 @@ QFont DialogFont(bool bold)
 }  // namespace
 
 LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, PlayerDialogs& dialogs,
-                               HelpContext& help, QWidget* parent)
+                               HelpContext& help, QWidget* parent, double zoom)
     : QDialog(parent), mode_(mode), state_(state), games_(games), dialogs_(dialogs), help_(help)
 {
     // The current game goes to disk before anything else: closing the dialog reloads it from there.
@@ -48,6 +48,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, P
     opened_ = true;
     BuildWindow();
     ShowSlotsOnDisk();
+    ZoomSideWindow(*this, zoom);
 }
 
 void LoadSaveDialog::BuildWindow()

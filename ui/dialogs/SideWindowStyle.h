@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the side windows share in looks and placement: their pixel-sized sans font, centring on the screen
-// and their OK and Help buttons.
+// What the side windows share in looks and placement: their pixel-sized sans font, their zoom, centring on
+// the screen and their OK and Help buttons.
 #pragma once
 
 #include <QFont>
@@ -27,5 +27,10 @@ QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& pl
 // The picture of the Help buttons: the game's own icon, or none when it is missing. The desktop's help icon
 // is not used: without an icon theme it falls back to a glyph that looks broken.
 QIcon HelpButtonIcon();
+
+// Enlarges a side window laid out in fixed pixels by zoom, as far as its screen has room for it: its size,
+// every child's place and size, the fonts set on them and the buttons' icons. Returns the zoom applied,
+// 1 when the window was left as it was. Call once, when the window is built.
+double ZoomSideWindow(QWidget& window, double zoom);
 
 }  // namespace zorvik

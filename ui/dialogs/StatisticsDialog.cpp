@@ -50,7 +50,7 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent, double zoom)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
@@ -118,6 +118,7 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
     // F1 opens the manual's page on these figures, as it does in every other window of the game.
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpStatistics); });
+    ZoomSideWindow(*this, zoom);
 }
 
 void StatisticsDialog::showEvent(QShowEvent* event)

@@ -27,7 +27,8 @@ public:
     // Fills every value once from the state; the window shows a snapshot and changes nothing. Each value
     // label is named after its caption ("payoffsValue" beside "payoffsCaption"). The help context must
     // outlive the window.
-    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr);
+    // zoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
+    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr, double zoom = 1.0);
 
     QPushButton* OkButton = nullptr;
 

@@ -16,8 +16,9 @@
 namespace zorvik {
 
 MachineAccessibility::MachineAccessibility(QWidget& owner, const MachineFace& machine, const GameState& game,
+                                           std::function<QRect(const QRect&)> toWindow,
                                            std::function<void(QPoint)> clickAt)
-    : window_(owner), face_(machine), state_(game), click_(std::move(clickAt))
+    : window_(owner), face_(machine), state_(game), toWindow_(std::move(toWindow)), click_(std::move(clickAt))
 {
     // In the order the eye reads the machine: the left margin top down, the machine, the right margin.
     AddDisplay(
@@ -45,14 +46,15 @@ MachineAccessibility::MachineAccessibility(QWidget& owner, const MachineFace& ma
 
     lastSpin_ = new PaintedElement(window_, PaintedElement::Kind::Status, QStringLiteral("Last Spin"));
     lastSpin_->SetDescription(QStringLiteral("The result of the last spin"));
-    lastSpin_->SetArea([this] { return face_.CellRect(0) | face_.CellRect(8); });
+    lastSpin_->SetArea([this] { return toWindow_(face_.CellRect(0) | face_.CellRect(8)); });
 
     AddDisplay(
         QStringLiteral("Lines Played"), QStringLiteral("Paylines played on the next spin"),
         [this] { return state_.LinesPlayed; },
         [this] {
+            // The label and the number, up to the plus button beside them.
             return QRect(QPoint(face_.BgRight(), 0),
-                         QPoint(face_.LinesMinusRect().Right, face_.LinesPlusRect.Bottom));
+                         QPoint(face_.LinesPlusRect.Left - 1, face_.LinesPlusRect.Bottom));
         });
     AddButton(
         QStringLiteral("Add Line"), QStringLiteral("Play one more line"), QStringLiteral("L"),
@@ -65,7 +67,7 @@ MachineAccessibility::MachineAccessibility(QWidget& owner, const MachineFace& ma
         [this] { return state_.CoinsPerLine; },
         [this] {
             return QRect(QPoint(face_.LinesMinusRect().Right + 1, 0),
-                         QPoint(face_.CoinsMinusRect().Right, face_.CoinsPlusRect.Bottom));
+                         QPoint(face_.CoinsPlusRect.Left - 1, face_.CoinsPlusRect.Bottom));
         });
     AddButton(
         QStringLiteral("Add Coin"), QStringLiteral("Bet one more coin per line"), QStringLiteral("C"),
@@ -102,9 +104,9 @@ PaintedElement* MachineAccessibility::AddButton(const QString& name, const QStri
 {
     auto* button = new PaintedElement(window_, PaintedElement::Kind::Button, name);
     button->SetDescription(description);
-    button->SetArea(area);
+    button->SetArea([this, area] { return toWindow_(area()); });
     // Pressed exactly where a click would press it, so the two can never differ.
-    button->SetPress([this, area] { click_(area().center()); }, key);
+    button->SetPress([this, area] { click_(toWindow_(area()).center()); }, key);
     // The bet controls and Spin refuse while the wheels turn; only Stop works then.
     if (!duringSpin) button->SetEnabled([this] { return !state_.Spinning; });
     return button;
@@ -117,7 +119,7 @@ PaintedElement* MachineAccessibility::AddDisplay(const QString& name, const QStr
     auto* display = new PaintedElement(window_, PaintedElement::Kind::Display, name);
     display->SetDescription(description);
     display->SetValue(std::move(value));
-    display->SetArea(std::move(area));
+    display->SetArea([this, area = std::move(area)] { return toWindow_(area()); });
     displays_.push_back(display);
     return display;
 }

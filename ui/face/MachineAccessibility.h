@@ -23,9 +23,11 @@ struct SpinRecord;
 class MachineAccessibility {
 public:
     // The elements become children of window, whose class declares the painted-elements class info and which
-    // shows face. click does whatever a left click at a point of the window does. All must outlive this.
+    // shows face. toWindow gives the window pixels of an area of the face's layout (the window may zoom and
+    // centre the machine); click does whatever a left click at a point of the window does. All must outlive
+    // this.
     MachineAccessibility(QWidget& owner, const MachineFace& machine, const GameState& game,
-                         std::function<void(QPoint)> clickAt);
+                         std::function<QRect(const QRect&)> toWindow, std::function<void(QPoint)> clickAt);
 
     // Announces every display whose value changed since the last call. Cheap enough for every flush.
     void Refresh();
@@ -44,6 +46,7 @@ private:
     QWidget& window_;
     const MachineFace& face_;
     const GameState& state_;
+    std::function<QRect(const QRect&)> toWindow_;
     std::function<void(QPoint)> click_;
     std::vector<PaintedElement*> displays_;
     PaintedElement* lastSpin_ = nullptr;

@@ -27,6 +27,19 @@ MachineGeometry::MachineGeometry(const PictureSet& pictures, int screenWidth)
 {
 }
 
+void MachineGeometry::SetLayoutWidth(int screenWidth)
+{
+    screenWidth_ = screenWidth;
+    class_ = LayoutClass(screenWidth);
+}
+
+QSize MachineGeometry::FitReference() const
+{
+    if (pictures_.CellSize() != 96) return QSize();
+    return QSize(1024,
+                 2 * pictures_.BackgroundY() + pictures_.Background.height() + pictures_.LitLamps.height());
+}
+
 int MachineGeometry::BgRight() const
 {
     return backgroundX_ + pictures_.Background.width();

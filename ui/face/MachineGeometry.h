@@ -38,8 +38,15 @@ public:
     // pictures must outlive the geometry; its sizes are read again whenever a place is asked for.
     MachineGeometry(const PictureSet& pictures, int screenWidth);
 
+    // The screen the layout is computed for, in layout pixels; its width chooses the display class. Call
+    // ComputeGeometry afterwards.
+    void SetLayoutWidth(int screenWidth);
     // The fixed areas, from the pictures as loaded. Call after loading them.
     void ComputeGeometry();
+    // The smallest window (layout pixels) that the large layout fills unzoomed: the width of a large
+    // screen and the height of the machine and its lamp row with the margin above the machine kept below
+    // the lamps too. Empty unless the large pictures are loaded.
+    QSize FitReference() const;
 
     DisplayClass Class() const { return class_; }
     int ScreenWidth() const { return screenWidth_; }
