@@ -142,6 +142,8 @@ QAction* GameMenu::AddViewAction(const QString& text, const QKeySequence& key, s
         checkedViews_.emplace_back(action, std::move(checked));
     }
     connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    // The views stand apart from the game's switches above them.
+    if (!viewsStart_) viewsStart_ = menu_->insertSeparator(viewsEnd_);
     menu_->insertAction(viewsEnd_, action);
     return action;
 }

@@ -77,7 +77,8 @@ private:
     std::function<bool(QPoint)> onMachine_;
     QMenu* menu_ = nullptr;
     std::array<QAction*, 14> panelActions_{};
-    QAction* viewsEnd_ = nullptr;  // the separator above Help; views go before it
+    QAction* viewsStart_ = nullptr;  // the separator above the first view, once there is one
+    QAction* viewsEnd_ = nullptr;    // the separator above Help; views go before it
     QAction* shortcuts_ = nullptr;
     QAction* about_ = nullptr;
     std::vector<std::pair<QAction*, std::function<bool()>>> checkedViews_;
