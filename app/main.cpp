@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     // No display name: the desktop would add it after every window's caption.
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 

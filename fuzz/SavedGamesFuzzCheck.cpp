@@ -246,6 +246,11 @@ std::string CheckSavedGamesOnDisk(const std::uint8_t* data, std::size_t size)
     static ScratchFolder folder;
     if (folder.Path().empty()) return {};
     const std::string path = folder.Path() + "/Zorvik.ini";
+    // libFuzzer ends without running destructors, so no input leaves its file of up to 16 MiB behind.
+    struct RemoveWhenDone {
+        const std::string& path;
+        ~RemoveWhenDone() { ::unlink(path.c_str()); }
+    } removeWhenDone{path};
 
     const auto byte = [&](std::size_t i) -> unsigned { return i < size ? data[i] : 0u; };
     const std::string_view rest =

@@ -571,7 +571,10 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
         std::ptrdiff_t added = FindNewSection(section);
         if (added < 0) {
             added = static_cast<std::ptrdiff_t>(appended_.size());
-            appended_.push_back({"[" + std::string(section) + "]", {}});
+            // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "[" + std::string.
+            std::string header = "[";
+            header.append(section).append("]");
+            appended_.push_back({std::move(header), {}});
         }
         setIn(appended_[static_cast<std::size_t>(added)].lines);
         return;

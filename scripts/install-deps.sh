@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what building, playing and testing need on Debian 12; quick when everything is already there.
+# Installs what is missing on Debian 12: "play" for building and playing, "test" adds the test and CI tools.
+# Usage: scripts/install-deps.sh [play|test]   (default: test). Quick when everything is already there.
 set -euo pipefail
-packages=(
-    build-essential cmake pkg-config git
-    qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-    libsdl2-mixer-dev libgtest-dev
+play=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl1-mesa-dev
+    libsdl2-mixer-dev
     fonts-liberation fonts-noto-color-emoji
-    xvfb xauth imagemagick
-    xdotool
-    desktop-file-utils appstream
-    clang clang-format
 )
+tools=(
+    git libgtest-dev clang clang-format
+    xvfb xauth imagemagick xdotool
+    desktop-file-utils appstream
+)
+case "${1:-test}" in
+    play) packages=("${play[@]}") ;;
+    test) packages=("${play[@]}" "${tools[@]}") ;;
+    *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
+    echo "Installing ${missing[*]}"
     SUDO=""
     [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO apt-get update -qq

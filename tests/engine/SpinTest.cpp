@@ -65,7 +65,7 @@ TEST_F(Spin, TwentyDrawsInOrderAndTheFullFrameSchedule)
     EXPECT_EQ(CountIn(calls, "DrawLamp"), 97);
     for (int w = 0; w < WheelCount; ++w) {
         SCOPED_TRACE(w);
-        const std::string id = " " + std::to_string(w);
+        const std::string id = std::string(" ").append(std::to_string(w));
         EXPECT_EQ(CountIn(calls, "DrawMotionWindow" + id + " "), 20 + 9 * w);
         // The first frame shows the drawn offset, each later one 61 pixels higher, wrapping at 576.
         const auto first = std::find_if(calls.begin(), calls.end(), [&](const auto& c) {

@@ -124,7 +124,8 @@ int main()
         {"distinct keys in CurrentGame",
          [](std::size_t i) { return i == 0 ? std::string("[CurrentGame]\n") : Letters(i, 4) + "=\n"; }},
         {"empty sections", [](std::size_t) { return std::string("[]\n"); }},
-        {"distinct sections", [](std::size_t i) { return "[" + Letters(i, 4) + "]\n"; }},
+        {"distinct sections",
+         [](std::size_t i) { return std::string("[").append(Letters(i, 4)).append("]\n"); }},
         {"one line of blanks", [](std::size_t i) { return std::string(i == 0 ? "[CurrentGame]" : " "); }},
     };
     std::printf("files of 16 MiB less 4 KiB; times in ms of wall clock (of processor), peak resident size in "
