@@ -7,6 +7,7 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/ModalPlayerDialogs.h"
 #include "ui/dialogs/RecentSpinsDialog.h"
+#include "ui/face/AccessibleInterfaces.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/ProgramFolder.h"
 
@@ -87,6 +88,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       face_(state_, pictures_, screen_.Width, screen_.Dpi),
       actions_({*this, state_, engine_, *this, games_, dialogs_, help_, [this] { return placement_.Zoom; }})
 {
+    // Before the first change a screen reader could hear of, which settles the window's interface.
+    InstallAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Zorvik Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
@@ -119,11 +122,28 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     face_.SetFlush([this](const QRect& area) {
         const QRectF w(area.x() / ratio_, area.y() / ratio_, area.width() / ratio_, area.height() / ratio_);
         update(w.toAlignedRect());
+        // Whatever was just drawn, a screen reader hears the numbers that changed.
+        if (accessibility_) accessibility_->Refresh();
     });
 
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, actions_, face_.OptionsRect,
                                             pictures_.Options);
+    accessibility_ = std::make_unique<MachineAccessibility>(
+        *this, face_, state_, [this](const QRect& area) { return WindowRect(area); },
+        [this](QPoint p) { ClickMachine(p); });
+    menu_ =
+        std::make_unique<GameMenu>(*this, *panel_, state_, [this](QPoint p) { return OnMachineControl(p); });
+    keys_ = std::make_unique<MachineKeys>(*this, [this](int key) { PressKey(key); });
+    // The window's own views, beside the keys it answers for them.
+    menu_->AddViewAction(
+        QStringLiteral("&Full Screen"), QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); },
+        [this] { return IsFullScreen(); });
+    menu_->AddViewAction(
+        QStringLiteral("Classic La&yout"), QKeySequence(), [this] { SetClassicLayout(!IsClassicLayout()); },
+        [this] { return IsClassicLayout(); });
+    menu_->AddViewAction(QStringLiteral("&Recent Spins") + QChar(0x2026), QKeySequence(Qt::Key_H),
+                         [this] { ShowRecentSpins(); });
 
     engine_.SetStartupBet();
     engine_.NewGame();
@@ -290,6 +310,13 @@ QPoint MainWindow::LayoutPoint(QPointF windowPoint) const
     return face_.Mapping().Unmap(windowPoint * ratio_);
 }
 
+QRect MainWindow::WindowRect(const QRect& layoutArea) const
+{
+    const QRect canvas = face_.Mapping().Map(layoutArea);
+    return QRectF(canvas.x() / ratio_, canvas.y() / ratio_, canvas.width() / ratio_, canvas.height() / ratio_)
+        .toAlignedRect();
+}
+
 // ---- painting
 
 void MainWindow::RepaintWindow()
@@ -357,6 +384,19 @@ void MainWindow::PressKey(int key)
     default:
         break;
     }
+}
+
+bool MainWindow::OnMachineControl(QPoint windowPoint) const
+{
+    const QPoint p = LayoutPoint(windowPoint);
+    const Area& stop = face_.StopRect;
+    const Area& spin = face_.SpinRect;
+    const bool spinColumn =
+        p.x() >= stop.Left && p.x() <= stop.Right &&
+        ((p.y() >= stop.Top && p.y() <= stop.Bottom) || (p.y() >= spin.Top && p.y() <= spin.Bottom));
+    return spinColumn || face_.LinesPlusRect.Contains(p) || face_.LinesMinusRect().Contains(p) ||
+           face_.CoinsPlusRect.Contains(p) || face_.CoinsMinusRect().Contains(p) ||
+           face_.LogoRect.contains(p);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
@@ -656,6 +696,11 @@ void MainWindow::ShowDoubleOrNothing()
 bool MainWindow::SaveCurrentGame()
 {
     return games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
+}
+
+void MainWindow::SpinEvaluated()
+{
+    if (accessibility_) accessibility_->SpinEvaluated(engine_.LastSpin());
 }
 
 // ---- clock and message pumping

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/FrameClock.h"
+#include "app/GameMenu.h"
+#include "app/MachineKeys.h"
 #include "app/PanelActions.h"
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
@@ -12,6 +14,7 @@
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/FacePlacement.h"
+#include "ui/face/MachineAccessibility.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
@@ -47,6 +50,8 @@ struct MainWindowOptions {
 
 class MainWindow : public QWidget, public GameHooks {
     Q_OBJECT
+    // Assistive technology finds the painted Spin, Stop, bet controls and displays among the children.
+    Q_CLASSINFO("AccessiblePaintedElements", "yes")
 
 public:
     // Runs the whole start-up; the window is ready to show when this returns.
@@ -64,6 +69,7 @@ public:
     PanelActions& Actions() { return actions_; }
     PlayerDialogs& Dialogs() { return dialogs_; }
     HelpContext& Help() { return help_; }
+    GameMenu& Menu() { return *menu_; }
     // The digit strips at the size of this screen, for the borrow window's displays.
     const DigitPainter& Digits() const { return face_.Digits(); }
 
@@ -87,6 +93,8 @@ public:
     const FacePlacement& Placement() const { return placement_; }
     // The layout pixel under a point of the window (window pixels), as the mouse finds it.
     QPoint LayoutPoint(QPointF windowPoint) const;
+    // The window pixels that show an area of the machine's layout.
+    QRect WindowRect(const QRect& layoutArea) const;
     bool IsClassicLayout() const { return classic_; }
     bool IsFullScreen() const { return isFullScreen(); }
     // Where the window's choices (classic layout, full screen) are kept: the user's configuration folder,
@@ -101,6 +109,9 @@ public:
     void ClickMachine(QPoint position);
     // A key of the machine: Enter spins, Space stops, C/X and L/K change the coins and the lines.
     void PressKey(int key);
+    // True where a click already does something on the machine, at a point of the window: the Spin and Stop
+    // column, the bet controls and the logo. A right click anywhere else opens the game menu.
+    bool OnMachineControl(QPoint windowPoint) const;
 
     // The "Recent Spins" window (key H), modal above the machine.
     void ShowRecentSpins();
@@ -161,6 +172,7 @@ public:
     // Nothing is shown once the window has closed: the spin on the stack then finishes without its show.
     bool ShowsAnimation() const override { return !closing_; }
     bool SaveCurrentGame() override;
+    void SpinEvaluated() override;
     void PaidSpinFinished() override;
 
 protected:
@@ -201,6 +213,9 @@ private:
     MachineFace face_;
     PanelActions actions_;
     std::unique_ptr<ControlPanel> panel_;
+    std::unique_ptr<MachineAccessibility> accessibility_;
+    std::unique_ptr<GameMenu> menu_;
+    std::unique_ptr<MachineKeys> keys_;
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;

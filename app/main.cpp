@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program entry: the application title, the main window and the message loop.
+// The program entry: the command line, the application title, the main window and the message loop.
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 #include "ui/face/ControlPanelStyle.h"
@@ -8,16 +9,29 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    // Answered before the application object exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const zorvik::CommandLineOutcome commandLine = zorvik::ParseCommandLine(arguments);
+    if (!commandLine.Run) {
+        std::fputs(commandLine.Output.toLocal8Bit().constData(), stdout);
+        std::fputs(commandLine.Error.toLocal8Bit().constData(), stderr);
+        return commandLine.ExitCode;
+    }
+
     // The desktop's own scale, fractions included: the machine and its pictures are drawn at the screen's
     // resolution, whatever it is, so nothing needs rounding to stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     // Tooltips wake after the panel's short pause in every window, not only on the panel buttons.
     QApplication::setStyle(new zorvik::ControlPanelStyle);
+    // No display name: the desktop would add it after every window's caption.
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));

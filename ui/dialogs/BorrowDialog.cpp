@@ -23,6 +23,7 @@
 #include <QShortcut>
 
 #include <cmath>
+#include <iterator>
 
 namespace zorvik {
 
@@ -104,6 +105,13 @@ BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext
             AmountButtons[static_cast<std::size_t>(i)]->setIcon(QPixmap::fromImage(bill));
         }
     }
+
+    // Tab follows the eye: the amounts left to right, the mode, then Help and OK along the bottom.
+    QWidget* const order[] = {AmountButtons[0], AmountButtons[1],  AmountButtons[2], AmountButtons[3],
+                              BorrowModeButton, PayBackModeButton, HelpButton,       OkButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    AmountButtons[0]->setFocus();
 }
 
 QPushButton* BorrowDialog::AddAmountButton(int index, int x)
@@ -114,7 +122,8 @@ QPushButton* BorrowDialog::AddAmountButton(int index, int x)
     const QPixmap glyph = AmountGlyph(index);
     button->setIcon(glyph);
     button->setIconSize(glyph.size());
-    button->setAutoDefault(false);
+    // Enter presses the amount in focus; away from the amounts it presses OK, the default button.
+    button->setAutoDefault(true);
     button->setToolTip(QStringLiteral("%1 credits").arg(Amounts[index]));
     connect(button, &QPushButton::clicked, this, [this, index] { AmountClicked(index); });
     return button;

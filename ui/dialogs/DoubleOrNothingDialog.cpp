@@ -4,6 +4,7 @@
 
 #include "engine/Saturating.h"
 #include "engine/SpinRecorder.h"
+#include "ui/dialogs/CardTableAccess.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
 #include "ui/face/CanvasMapping.h"
@@ -66,8 +67,7 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    BitBtn2 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+    BitBtn2 = new QPushButton(HelpButtonIcon(), QStringLiteral("&Help"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(424, 374, 89, 33);
     BitBtn2->setAutoDefault(false);
@@ -84,6 +84,30 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     const double scale = zoom * devicePixelRatioF();
     if (scale != 1.0) pictures = CardPictures(scale);
     Deal();
+
+    cardTable = new CardTableAccess(
+        *this,
+        CardTableAccess::Table{
+            Rows, Columns,
+            // In window pixels, where the zoomed cards lie.
+            [this](int place) {
+                return CanvasMapping{zoom, {}}.Map(
+                    QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight)));
+            },
+            [this](int place) {
+                const CardRecord& card = CardDeck[static_cast<std::size_t>(place)];
+                return card.FaceUp ? CardTableAccess::CardName(card.Rank, card.Suit) : QString();
+            },
+            [this](int place) { return !CardDeck[static_cast<std::size_t>(place)].FaceUp && !CardGameOver; },
+            [this](int place) {
+                const QPoint centre =
+                    CardOrigin(place) + QPoint(CardPictures::CardWidth / 2, CardPictures::CardHeight / 2);
+                FormMouseUp(centre.x(), centre.y());
+            }});
+    // The cards first, as the eye reads the window, then Help and OK; the game opens on the cards.
+    setTabOrder(cardTable, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn1);
+    cardTable->setFocus();
 }
 
 void DoubleOrNothingDialog::Deal()
@@ -198,6 +222,7 @@ void DoubleOrNothingDialog::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = CanvasMapping{zoom, {}}.Unmap(event->position());
     FormMouseUp(at.x(), at.y());
+    cardTable->Refresh();
     UpdateCursor(at);
 }
 

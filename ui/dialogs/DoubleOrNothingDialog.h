@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace zorvik {
 
+class CardTableAccess;
 class HelpContext;
 
 class DoubleOrNothingDialog : public QDialog {
@@ -84,6 +85,7 @@ private:
     SlotEngine& engine;
     GameHooks& hooks;
     CardPictures pictures;
+    CardTableAccess* cardTable = nullptr;  // the keyboard's and the screen reader's way over the cards
     double zoom = 1.0;
     bool closed = false;
 };

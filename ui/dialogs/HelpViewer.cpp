@@ -19,8 +19,8 @@ HelpViewer::HelpViewer(const QString& manualFolder, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     // The manual never keeps the program running once the game's window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    // The desktop adds the game's name after every window title, so ours does not repeat it.
-    setWindowTitle(tr("Help"));
+    // A window of its own on the desktop's task list, so its title says whose help it is.
+    setWindowTitle(tr("Zorvik Slots Help"));
     resize(720, 560);
 
     auto* contentsButton = new QPushButton(tr("&Contents"), this);
@@ -74,7 +74,7 @@ bool HelpViewer::ShowTopic(int topic)
 void HelpViewer::UpdateTitle()
 {
     const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? tr("Help") : tr("Help: %1").arg(title));
+    setWindowTitle(title.isEmpty() ? tr("Zorvik Slots Help") : tr("Zorvik Slots Help: %1").arg(title));
 }
 
 QString HelpViewer::TopicFile(int topic)

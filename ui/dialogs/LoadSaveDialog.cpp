@@ -6,6 +6,7 @@
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
+#include "ui/dialogs/SlotGridNavigation.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -66,7 +67,8 @@ void LoadSaveDialog::BuildWindow()
     for (int index = 0; index < PlayerSlotCount; ++index)
         BuildSlotPanel(index, this);
 
-    auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
+    auto* help = new QPushButton(HelpButtonIcon(), tr("&Help"), this);
+    help->setObjectName(QStringLiteral("helpButton"));
     help->setGeometry(8, 316, 97, 37);
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(this, HelpLoadSave); });
@@ -78,6 +80,21 @@ void LoadSaveDialog::BuildWindow()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     // Nothing is typed into a slot by accident: the dialog opens with Cancel in focus.
     cancel->setFocus();
+
+    // Tab follows the slots in their numbers' order, each name then its OK button, then Help and Cancel;
+    // the arrow keys move between the slots.
+    SlotGridNavigation::Controls grid{};
+    QWidget* previous = nullptr;
+    for (int index = 0; index < PlayerSlotCount; ++index) {
+        const SlotPanel& panel = panels_[static_cast<std::size_t>(index)];
+        grid[static_cast<std::size_t>(index)] = {panel.name, panel.ok};
+        if (previous) setTabOrder(previous, panel.name);
+        setTabOrder(panel.name, panel.ok);
+        previous = panel.ok;
+    }
+    setTabOrder(previous, help);
+    setTabOrder(help, cancel);
+    new SlotGridNavigation(this, grid);
 }
 
 void LoadSaveDialog::ShowSlotsOnDisk()

@@ -60,6 +60,11 @@ PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent, double zoom) 
 
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpPayChart); });
+    // The chart has no button to press: Enter closes it as Esc does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* close = new QShortcut(QKeySequence(key), this);
+        connect(close, &QShortcut::activated, this, &QDialog::accept);
+    }
 }
 
 void PayChartDialog::showEvent(QShowEvent* event)

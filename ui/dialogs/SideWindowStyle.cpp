@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -71,10 +72,10 @@ void ScaleChildren(QWidget& parent, double zoom)
     }
 }
 
-QPushButton* AddButton(QDialog& window, QStyle::StandardPixmap icon, const QString& text, const QString& name,
+QPushButton* AddButton(QDialog& window, const QIcon& icon, const QString& text, const QString& name,
                        const QRect& place)
 {
-    auto* button = new QPushButton(window.style()->standardIcon(icon), text, &window);
+    auto* button = new QPushButton(icon, text, &window);
     button->setObjectName(name);
     button->setGeometry(place);
     return button;
@@ -84,7 +85,8 @@ QPushButton* AddButton(QDialog& window, QStyle::StandardPixmap icon, const QStri
 
 QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place)
 {
-    QPushButton* button = AddButton(window, QStyle::SP_DialogOkButton, QStringLiteral("&OK"), name, place);
+    QPushButton* button = AddButton(window, window.style()->standardIcon(QStyle::SP_DialogOkButton),
+                                    QStringLiteral("&OK"), name, place);
     button->setDefault(true);
     QObject::connect(button, &QPushButton::clicked, &window, &QDialog::accept);
     return button;
@@ -92,8 +94,7 @@ QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& plac
 
 QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place)
 {
-    QPushButton* button =
-        AddButton(window, QStyle::SP_DialogHelpButton, QStringLiteral("&Help"), name, place);
+    QPushButton* button = AddButton(window, HelpButtonIcon(), QStringLiteral("&Help"), name, place);
     button->setAutoDefault(false);
     return button;
 }
@@ -120,6 +121,12 @@ double ZoomSideWindow(QWidget& window, double zoom)
     else
         window.resize(zoomed);
     return zoom;
+}
+
+QIcon HelpButtonIcon()
+{
+    const QPixmap icon(QStringLiteral(":/art/icon.png"));
+    return icon.isNull() ? QIcon() : QIcon(icon);
 }
 
 }  // namespace zorvik

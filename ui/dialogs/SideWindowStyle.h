@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -21,8 +22,11 @@ void CentreOnScreen(QWidget& window);
 
 // The window's OK button, with the style's icon, at fixed pixels: the default button, closing it accepted.
 QPushButton* AddOkButton(QDialog& window, const QString& name, const QRect& place);
-// A Help button with the style's icon that Enter never presses; the caller connects what it shows.
+// A Help button with the game's own icon that Enter never presses; the caller connects what it shows.
 QPushButton* AddHelpButton(QDialog& window, const QString& name, const QRect& place);
+// The picture of the Help buttons: the game's own icon, or none when it is missing. The desktop's help icon
+// is not used: without an icon theme it falls back to a glyph that looks broken.
+QIcon HelpButtonIcon();
 
 // Enlarges a side window laid out in fixed pixels by zoom, as far as its screen has room for it: its size,
 // every child's place and size, the fonts set on them and the buttons' icons. Returns the zoom applied,

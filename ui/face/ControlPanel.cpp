@@ -5,6 +5,7 @@
 #include "engine/GameHooks.h"
 #include "engine/SlotEngine.h"
 #include "ui/face/ControlPanelStyle.h"
+#include "ui/face/PanelButton.h"
 #include "ui/face/PanelRequests.h"
 
 #include <QEvent>
@@ -107,13 +108,19 @@ ControlPanel::ControlPanel(QWidget& window, GameState& state, SlotEngine& engine
       buttonStyle_(std::make_unique<ControlPanelStyle>())
 {
     for (int tag = 0; tag < ButtonCount; ++tag) {
-        auto* button = new QLabel(&window_);
+        auto* button = new PanelButton(&window_);
         button->setStyle(buttonStyle_.get());
         button->setToolTip(StartupTooltip(tag));
         button->setAccessibleName(Caption(tag));
         button->setCursor(Qt::PointingHandCursor);
         button->setProperty("tag", tag);
         button->installEventFilter(this);
+        // Assistive technology presses a button as a click does, and reads the four switches.
+        button->SetPress([this, tag] { ClickButton(tag); });
+        if (tag == PayModeTag) button->SetSwitch([this] { return state_.PayMode; });
+        if (tag == AutoSpinTag) button->SetSwitch([this] { return state_.AutoSpin; });
+        if (tag == SoundTag) button->SetSwitch([this] { return state_.Sound; });
+        if (tag == DoubleTag) button->SetSwitch([this] { return state_.Double; });
         button->show();
         buttons_[static_cast<std::size_t>(tag)] = button;
     }
@@ -128,7 +135,7 @@ ControlPanel::ControlPanel(QWidget& window, GameState& state, SlotEngine& engine
 ControlPanel::~ControlPanel()
 {
     // The buttons belong to the window and may outlive the panel by a moment; they must not keep our style.
-    for (QLabel* button : buttons_) {
+    for (PanelButton* button : buttons_) {
         if (button) {
             button->removeEventFilter(this);
             button->setStyle(nullptr);
@@ -184,7 +191,7 @@ void ControlPanel::DrawCaptions()
     const qreal scale = zoom_ * ratio;
 
     for (int tag = 0; tag < ButtonCount; ++tag) {
-        QLabel* button = buttons_[static_cast<std::size_t>(tag)];
+        PanelButton* button = buttons_[static_cast<std::size_t>(tag)];
         const QSize pixels(std::max(1, int(std::lround(button->width() * ratio))),
                            std::max(1, int(std::lround(button->height() * ratio))));
         // Each pass starts from the template, so a caption that changed colour leaves no trace of the old
@@ -213,6 +220,7 @@ void ControlPanel::DrawCaptions()
         painter.end();
         image.setDevicePixelRatio(ratio);
         button->setPixmap(QPixmap::fromImage(image));
+        button->RefreshSwitch();
     }
 
     window_.setUpdatesEnabled(wasEnabled);

@@ -23,6 +23,7 @@ class QWidget;
 namespace zorvik {
 
 class GameHooks;
+class PanelButton;
 class PanelRequests;
 class SlotEngine;
 
@@ -74,7 +75,7 @@ private:
     QImage templatePicture_;
     QImage scaledFace_;  // the template at the window's resolution, when the window is zoomed
     double zoom_ = 1.0;  // window pixels per layout pixel
-    std::array<QLabel*, ButtonCount> buttons_{};
+    std::array<PanelButton*, ButtonCount> buttons_{};
     std::unique_ptr<QStyle> buttonStyle_;
     QTimer* startupTimer_ = nullptr;
     bool startupTimerFired_ = false;

@@ -4,6 +4,7 @@
 
 #include "engine/Saturating.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/KeyInput.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/face/PictureSet.h"
 
@@ -97,6 +98,52 @@ TEST(BorrowTest, ModeIsBorrowAtEveryOpening)
     BorrowDialog again(state, dialogs, help);
     EXPECT_TRUE(again.BorrowModeButton->isChecked());
     EXPECT_FALSE(again.PayBackModeButton->isChecked());
+}
+
+TEST(BorrowTest, KeyboardFollowsTheReadingOrderAndEnterPressesTheAmount)
+{
+    using testing::PressKey;
+    GameState state;
+    state.Credits = 1000;
+    state.Borrowed = 1000;
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    BorrowDialog form(state, dialogs, help);
+    ASSERT_TRUE(testing::ShowActive(form));
+    EXPECT_EQ(QApplication::focusWidget(), form.AmountButtons[0]);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(state.Credits, 2000);
+    EXPECT_EQ(state.Borrowed, 2000);
+    EXPECT_TRUE(form.isVisible()) << "Enter on an amount borrows; it does not press OK";
+
+    const QWidget* order[] = {form.AmountButtons[1], form.AmountButtons[2], form.AmountButtons[3],
+                              form.BorrowModeButton, form.HelpButton,       form.OkButton};
+    for (const QWidget* next : order) {
+        PressKey(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+
+    // Back to the mode, over to paying back, back to $10: Enter pays back 10.
+    for (int step = 0; step < 2; ++step)
+        PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), form.BorrowModeButton);
+    PressKey(Qt::Key_Right);
+    EXPECT_TRUE(form.PayBackModeButton->isChecked());
+    for (int step = 0; step < 2; ++step)
+        PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), form.AmountButtons[2]);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(state.Credits, 1990);
+    EXPECT_EQ(state.Borrowed, 1990);
+
+    // Away from the amounts, Enter is OK's.
+    for (int step = 0; step < 3; ++step)
+        PressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.HelpButton);
+    PressKey(Qt::Key_Tab);
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(state.Credits, 1990);
 }
 
 TEST(BorrowTest, HelpButtonShowsTheHelpText)

@@ -5,23 +5,31 @@
 #include "engine/Saturating.h"
 #include "engine/SlotEngine.h"
 #include "engine/SpinRecorder.h"
+#include "tests/support/AccessibleEventLog.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/KeyInput.h"
 #include "tests/support/SoundRecordingHooks.h"
+#include "ui/dialogs/CardTableAccess.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/face/CanvasMapping.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace zorvik {
 namespace {
 
 using Card = DoubleOrNothingDialog::CardRecord;
+
+using testing::PressKey;
 
 // Rank and suit of an ordinary card by id, as the deck builds them.
 Card Ordinary(int id)
@@ -366,6 +374,99 @@ TEST_F(CardFormTest, CardsAreMaskedSoTheCornersStayGreen)
               back);
     EXPECT_NE(form.CardPicture(form.CardDeck[1]).convertToFormat(QImage::Format_RGB32).copy(0, 0, 73, 98),
               back);
+}
+
+TEST_F(CardFormTest, KeyboardPlaysTheTableAndEndsAsOkDoes)
+{
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    for (const Row& row :
+         {Row{"Esc", Qt::Key_Escape, Qt::NoModifier}, Row{"Alt+O", Qt::Key_O, Qt::AltModifier}}) {
+        SCOPED_TRACE(row.name);
+        state.SpinWin = 100;
+        state.DoubleOrNothingWon = 0;
+        DoubleOrNothingDialog form(state, engine, hooks, help);
+        form.CardDeck[15] = Ordinary(12);  // King of clubs, last of the middle row
+        form.CardDeck[14] = Ordinary(0);   // Ace of clubs beside it
+        ASSERT_TRUE(testing::ShowActive(form));
+        auto* table = form.findChild<CardTableAccess*>();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), table) << "the game opens on the cards";
+        EXPECT_EQ(table->Highlight(), 0);
+
+        // The highlight stops at the edges of the table rather than wrapping round.
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
+            PressKey(key);
+        for (int step = 0; step < 9; ++step)
+            PressKey(Qt::Key_Right);
+        EXPECT_EQ(table->Highlight(), 15);
+
+        PressKey(Qt::Key_Return);
+        EXPECT_TRUE(form.CardDeck[15].FaceUp);
+        EXPECT_EQ(state.SpinWin, 200);
+        PressKey(Qt::Key_Space);  // already turned: nothing, and the window stays
+        EXPECT_EQ(state.SpinWin, 200);
+        PressKey(Qt::Key_Left);
+        PressKey(Qt::Key_Space);
+        EXPECT_TRUE(form.CardDeck[14].FaceUp);
+        EXPECT_EQ(state.SpinWin, 600);
+        EXPECT_TRUE(form.isVisible());
+
+        // Tab leaves the cards for Help, then OK, as the eye reads the window.
+        PressKey(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), form.BitBtn2);
+        PressKey(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), form.BitBtn1);
+        PressKey(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), table);
+
+        PressKey(row.key, row.modifiers);
+        QTRY_VERIFY(!form.isVisible());
+        EXPECT_EQ(state.SpinWin, 600);
+        EXPECT_EQ(state.DoubleOrNothingWon, 500) << "booked as OK books it";
+    }
+}
+
+TEST_F(CardFormTest, CardsAreButtonsThatNameWhatTheyShow)
+{
+    state.SpinWin = 10;
+    DoubleOrNothingDialog form(state, engine, hooks, help);
+    form.CardDeck[9] = Ordinary(13 + 11);  // Queen of hearts, row 2, card 2
+    form.CardDeck[10] = Joker();
+    ASSERT_TRUE(testing::ShowActive(form));
+    testing::AccessibleEventLog events;
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(form.findChild<CardTableAccess*>());
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->childCount(), 24);
+    QAccessibleInterface* queen = table->child(9);
+    EXPECT_EQ(queen->role(), QAccessible::Button);
+    EXPECT_EQ(queen->text(QAccessible::Name), "Row 2, card 2: face down");
+    EXPECT_EQ(table->indexOfChild(queen), 9);
+    EXPECT_EQ(queen->parent(), table);
+    EXPECT_EQ(table->childAt(form.mapToGlobal(CentreOf(9)).x(), form.mapToGlobal(CentreOf(9)).y()), queen);
+    ASSERT_NE(queen->actionInterface(), nullptr);
+    EXPECT_TRUE(queen->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    queen->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(form.CardDeck[9].FaceUp);
+    EXPECT_EQ(state.SpinWin, 20);
+    EXPECT_EQ(queen->text(QAccessible::Name), "Row 2, card 2: Queen of Hearts");
+    EXPECT_TRUE(queen->state().disabled) << "a turned card cannot be turned again";
+    const testing::HeardEvent renamed{QAccessible::NameChanged, "Row 2, card 2: Queen of Hearts", ""};
+    EXPECT_NE(std::find(events.heard.begin(), events.heard.end(), renamed), events.heard.end());
+
+    // A card turned by a click is announced as well; the keyboard's highlight is announced as it moves.
+    events.heard.clear();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, CentreOf(10));
+    EXPECT_EQ(table->child(10)->text(QAccessible::Name), "Row 2, card 3: Joker");
+    form.findChild<CardTableAccess*>()->SetHighlight(1);
+    const std::vector<testing::HeardEvent> expected = {{QAccessible::NameChanged, "Row 2, card 3: Joker", ""},
+                                                       {QAccessible::Focus, "Row 1, card 2: face down", ""}};
+    EXPECT_EQ(events.heard, expected);
 }
 
 TEST(CardPicturesTest, MaskedCopyAndsThenOrs)

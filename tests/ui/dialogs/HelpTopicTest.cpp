@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Help from the side windows: F1 and the help buttons open the manual at each window's own topic.
 #include "engine/SlotEngine.h"
+#include "persistence/SavedGames.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/SoundRecordingHooks.h"
 #include "ui/dialogs/BorrowDialog.h"
@@ -8,10 +9,12 @@
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LoadSaveDialog.h"
 #include "ui/dialogs/PayChartDialog.h"
+#include "ui/dialogs/SideWindowStyle.h"
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include <QFile>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -88,6 +91,26 @@ TEST_F(HelpTopicTest, CardGameHelpButtonOpensItsTopic)
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(ShownPage(form), "41006.html");
     EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(HelpTopicTest, HelpButtonsShowTheGamesIconNotTheDesktopsFallback)
+{
+    SavedGames games(manual.filePath("Zorvik.ini").toStdString());
+    BorrowDialog borrow(state, dialogs, help);
+    DoubleOrNothingDialog cards(state, engine, hooks, help);
+    LoadSaveDialog loadSave(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
+    const QImage ours = HelpButtonIcon().pixmap(16).toImage();
+    const QImage desktops = borrow.style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(16).toImage();
+    for (const QPushButton* help :
+         {borrow.HelpButton, cards.BitBtn2, loadSave.findChild<QPushButton*>("helpButton")}) {
+        ASSERT_NE(help, nullptr);
+        SCOPED_TRACE(help->objectName().toStdString());
+        const QImage shown = help->icon().pixmap(16).toImage();
+        EXPECT_EQ(shown, ours);
+        if (!desktops.isNull()) {
+            EXPECT_NE(shown, desktops);
+        }
+    }
 }
 
 }  // namespace

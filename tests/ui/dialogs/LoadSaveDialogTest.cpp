@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Load/Save dialog over a scratch saved-game file: opening, saving, loading and every way of closing.
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/KeyInput.h"
 
 #include "persistence/SavedGames.h"
 #include "ui/dialogs/HelpContext.h"
@@ -216,6 +217,65 @@ TEST_F(LoadSaveDialogTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGa
     EXPECT_EQ(CurrentGameOnDisk(), SavedFields(other));
     // Fields outside the file keep their values.
     EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
+}
+
+TEST_F(LoadSaveDialogTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
+{
+    using testing::PressKey;
+    GameState other;
+    other.Credits = 66;
+    ASSERT_TRUE(games.SaveGameSlot(other, 5, "Six"));
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
+    ASSERT_TRUE(testing::ShowActive(dialog));
+    auto focused = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    EXPECT_EQ(focused(), "cancelButton");
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << "Enter picks no slot before one has the focus";
+
+    // Tab: each slot's name then its OK button, slot by slot, then Help and Cancel.
+    QStringList order;
+    for (int step = 0; step < 18; ++step) {
+        PressKey(Qt::Key_Tab);
+        order << focused();
+    }
+    EXPECT_EQ(order, QStringList({"slotName1", "slotOkButton1", "slotName2", "slotOkButton2", "slotName3",
+                                  "slotOkButton3", "slotName4", "slotOkButton4", "slotName5", "slotOkButton5",
+                                  "slotName6", "slotOkButton6", "slotName7", "slotOkButton7", "slotName8",
+                                  "slotOkButton8", "helpButton", "cancelButton"}));
+
+    // Arrows: down and up a column, stopping at its ends, across between the columns.
+    PressKey(Qt::Key_Tab);
+    const std::pair<Qt::Key, const char*> moves[] = {
+        {Qt::Key_Up, "slotName1"},     {Qt::Key_Down, "slotName2"},      {Qt::Key_Right, "slotName6"},
+        {Qt::Key_Right, "slotName6"},  {Qt::Key_Down, "slotName7"},      {Qt::Key_Down, "slotName8"},
+        {Qt::Key_Down, "slotName8"},   {Qt::Key_Left, "slotName4"},      {Qt::Key_Tab, "slotOkButton4"},
+        {Qt::Key_Up, "slotOkButton3"}, {Qt::Key_Right, "slotOkButton7"}, {Qt::Key_Up, "slotOkButton6"}};
+    for (const auto& [key, expected] : moves) {
+        PressKey(key);
+        EXPECT_EQ(focused(), expected) << QTest::toString(QKeySequence(key));
+    }
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(state.Credits, 66);
+}
+
+TEST_F(LoadSaveDialogTest, LeftAndRightStayInANameBeingEdited)
+{
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
+    ASSERT_TRUE(testing::ShowActive(dialog));
+    auto* name = dialog.findChild<QLineEdit*>("slotName6");
+    name->setFocus();
+    name->setCursorPosition(0);
+    testing::PressKey(Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    EXPECT_EQ(name->cursorPosition(), 1);
+    testing::PressKey(Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    testing::PressKey(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "slotName5")
+        << "up and down still move between slots";
 }
 
 TEST_F(LoadSaveDialogTest, LoadingANeverSavedSlotGivesAFreshGame)
