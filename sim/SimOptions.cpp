@@ -24,7 +24,7 @@ template <typename T> bool ParseNumber(std::string_view text, T low, T high, T& 
 const char* SimOptions::Usage()
 {
     return "Usage: zorvik-sim [options]\n"
-           "Plays Zorvik Slots headless with auto spin on, sound and Double or Nothing off.\n"
+           "Plays Zorvik Slots headless with auto spin on and sound off.\n"
            "  --spins N             paid spins to play (default 1000000)\n"
            "  --lines L             lines played, 0-8 (default 8)\n"
            "  --coins C             coins per line, 0-8 (default 1)\n"
@@ -38,6 +38,12 @@ const char* SimOptions::Usage()
            "                        back, auto-saving as the game does; --lines, --coins and --credits\n"
            "                        override the loaded values\n"
            "  --dump-state          with --game: print the loaded game as one JSON object and exit\n"
+           "  --double N            play Double or Nothing after every win, turning the first N of the 24\n"
+           "                        cards in order until one loses everything (default 0: not played)\n"
+           "  --threads N           threads to use (default: one per core). A run of more than 1000000\n"
+           "                        paid spins is played as games of 1000000 paid spins each, every one\n"
+           "                        from its own seed, so the report is the same for any N; --game and\n"
+           "                        --seeds play one game on one thread\n"
            "  --help                show this text\n";
 }
 
@@ -99,6 +105,12 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
             if (!value(text)) return false;
             if (text.empty()) return bad(text);
             options.GameFile = text;
+        } else if (name == "--double") {
+            if (!value(text)) return false;
+            if (!ParseNumber<int>(text, 0, 24, options.CardTurns)) return bad(text);
+        } else if (name == "--threads") {
+            if (!value(text)) return false;
+            if (!ParseNumber<int>(text, 1, 256, options.Threads)) return bad(text);
         } else if (name == "--dump-state") {
             options.DumpState = true;
         } else if (name == "--trace") {

@@ -20,6 +20,8 @@ struct SimOptions {
     bool Help = false;
     std::string GameFile;  // --game: load "CurrentGame" from it before playing, save it back after
     bool DumpState = false;
+    int CardTurns = 0;  // --double: cards each Double or Nothing game turns; 0 leaves the game off
+    int Threads = 0;    // 0: one per core
     // Which of the bet and money options were given, so that they override a loaded game.
     bool LinesGiven = false;
     bool CoinsGiven = false;
