@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Double or Nothing card game's rules: the deal, the Joker, what a turned card does, the booking.
-#include "DoubleOrNothingGame.h"
+#include "engine/DoubleOrNothingGame.h"
 
 #include <utility>
 
-#include "Saturating.h"
+#include "engine/Saturating.h"
 
 namespace zorvik {
 

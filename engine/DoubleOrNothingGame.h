@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "GameState.h"
-#include "RandomSource.h"
+#include "engine/GameState.h"
+#include "engine/RandomSource.h"
 
 namespace zorvik {
 

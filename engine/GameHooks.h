@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the engine asks of its surroundings: drawing, sound, timers, dialogs, the clock and saving.
 // The window implements it; the headless build keeps the no-op defaults and supplies a clock.
 #pragma once
@@ -7,7 +8,7 @@
 
 namespace zorvik {
 
-enum class GameTimer { Timer1, Timer2, Timer4, Timer5 };
+enum class GameTimer { LampCelebrationRow, LampCelebrationAlternate, LineFlash, FreeSpinText };
 
 class GameHooks {
 public:

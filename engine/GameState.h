@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one record of everything the game knows: money, bet, wheels, bonus progress, flags, options,
 // statistics.
 #pragma once

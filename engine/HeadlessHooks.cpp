@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hooks for running the game without a window: no display, no sound, a clock that never makes the game wait.
-#include "HeadlessHooks.h"
+#include "engine/HeadlessHooks.h"
 
 namespace zorvik {
 

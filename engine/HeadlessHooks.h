@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hooks for running the game without a window: no display, no sound, a clock that never makes the game wait.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 
-#include "GameHooks.h"
+#include "engine/GameHooks.h"
 
 namespace zorvik {
 

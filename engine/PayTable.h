@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pay tables, paylines and screen pays: the one copy that the engine evaluates and the payoff chart
 // draws.
 #pragma once
@@ -6,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zorvik {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one overflow guard for money and counters: int32 sums, differences and products clamp at the type's
 // limits.
 #pragma once

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and
 // payout.
-#include "SlotEngine.h"
+#include "engine/SlotEngine.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>
 
-#include "PayTable.h"
-#include "Saturating.h"
+#include "engine/PayTable.h"
+#include "engine/Saturating.h"
 
 namespace zorvik {
 
@@ -229,9 +230,9 @@ void SlotEngine::SpinWheels()
     const std::uint32_t seed = hooks_.TimeOfDayMs();
     rng_.Randomize(seed);
     s.Spinning = true;
-    hooks_.StopTimer(GameTimer::Timer1);
-    hooks_.StopTimer(GameTimer::Timer2);
-    hooks_.StopTimer(GameTimer::Timer4);
+    hooks_.StopTimer(GameTimer::LampCelebrationRow);
+    hooks_.StopTimer(GameTimer::LampCelebrationAlternate);
+    hooks_.StopTimer(GameTimer::LineFlash);
     if (s.FirstWinLine >= 0) hooks_.UnflashLine(s.FirstWinLine);
     s.LinesDoubled = false;
     hooks_.DrawLeftSideLamp(false);
@@ -248,7 +249,7 @@ void SlotEngine::SpinWheels()
                           : s.FreeSpinMode ? SpinKind::Free
                                            : SpinKind::Paid;
     if (s.FreeSpinMode) {
-        hooks_.StartTimer(GameTimer::Timer5);
+        hooks_.StartTimer(GameTimer::FreeSpinText);
     } else if (!s.CobraRollMode) {
         const std::int32_t bet = SaturatingMul(s.CoinsPerLine, s.LinesPlayed);
         s.Credits = SaturatingSub(s.Credits, bet);
@@ -289,7 +290,7 @@ void SlotEngine::SpinWheels()
     s.LampFlashCount = 0;
     if (s.Lamps[LampCount - 1]) {
         PlayWave("Zorvik2.wav");
-        hooks_.StartTimer(GameTimer::Timer1);
+        hooks_.StartTimer(GameTimer::LampCelebrationRow);
         s.LinesDoubled = true;
         hooks_.WaitSeconds(1);
     }
@@ -327,7 +328,7 @@ void SlotEngine::SpinWheels()
             }
         }
     }
-    hooks_.StopTimer(GameTimer::Timer5);
+    hooks_.StopTimer(GameTimer::FreeSpinText);
 }
 
 void SlotEngine::RunAnimationSchedule(int& lamp, int& dir, const std::int32_t startOffsets[WheelCount])
@@ -626,7 +627,7 @@ void SlotEngine::PayOut(PayOutOrder order)
 {
     GameState& s = state_;
     const auto startFlashing = [&] {
-        if (s.FirstWinLine >= 0 && !s.AutoSpin) hooks_.StartTimer(GameTimer::Timer4);
+        if (s.FirstWinLine >= 0 && !s.AutoSpin) hooks_.StartTimer(GameTimer::LineFlash);
     };
 
     hooks_.ShowWinnings(true);

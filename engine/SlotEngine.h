@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and
 // payout.
 #pragma once
@@ -5,10 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "GameHooks.h"
-#include "GameState.h"
-#include "RandomSource.h"
-#include "StripSets.h"
+#include "engine/GameHooks.h"
+#include "engine/GameState.h"
+#include "engine/RandomSource.h"
+#include "engine/StripSets.h"
 
 namespace zorvik {
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three strip sets of the wheels, built at compile time from their digit texts.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zorvik {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as "Zorvik.ini", read into every slot and saved back.
 #include "fuzz/SavedGamesFuzzCheck.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fuzz input through the profile reader, the slot reading and a save, with every promise checked.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over the old one.
 #include "persistence/AtomicFileWriter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An INI file held line by line, read as the classic private-profile service reads it, rewritten in place.
 #include "persistence/ProfileFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-game file "Zorvik.ini": nine game records moved between GameState and their sections.
 #pragma once
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the simulator's spins get their time-of-day seeds: a generator of its own, or a file of values.
-#include "SeedSource.h"
+#include "sim/SeedSource.h"
 
 #include <charconv>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the simulator's spins get their time-of-day seeds: a generator of its own, or a file of values.
 #pragma once
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long simulation split into fixed blocks of paid spins, each a game of its own, played on several threads.
-#include "SimBlocks.h"
+#include "sim/SimBlocks.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "Saturating.h"
-#include "SimGame.h"
+#include "engine/Saturating.h"
+#include "sim/SimGame.h"
 
 namespace zorvik {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "SimOptions.h"
-#include "SimStatistics.h"
+#include "sim/SimOptions.h"
+#include "sim/SimStatistics.h"
 
 namespace zorvik {
 

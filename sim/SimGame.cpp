@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One simulated game: the engine over the simulator's hooks, set up from the command line and played on.
-#include "SimGame.h"
+#include "sim/SimGame.h"
 
 namespace zorvik {
 

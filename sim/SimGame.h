@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "SeedSource.h"
-#include "SimHooks.h"
-#include "SimOptions.h"
-#include "SimStatistics.h"
-#include "SlotEngine.h"
+#include "engine/SlotEngine.h"
+#include "sim/SeedSource.h"
+#include "sim/SimHooks.h"
+#include "sim/SimOptions.h"
+#include "sim/SimStatistics.h"
 
 namespace zorvik {
 

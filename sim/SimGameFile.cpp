@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's use of the saved-game file: load "CurrentGame" before playing, save it during and after.
-#include "SimGameFile.h"
+#include "sim/SimGameFile.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's use of the saved-game file: load "CurrentGame" before playing, save it during and after.
 #pragma once
 
 #include <string>
 
-#include "GameState.h"
+#include "engine/GameState.h"
 #include "persistence/SavedGames.h"
 
 namespace zorvik {

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's front end: headless hooks that feed the seeds, count every spin, trace it and end the run.
-#include "SimHooks.h"
+#include "sim/SimHooks.h"
 
 #include <charconv>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's front end: headless hooks that feed the seeds, count every spin, trace it and end the run.
 #pragma once
 
@@ -5,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
-#include "DoubleOrNothingGame.h"
-#include "HeadlessHooks.h"
-#include "SeedSource.h"
-#include "SimStatistics.h"
-#include "SlotEngine.h"
+#include "engine/DoubleOrNothingGame.h"
+#include "engine/HeadlessHooks.h"
+#include "engine/SlotEngine.h"
+#include "sim/SeedSource.h"
+#include "sim/SimStatistics.h"
 
 namespace zorvik {
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of zorvik-sim: every option, its default and its check, in one place.
-#include "SimOptions.h"
+#include "sim/SimOptions.h"
 
 #include <charconv>
 #include <limits>

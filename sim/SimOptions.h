@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of zorvik-sim: every option, its default and its check, in one place.
 #pragma once
 

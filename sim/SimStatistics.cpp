@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's own tallies, in 64 bits so that long runs never saturate, and the report built from them.
-#include "SimStatistics.h"
+#include "sim/SimStatistics.h"
 
 #include <cinttypes>
 #include <cmath>

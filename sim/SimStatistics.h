@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's own tallies, in 64 bits so that long runs never saturate, and the report built from them.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 
-#include "SlotEngine.h"
+#include "engine/SlotEngine.h"
 
 namespace zorvik {
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the simulator's speed and memory: 20 million paid spins, timed from outside and by the report itself.
 # Usage: sim/benchmark.sh [BUILD_DIR]   (default build-tests; the machine should be otherwise idle)
 set -euo pipefail

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-sim: plays the game headless through StartSpin with auto spin, and reports what it paid.
 #include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "SeedSource.h"
-#include "SimBlocks.h"
-#include "SimGame.h"
-#include "SimGameFile.h"
-#include "SimOptions.h"
+#include "sim/SeedSource.h"
+#include "sim/SimBlocks.h"
+#include "sim/SimGame.h"
+#include "sim/SimGameFile.h"
+#include "sim/SimOptions.h"
 
 using namespace zorvik;
 

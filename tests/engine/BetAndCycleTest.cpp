@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bet controls and their limits, the refusals of StartSpin, the auto spin loop and its auto-save.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "EngineFixture.h"
-#include "Saturating.h"
+#include "engine/Saturating.h"
+#include "tests/engine/EngineFixture.h"
 
 using namespace zorvik;
 

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "DoubleOrNothingGame.h"
-#include "Saturating.h"
+#include "engine/DoubleOrNothingGame.h"
+#include "engine/Saturating.h"
 
 namespace zorvik {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test fixture with an engine over a recording fake and a way to set the nine cells directly.
 #pragma once
 
@@ -5,8 +6,8 @@
 
 #include <initializer_list>
 
-#include "RecordingHooks.h"
-#include "SlotEngine.h"
+#include "engine/SlotEngine.h"
+#include "tests/engine/RecordingHooks.h"
 
 namespace zorvik {
 

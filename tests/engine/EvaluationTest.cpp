@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluation of normal and bonus spins: pay table rows and their order, screens, pool, cobra steps,
 // summaries.
 #include <gtest/gtest.h>
 
-#include "EngineFixture.h"
-#include "PayTable.h"
-#include "Saturating.h"
+#include "engine/PayTable.h"
+#include "engine/Saturating.h"
+#include "tests/engine/EngineFixture.h"
 
 using namespace zorvik;
 

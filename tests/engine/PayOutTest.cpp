@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payout: both orders of the sequence, instant payoff, count-off steps, a lost card game, saturation.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
 
-#include "EngineFixture.h"
-#include "Saturating.h"
+#include "engine/Saturating.h"
+#include "tests/engine/EngineFixture.h"
 
 using namespace zorvik;
 
@@ -23,8 +24,8 @@ TEST_F(PayOut, NormalOrderPlaysTheCardGameBeforeTheFlashing)
     state.FirstWinLine = 2;
     engine.PayOut(PayOutOrder::NormalSpin);
     const std::vector<std::string> expected = {
-        "ShowWinnings on",   "PlayWave Zorvik9.wav", "ShowDoubleOrNothing", "ShowWinnings on",
-        "StartTimer Timer4", "DrawCredits",          "PlayWave Zorvik6.wav"};
+        "ShowWinnings on",      "PlayWave Zorvik9.wav", "ShowDoubleOrNothing", "ShowWinnings on",
+        "StartTimer LineFlash", "DrawCredits",          "PlayWave Zorvik6.wav"};
     EXPECT_EQ(hooks.Only(Sequence), expected);
 }
 
@@ -35,7 +36,7 @@ TEST_F(PayOut, BonusOrderStartsTheFlashingBeforeTheCardGame)
     state.FirstWinLine = 9;
     engine.PayOut(PayOutOrder::BonusSpin);
     const std::vector<std::string> expected = {
-        "ShowWinnings on", "PlayWave Zorvik9.wav", "StartTimer Timer4",   "ShowDoubleOrNothing",
+        "ShowWinnings on", "PlayWave Zorvik9.wav", "StartTimer LineFlash", "ShowDoubleOrNothing",
         "ShowWinnings on", "DrawCredits",          "PlayWave Zorvik6.wav"};
     EXPECT_EQ(hooks.Only(Sequence), expected);
 }
@@ -77,7 +78,7 @@ TEST_F(PayOut, LostCardGameTransfersNothingButStillFlashes)
         EXPECT_EQ(state.Credits, 1000);
         EXPECT_EQ(hooks.Count("PlayWave Zorvik6.wav"), 0);
         EXPECT_EQ(hooks.Count("PlayWave Zorvik8.wav"), 0);
-        EXPECT_EQ(hooks.Count("StartTimer Timer4"), 1);
+        EXPECT_EQ(hooks.Count("StartTimer LineFlash"), 1);
         EXPECT_EQ(engine.LastSpin().Won, 0);
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fake front end for tests: records every hook call in order and lets a test script the clock and the
 // player.
 #pragma once
@@ -7,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "GameHooks.h"
+#include "engine/GameHooks.h"
 
 namespace zorvik {
 
@@ -125,14 +126,14 @@ private:
     static std::string TimerName(GameTimer t)
     {
         switch (t) {
-        case GameTimer::Timer1:
-            return "Timer1";
-        case GameTimer::Timer2:
-            return "Timer2";
-        case GameTimer::Timer4:
-            return "Timer4";
-        case GameTimer::Timer5:
-            return "Timer5";
+        case GameTimer::LampCelebrationRow:
+            return "LampCelebrationRow";
+        case GameTimer::LampCelebrationAlternate:
+            return "LampCelebrationAlternate";
+        case GameTimer::LineFlash:
+            return "LineFlash";
+        case GameTimer::FreeSpinText:
+            return "FreeSpinText";
         }
         return "?";
     }

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saturating helpers clamp at the int32 limits instead of wrapping.
 #include <gtest/gtest.h>
 
-#include "Saturating.h"
+#include "engine/Saturating.h"
 
 using namespace zorvik;
 

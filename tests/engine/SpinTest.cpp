@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SpinWheels: the draw order, the 101-frame schedule, the skill stop, the lamp chaser, the bonus loop, and
 // the headless fast path giving the same games as the full schedule.
 #include <gtest/gtest.h>
@@ -5,10 +6,10 @@
 #include <algorithm>
 #include <sstream>
 
-#include "EngineFixture.h"
-#include "HeadlessHooks.h"
-#include "Saturating.h"
-#include "StripSets.h"
+#include "engine/HeadlessHooks.h"
+#include "engine/Saturating.h"
+#include "engine/StripSets.h"
+#include "tests/engine/EngineFixture.h"
 
 using namespace zorvik;
 
@@ -110,16 +111,24 @@ TEST_F(Spin, StartAndDoublingSequences)
     hooks.Animate = false;
     engine.StartSpin();
     const auto calls = FirstSpinCalls();
-    const std::vector<std::string> start = {
-        "StopTimer Timer1",     "StopTimer Timer2",      "StopTimer Timer4",  "UnflashLine 3",
-        "DrawLeftSideLamp off", "DrawRightSideLamp off", "RepaintWindow",     "DrawCredits",
-        "ShowWinnings off",     "PlayWave Zorvik2.wav",  "StartTimer Timer1", "WaitSeconds 1.00"};
+    const std::vector<std::string> start = {"StopTimer LampCelebrationRow",
+                                            "StopTimer LampCelebrationAlternate",
+                                            "StopTimer LineFlash",
+                                            "UnflashLine 3",
+                                            "DrawLeftSideLamp off",
+                                            "DrawRightSideLamp off",
+                                            "RepaintWindow",
+                                            "DrawCredits",
+                                            "ShowWinnings off",
+                                            "PlayWave Zorvik2.wav",
+                                            "StartTimer LampCelebrationRow",
+                                            "WaitSeconds 1.00"};
     ASSERT_GE(calls.size(), start.size());
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + start.size()), start);
     EXPECT_TRUE(state.LinesDoubled);
     EXPECT_EQ(state.Credits, 1000 - 8 + engine.LastSpin().Won);
     EXPECT_GE(engine.LastSpin().Won, 8) << "a doubled paid spin returns at least its bet";
-    EXPECT_EQ(hooks.Calls.back(), "StopTimer Timer5");
+    EXPECT_EQ(hooks.Calls.back(), "StopTimer FreeSpinText");
 }
 
 TEST_F(Spin, FramesWaitForTheClockAndPumpUntilTheNextFrame)
@@ -268,8 +277,8 @@ TEST_F(Spin, BonusSpinsCostNothingAndShowTheFreeSpinText)
     EXPECT_EQ(state.Credits, credits + engine.LastSpin().Won);
     EXPECT_EQ(state.TotalBets, 0);
     EXPECT_EQ(state.Spins, 0);
-    EXPECT_EQ(hooks.Count("StartTimer Timer5"), 1);
-    EXPECT_EQ(hooks.Count("StopTimer Timer5"), 1);
+    EXPECT_EQ(hooks.Count("StartTimer FreeSpinText"), 1);
+    EXPECT_EQ(hooks.Count("StopTimer FreeSpinText"), 1);
 }
 
 TEST_F(Spin, InstantWinIsNotPaidAgainByTheNextSpin)

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden values of the random source and of the three strip sets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "HeadlessHooks.h"
-#include "SlotEngine.h"
+#include "engine/HeadlessHooks.h"
+#include "engine/SlotEngine.h"
 
 using namespace zorvik;
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every seed of the fuzz corpus through the fuzz target's own check in the normal test suite.
 #include "fuzz/SavedGamesFuzzCheck.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

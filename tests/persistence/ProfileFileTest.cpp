@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile-file rules: how a hand-edited or Windows-written INI file reads, and how a write changes it.
 #include "persistence/ProfileFile.h"
 

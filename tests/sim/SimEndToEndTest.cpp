@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end checks of zorvik-sim: exit codes, usage, trace lines, the report and stopping on a refusal.
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-sim with a saved game: --game loads, auto-saves and saves "CurrentGame"; --dump-state prints it.
-#include "SimGameFile.h"
+#include "sim/SimGameFile.h"
 
-#include "../persistence/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: owns the game, builds the machine face at start-up and is the engine's front end.
+#pragma once
+
+#include "app/PanelActions.h"
+#include "engine/GameHooks.h"
+#include "engine/GameState.h"
+#include "engine/SlotEngine.h"
+#include "persistence/SavedGames.h"
+#include "ui/face/MachineFace.h"
+#include "ui/face/PictureSet.h"
+#include "ui/sound/SoundPlayer.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace zorvik {
+
+class ControlPanel;
+
+// What the window reads from the screen once at creation. Tests pass their own.
+struct ScreenInfo {
+    int Width = 1024;
+    int Height = 768;      // the height the desktop leaves free for windows
+    int ColourDepth = 24;  // bits per pixel
+    int Dpi = 96;          // logical pixels per inch; above 100 the large-fonts label sizes apply
+
+    static ScreenInfo FromPrimaryScreen();
+};
+
+struct MainWindowOptions {
+    std::optional<ScreenInfo> Screen;  // default: the primary screen
+    QString ProgramFolder;             // default: ProgramFolder(); must end in '/'
+    QString SavedGamesPath;            // default: DefaultSavedGamesPath()
+};
+
+class MainWindow : public QWidget, public GameHooks {
+    Q_OBJECT
+
+public:
+    // Runs the whole start-up (FormCreate); the window is ready to show when this returns.
+    explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameState& State() { return state_; }
+    SlotEngine& Engine() { return engine_; }
+    MachineFace& Face() { return face_; }
+    const PictureSet& Pictures() const { return pictures_; }
+    SoundPlayer& Sounds() { return sound_; }
+    SavedGames& Games() { return games_; }
+    ControlPanel* Panel() const { return panel_.get(); }
+    PanelActions& Actions() { return actions_; }
+    // The digit strips at the size of this screen, for the borrow window's displays.
+    const DigitPainter& Digits() const { return face_.Digits(); }
+
+    // Every asset is opened as this folder (ending in '/') followed by its bare file name.
+    const QString& ProgramFolder() const { return programFolder_; }
+    int ScreenWidth() const { return screen_.Width; }
+    int ScreenColourDepth() const { return screen_.ColourDepth; }
+    // True once the window has been asked to close; the spin on the stack then finishes without waiting.
+    bool Closing() const { return closing_; }
+
+    QTimer* LampCelebrationRowTimer() { return &lampCelebrationRowTimer_; }
+    QTimer* LampCelebrationAlternateTimer() { return &lampCelebrationAlternateTimer_; }
+    QTimer* LineFlashTimer() { return &lineFlashTimer_; }
+    QTimer* FreeSpinTextTimer() { return &freeSpinTextTimer_; }
+
+    // Start-up steps, public for tests.
+    bool LoadPictures();
+    void LoadClickSound();
+
+    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
+    void FormPaint();
+    void FormMouseDown(QPoint position);
+    void FormKeyDown(int key);
+    void FormClose();
+
+    void LampCelebrationRowTick();
+    void LampCelebrationAlternateTick();
+    void LineFlashTick();
+    void FreeSpinTextTick();
+
+    // GameHooks.
+    void UnflashLine(int line) override;
+    void DrawLeftSideLamp(bool lit) override;
+    void DrawRightSideLamp(bool lit) override;
+    void DrawLamp(int lamp, bool lit) override;
+    void DrawMotionWindow(int wheel, int offset) override;
+    void ShowStoppedWheel(int wheel) override;
+    void BounceWheel(int wheel, int dy, bool capture) override;
+    void RepaintWindow() override;
+    void DrawCredits() override;
+    void ShowWinnings(bool on) override;
+    void DrawCobraCounter() override;
+    void DrawIdolCounter() override;
+    void DrawIdolPool() override;
+    void DrawLinesPlayed() override;
+    void DrawCoinsPerLine() override;
+    void DrawCoinsPlayed() override;
+    void DrawControlPanel() override;
+    void PlayClick() override;
+    void PlayWave(const std::string& file) override;
+    void ShowInformation(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    void ShowDoubleOrNothing() override;
+    void StartTimer(GameTimer timer) override;
+    void StopTimer(GameTimer timer) override;
+    std::uint32_t GetTickCount() override;
+    std::uint32_t TimeOfDayMs() override;
+    void PumpMessages(std::uint32_t untilTick) override;
+    void WaitSeconds(double seconds) override;
+    // Nothing is shown once the window has closed: the spin on the stack then finishes without its show.
+    bool ShowsAnimation() const override { return !closing_; }
+    bool SaveCurrentGame() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CelebrationTick(bool alternate);
+    QTimer* TimerOf(GameTimer timer);
+
+    ScreenInfo screen_;
+    QString programFolder_;
+    GameState state_;
+    PictureSet pictures_;
+    SoundPlayer sound_;
+    SavedGames games_;
+    SlotEngine engine_;
+    MachineFace face_;
+    PanelActions actions_;
+    std::unique_ptr<ControlPanel> panel_;
+    QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
+    QTimer wake_;  // ends a wait for messages at the next frame time
+    QElapsedTimer clock_;
+    std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
+    bool closing_ = false;
+};
+
+}  // namespace zorvik

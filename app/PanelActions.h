@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The panel's requests carried out: the dialogs, questions and pages behind the control panel's buttons.
+#pragma once
+
+#include "ui/face/PanelRequests.h"
+
+#include <QUrl>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace zorvik {
+
+class GameHooks;
+class SavedGames;
+class SlotEngine;
+struct GameState;
+
+class PanelActions : public PanelRequests {
+public:
+    // Everything passed in must outlive the actions; dialogs open above window.
+    PanelActions(QWidget& window, GameState& state, SlotEngine& engine, GameHooks& hooks, SavedGames& games);
+
+    void ShowHelp() override;
+    void ShowPayChart() override;
+    void ShowBorrow() override;
+    void AskNewGame() override;
+    void ShowSummary() override;
+    void AskExit() override;
+    void OpenWebSite() override;
+    void ShowLoadGame() override;
+    void ShowSaveGame() override;
+    void ShowStatistics() override;
+    void ShowAbout() override;
+
+    // Asks the desktop to open page in the default browser; tells the player when no browser can be started.
+    void OpenWebPage(const QUrl& page);
+    // The page behind "WWW Site": the manual's home page that lies beside the program.
+    static QUrl HomePage();
+
+    // Tests open pages through this instead of the desktop; it returns false when nothing could open the
+    // page.
+    void SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener = std::move(opener); }
+
+private:
+    void OpenModal(QDialog& dialog);
+    void ShowLoadSave(int mode);
+
+    QWidget& window;
+    GameState& state;
+    SlotEngine& engine;
+    GameHooks& hooks;
+    SavedGames& games;
+    std::function<bool(const QUrl&)> urlOpener;
+};
+
+}  // namespace zorvik

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program entry: the application title, the main window and the message loop.
+#include "app/MainWindow.h"
+#include "ui/face/ControlPanelStyle.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    // Tooltips wake after the panel's short pause in every window, not only on the panel buttons.
+    QApplication::setStyle(new zorvik::ControlPanelStyle);
+    QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
+    const QIcon icon(QStringLiteral(":/art/icon.png"));
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
+
+    zorvik::MainWindow form;
+    form.show();
+    return app.exec();
+}

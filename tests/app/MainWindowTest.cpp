@@ -1,0 +1,341 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window driven by events, headless: start-up, clicks and keys, a whole spin, flashing, closing.
+#include "tests/support/PictureFolder.h"
+
+#include "app/MainWindow.h"
+#include "engine/Saturating.h"
+#include "ui/dialogs/PlayerDialogs.h"
+#include "ui/face/ControlPanel.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace zorvik {
+namespace {
+
+using namespace testing;
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PlayerDialogs::SetMessageAnswer([this](const PlayerDialogs::Message& m) {
+            messages.push_back(m);
+            return true;
+        });
+    }
+    void TearDown() override { PlayerDialogs::SetMessageAnswer({}); }
+
+    MainWindow& Open(int width, int depth = 24, const QStringList& leaveOut = {})
+    {
+        form.reset();
+        folder = std::make_unique<PictureFolder>(leaveOut);
+        MainWindowOptions options;
+        options.Screen = ScreenInfo{width, width * 3 / 4, depth, 96};
+        options.ProgramFolder = folder->Path();
+        options.SavedGamesPath = folder->Path() + "Zorvik.ini";
+        form = std::make_unique<MainWindow>(options);
+        // The start-up celebration would change the lamps under the tests' feet.
+        form->Panel()->StartupTimer()->stop();
+        form->State().Sound = false;
+        return *form;
+    }
+
+    QColor At(QPoint p) const { return form->Face().Canvas().pixelColor(p); }
+
+    void ExpectCellsShowTheirSymbols()
+    {
+        for (int w = 0; w < WheelCount; ++w)
+            EXPECT_EQ(At(form->Face().CellRect(w).center()), SymbolColour(form->State().Cell(w)))
+                << "wheel " << w;
+    }
+
+    std::vector<PlayerDialogs::Message> messages;
+    std::unique_ptr<PictureFolder> folder;
+    std::unique_ptr<MainWindow> form;
+};
+
+TEST_F(FormTest, StartUpMessages)
+{
+    struct Case {
+        const char* name;
+        int width;
+        QStringList leaveOut;
+        int informations;
+        int errors;
+    };
+    const Case cases[] = {
+        {"everything there", 640, {}, 0, 0},
+        {"no Logo.bmp", 640, {"Logo.bmp"}, 0, 0},
+        {"no Backlg.bmp on a large screen", 1024, {"Backlg.bmp"}, 0, 0},
+        {"no Motion2.bmp on a small screen", 640, {"Motion2.bmp"}, 1, 0},
+        {"three set pictures missing still give one message",
+         800,
+         {"Motion2.bmp", "Zor64on.bmp", "Backsm.bmp"},
+         1,
+         0},
+        {"no click sound", 800, {"Zorvik0.wav"}, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        Open(c.width, 24, c.leaveOut);
+        int informations = 0, errors = 0;
+        for (const auto& m : messages) {
+            if (m.kind == PlayerDialogs::Kind::Information) {
+                ++informations;
+                EXPECT_EQ(
+                    m.text,
+                    "There are BMP files missing which may cause this program to not function properly!");
+            }
+            if (m.kind == PlayerDialogs::Kind::Error) {
+                ++errors;
+                EXPECT_TRUE(m.text.contains("Zorvik0.wav"));
+            }
+        }
+        EXPECT_EQ(informations, c.informations);
+        EXPECT_EQ(errors, c.errors);
+    }
+}
+
+TEST_F(FormTest, OpensWithANewGameWhenNothingWasSaved)
+{
+    MainWindow& f = Open(1024);
+    const GameState& s = f.State();
+    EXPECT_EQ(s.Credits, 1000);
+    EXPECT_EQ(s.Borrowed, 1000);
+    EXPECT_EQ(s.LinesPlayed, 8);
+    EXPECT_EQ(s.CoinsPerLine, 1);
+    EXPECT_EQ(s.BellPool, 0);  // the saved-game file's default replaces the new game's 100
+    const int stops[WheelCount] = {4, 1, 6, 7, 10, 9, 3, 0, 12};
+    for (int w = 0; w < WheelCount; ++w)
+        EXPECT_EQ(s.Stops[w], stops[w]) << w;
+    EXPECT_EQ(f.windowTitle(), "Zorvik Slots");
+    ExpectCellsShowTheirSymbols();
+    EXPECT_EQ(At(f.Face().CellRect(4).center()), SymbolColour(Crest));
+}
+
+TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
+{
+    MainWindow& f = Open(1024);
+    MachineFace& face = f.Face();
+    GameState& s = f.State();
+    auto click = [&](QPoint p) { QTest::mouseClick(&f, Qt::LeftButton, {}, p); };
+
+    click({face.StopRect.Right, face.StopRect.Bottom});
+    EXPECT_TRUE(s.StopRequested);
+    s.StopRequested = false;
+    click({face.StopRect.Right + 1, face.StopRect.Bottom});
+    EXPECT_FALSE(s.StopRequested);
+
+    click({face.LinesMinusRect().Right, face.LinesMinusRect().Bottom});
+    EXPECT_EQ(s.LinesPlayed, 7);
+    click({face.LinesPlusRect.Right + 3, face.LinesPlusRect.Top});  // the gap between plus and minus
+    EXPECT_EQ(s.LinesPlayed, 7);
+    click({face.LinesPlusRect.Left, face.LinesPlusRect.Top});
+    EXPECT_EQ(s.LinesPlayed, 8);
+    click({face.CoinsPlusRect.Right, face.CoinsPlusRect.Bottom});
+    EXPECT_EQ(s.CoinsPerLine, 2);
+    click({face.CoinsMinusRect().Left, face.CoinsMinusRect().Top});
+    EXPECT_EQ(s.CoinsPerLine, 1);
+    click({face.CoinsMinusRect().Left, face.CoinsMinusRect().Bottom + 1});
+    EXPECT_EQ(s.CoinsPerLine, 1);
+
+    // The logo is a picture of its own: its click opens the about box and touches nothing else.
+    messages.clear();
+    QTest::mouseClick(&f, Qt::RightButton, {}, face.LogoRect.center());
+    EXPECT_TRUE(messages.empty());
+    click(face.LogoRect.center());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("Version 1.1"));
+    EXPECT_EQ(s.LinesPlayed, 8);
+}
+
+TEST_F(FormTest, LetterKeysChangeTheBet)
+{
+    MainWindow& f = Open(800);
+    GameState& s = f.State();
+    const std::tuple<Qt::Key, int, int> steps[] = {
+        {Qt::Key_X, 8, 0}, {Qt::Key_C, 8, 1}, {Qt::Key_K, 7, 1}, {Qt::Key_L, 8, 1}, {Qt::Key_A, 8, 1}};
+    for (const auto& [key, lines, coins] : steps) {
+        SCOPED_TRACE(QTest::toString(QKeySequence(key)));
+        QTest::keyClick(&f, key);
+        EXPECT_EQ(s.LinesPlayed, lines);
+        EXPECT_EQ(s.CoinsPerLine, coins);
+    }
+    // The display follows: the bet of 8 is drawn right-aligned at its place.
+    const DigitPainter& digits = f.Digits();
+    QImage expected(f.Face().Canvas().size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    digits.DrawNumber(expected, 8, f.Face().BgRight() + 195, 78, false, true, false);
+    EXPECT_EQ(f.Face().Canvas().copy(f.Face().BgRight() + 179, 78, 16, 21),
+              expected.copy(f.Face().BgRight() + 179, 78, 16, 21));
+}
+
+TEST_F(FormTest, EnterPlaysAWholeSpin)
+{
+    MainWindow& f = Open(640);
+    GameState& s = f.State();
+    s.Double = false;
+    s.PayMode = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(&f, Qt::Key_Return);
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(s.Spins, 1);
+    EXPECT_FALSE(s.Spinning);
+    EXPECT_GE(elapsed, 101 * 25);
+    // Bonus spins would pay more than the last spin's record shows.
+    if (s.NumberOfBarRolls == 0 && s.NumberOfCherryRolls == 0) {
+        EXPECT_EQ(s.Credits, SaturatingAdd(1000 - 8, f.Engine().LastSpin().Won));
+    }
+    ExpectCellsShowTheirSymbols();
+}
+
+TEST_F(FormTest, SpaceStopsTheWheelsAtOnce)
+{
+    MainWindow& f = Open(1024);
+    GameState& s = f.State();
+    s.Double = false;
+    s.PayMode = false;
+    QTimer::singleShot(300, &f, [&f] { QTest::keyClick(&f, Qt::Key_Space); });
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(&f, Qt::Key_Return);
+    // A stop at 0.3 s ends the animation with nine 20 ms steps; the whole schedule, paced by the clock,
+    // could not end before its 101 frames of 25 ms, however loaded the machine.
+    EXPECT_LT(clock.elapsed(), 101 * 25 + (s.LinesDoubled ? 1000 : 0));
+    EXPECT_EQ(s.Spins, 1);
+    ExpectCellsShowTheirSymbols();
+}
+
+TEST_F(FormTest, WinningLinesFlashInTurn)
+{
+    MainWindow& f = Open(640);
+    GameState& s = f.State();
+    s.LineWins[2] = 5;
+    s.LineWins[5] = 7;
+    s.SpinWin = 12;
+    s.FirstWinLine = 2;
+    s.LineFlashCount = 0;
+    std::vector<int> shown;
+    for (int tick = 0; tick < 18; ++tick) {
+        f.LineFlashTick();
+        shown.push_back(s.FirstWinLine);
+        if (tick == 0) {
+            EXPECT_EQ(At(f.Face().FlashRect(6).topLeft()), QColor(0, 128, 0));  // line 2, on
+        }
+        if (tick == 6) {
+            EXPECT_EQ(At(f.Face().FlashRect(8).topLeft()), QColor(128, 128, 128));  // line 5, on
+        }
+    }
+    const std::vector<int> expected = {2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5, 2, 2, 2, 2, 2, 2};
+    EXPECT_EQ(shown, expected);
+
+    // The screen bonus takes its turn after the lines; the spin total is never an item of its own.
+    s.ScreenBonus = 3;
+    s.LineWins[2] = 0;
+    s.FirstWinLine = 5;
+    s.LineFlashCount = 6;
+    f.LineFlashTick();
+    EXPECT_EQ(s.FirstWinLine, 9);
+    s.LineFlashCount = 6;
+    f.LineFlashTick();
+    EXPECT_EQ(s.FirstWinLine, 5);
+}
+
+TEST_F(FormTest, CelebrationTicks)
+{
+    MainWindow& f = Open(800);
+    GameState& s = f.State();
+    MachineFace& face = f.Face();
+    for (bool& lamp : s.Lamps)
+        lamp = false;
+    s.LampFlashCount = 0;
+    f.LampCelebrationRowTimer()->start();
+    f.LampCelebrationRowTick();
+    for (int k = 0; k < LampCount; ++k)
+        EXPECT_TRUE(s.Lamps[k]) << k;
+    EXPECT_EQ(At(face.SideLampRect(false).center()), SideBand[1]);
+    EXPECT_EQ(At(face.SideLampRect(true).center()), SideBand[2]);
+    EXPECT_EQ(At(face.LampRect(5).center()), LitLamp);
+
+    f.FormPaint();  // a repaint shows both side lamps dark until the next tick
+    EXPECT_EQ(At(face.SideLampRect(false).center()), SideBand[0]);
+
+    for (int tick = 1; tick < 7; ++tick)
+        f.LampCelebrationRowTick();
+    EXPECT_FALSE(f.LampCelebrationRowTimer()->isActive());
+    EXPECT_TRUE(f.LampCelebrationAlternateTimer()->isActive());
+    f.LampCelebrationAlternateTick();
+    for (int k = 1; k < LampCount; ++k)
+        EXPECT_EQ(s.Lamps[k], k % 2 == 0 ? s.Lamps[0] : !s.Lamps[0]) << k;
+    f.LampCelebrationAlternateTimer()->stop();
+}
+
+TEST_F(FormTest, WhatWasDrawnReachesTheScreenBeforeASynchronousSound)
+{
+    MainWindow& f = Open(800);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QCoreApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    f.installEventFilter(&counter);
+    f.State().Sound = true;
+    // The win sound holds the window while it plays; the winnings drawn before it must show meanwhile.
+    f.State().SpinWin = 56;
+    f.ShowWinnings(true);
+    f.PlayWave("Zorvik9.wav");
+    EXPECT_GT(counter.paints, 0);
+    f.removeEventFilter(&counter);
+}
+
+TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
+{
+    MainWindow& f = Open(800);
+    GameState& s = f.State();
+    s.Double = false;
+    s.PayMode = false;
+    s.AutoSpin = true;
+    f.show();
+    QTimer::singleShot(500, &f, [&f] { f.close(); });
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(&f, Qt::Key_Return);
+    EXPECT_LT(clock.elapsed(), 101 * 25) << "the animation stops at the close, short of its schedule";
+    EXPECT_FALSE(s.AutoSpin);
+    EXPECT_EQ(s.Spins, 1);
+    EXPECT_FALSE(s.Spinning);
+    EXPECT_FALSE(QFileInfo::exists(folder->Path() + "Zorvik.ini"));
+}
+
+TEST_F(FormTest, ClosingDuringAHugeCountOffEndsPromptly)
+{
+    MainWindow& f = Open(800);
+    GameState& s = f.State();
+    s.Double = false;
+    s.PayMode = true;
+    s.Credits = 0;
+    s.SpinWin = Int32Max;  // a pool or card game win the count-off would pay for months
+    s.Spinning = true;
+    f.show();
+    QTimer::singleShot(300, &f, [&f] { f.close(); });
+    // Returning at all proves it: the count alone would take about 99 days.
+    f.Engine().PayOut(PayOutOrder::NormalSpin);
+    EXPECT_EQ(s.SpinWin, 0);
+    EXPECT_EQ(s.Credits, Int32Max) << "the whole win is paid, as the count would have paid it";
+}
+
+}  // namespace
+}  // namespace zorvik

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Load/Save dialog over a scratch saved-game file: opening, saving, loading and every way of closing.
+#include "tests/support/DialogRecorder.h"
+
+#include "persistence/SavedGames.h"
+#include "ui/dialogs/LoadSaveDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace zorvik {
+namespace {
+
+using testing::DialogRecorder;
+
+// A writer whose rename always fails, as on a full or read-only disk.
+class RefusingWriter : public AtomicFileWriter {
+protected:
+    int RenameFile(const std::string&, const std::string&) override
+    {
+        errno = EROFS;
+        return -1;
+    }
+};
+
+struct Saved {
+    std::int32_t Credits, Borrowed, BellPool, Spins, TotalBets, LinesPlayed;
+    bool Sound;
+    bool operator==(const Saved&) const = default;
+};
+
+Saved SavedFields(const GameState& s)
+{
+    return {s.Credits, s.Borrowed, s.BellPool, s.Spins, s.TotalBets, s.LinesPlayed, s.Sound};
+}
+
+class TLoadSaveTest : public ::testing::Test {
+protected:
+    TLoadSaveTest() : games(dir.filePath("Zorvik.ini").toStdString())
+    {
+        std::tm date{};
+        date.tm_year = 126;
+        date.tm_mon = 11;
+        date.tm_mday = 8;
+        games.SetDateSource([date] { return date; });
+        today = QString::fromStdString(SavedGames::FormatGameDate(date, SavedGames::LocaleDateSeparator()));
+        state.Credits = 2345;
+        state.Borrowed = 3000;
+        state.BellPool = 410;
+        state.Spins = 96;
+        state.TotalBets = 700;
+        state.LinesPlayed = 5;
+        state.Sound = false;
+        state.LastSpinSummary = "There were no winning lines on the last spin.";
+    }
+
+    // What a fresh start of the program would load as the current game.
+    Saved CurrentGameOnDisk()
+    {
+        SavedGames reader(games.Path());
+        GameState loaded;
+        reader.LoadGameSlot(loaded, CurrentGameSlot);
+        return SavedFields(loaded);
+    }
+
+    QString Text(LoadSaveDialog& dialog, const QString& name)
+    {
+        if (auto* edit = dialog.findChild<QLineEdit*>(name)) return edit->text();
+        if (auto* label = dialog.findChild<QLabel*>(name)) return label->text();
+        ADD_FAILURE() << "no control " << name.toStdString();
+        return {};
+    }
+
+    QTemporaryDir dir;
+    SavedGames games;
+    GameState state;
+    QString today;
+};
+
+TEST_F(TLoadSaveTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaults)
+{
+    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    ASSERT_TRUE(dialog.Opened());
+    EXPECT_EQ(dialog.windowTitle(), "Save a Game -- Select Game Slot");
+    EXPECT_EQ(dialog.size(), QSize(616, 360));
+    EXPECT_EQ(CurrentGameOnDisk(), SavedFields(state));
+
+    for (int number = 1; number <= 8; ++number) {
+        SCOPED_TRACE(number);
+        const QString n = QString::number(number);
+        EXPECT_EQ(Text(dialog, "Name" + n), "GameNo" + n);
+        EXPECT_EQ(Text(dialog, "date" + n), today);
+        EXPECT_EQ(Text(dialog, "credits" + n), "1000 Credits");
+        EXPECT_EQ(Text(dialog, "borrowed" + n), "1000 Borrowed");
+        EXPECT_EQ(Text(dialog, "Game" + n), "Zorvik Slots");
+    }
+    EXPECT_EQ(SavedFields(state).Credits, 2345);  // showing the slots does not touch the game
+}
+
+TEST_F(TLoadSaveTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
+{
+    // Opened from a small window in a corner, the dialog still stands in the middle of the screen.
+    QWidget corner;
+    corner.setGeometry(0, 0, 120, 90);
+    corner.show();
+    LoadSaveDialog dialog(0, state, games, &corner);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint offCentre = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << ", " << offCentre.y();
+
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("CancelBtn")->font().bold());
+    for (const char* name :
+         {"Name1", "Game1", "date1", "credits1", "borrowed1", "OKBtn", "Name8", "BitBtn7"}) {
+        SCOPED_TRACE(name);
+        const auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_FALSE(control->font().bold());
+    }
+}
+
+TEST_F(TLoadSaveTest, EveryWayOfClosingReloadsTheCurrentGame)
+{
+    struct Row {
+        const char* name;
+        std::function<void(LoadSaveDialog&)> close;
+    } rows[] = {
+        {"cancel button", [](LoadSaveDialog& d) { d.findChild<QPushButton*>("CancelBtn")->click(); }},
+        {"close box", [](LoadSaveDialog& d) { d.close(); }},
+        {"escape key", [](LoadSaveDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+    };
+    const Saved before = SavedFields(state);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        LoadSaveDialog dialog(0, state, games);
+        dialog.show();
+        state.Credits = 1;  // anything the dialog might have left in the game state
+        row.close(dialog);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(SavedFields(state), before);
+        EXPECT_EQ(CurrentGameOnDisk(), before);
+    }
+}
+
+TEST_F(TLoadSaveTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
+{
+    DialogRecorder dialogs;
+    dialogs.textAnswer = "Weekend";
+    {
+        LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+        dialog.show();
+        dialog.findChild<QPushButton*>("BitBtn1")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    ASSERT_EQ(dialogs.inputs.size(), 1u);
+    EXPECT_EQ(dialogs.inputs[0].caption, "Name for this saved game?");
+    EXPECT_EQ(dialogs.inputs[0].prompt, "");
+    EXPECT_EQ(dialogs.inputs[0].proposal, "GameNo2");
+
+    const SlotSummary slot = games.ReadSlotSummary(1);
+    EXPECT_EQ(slot.GameName, "Weekend");
+    EXPECT_EQ(QString::fromStdString(slot.GameDate), today);
+    EXPECT_EQ(slot.Credits, 2345);
+    EXPECT_EQ(slot.Borrowed, 3000);
+    EXPECT_EQ(SavedFields(state).Credits, 2345);
+
+    LoadSaveDialog again(0, state, games);
+    EXPECT_EQ(Text(again, "Name2"), "Weekend");
+    EXPECT_EQ(Text(again, "date2"), today);
+    EXPECT_EQ(Text(again, "credits2"), "2345 Credits");
+    EXPECT_EQ(Text(again, "borrowed2"), "3000 Borrowed");
+    EXPECT_EQ(Text(again, "Name3"), "GameNo3");
+}
+
+TEST_F(TLoadSaveTest, CancellingTheNameWritesNoSlotAndKeepsTheGame)
+{
+    DialogRecorder dialogs;
+    dialogs.textAnswer.reset();
+    const Saved before = SavedFields(state);
+    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    dialog.show();
+    dialog.findChild<QPushButton*>("BitBtn1")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(games.ReadSlotSummary(1).GameName, "GameNo2");
+    EXPECT_EQ(games.ReadSlotSummary(1).Credits, 1000);
+    EXPECT_EQ(SavedFields(state), before);
+}
+
+TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
+{
+    GameState other;
+    other.Credits = 77;
+    other.Borrowed = 5000;
+    other.BellPool = 123;
+    other.Spins = 4000;
+    other.TotalBets = 90000;
+    other.LinesPlayed = 2;
+    other.Sound = true;
+    ASSERT_TRUE(games.SaveGameSlot(other, 6, "Long game"));
+
+    LoadSaveDialog dialog(0, state, games);
+    EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
+    EXPECT_EQ(Text(dialog, "Name7"), "Long game");
+    dialog.show();
+    dialog.findChild<QPushButton*>("BitBtn6")->click();
+
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(SavedFields(state), SavedFields(other));
+    EXPECT_EQ(CurrentGameOnDisk(), SavedFields(other));
+    // Fields outside the file keep their values.
+    EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
+}
+
+TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)
+{
+    LoadSaveDialog dialog(0, state, games);
+    dialog.show();
+    dialog.findChild<QPushButton*>("BitBtn2")->click();
+    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_EQ(state.Borrowed, 1000);
+    EXPECT_EQ(state.BellPool, 0);
+    EXPECT_EQ(state.Spins, 0);
+    EXPECT_EQ(CurrentGameOnDisk().Credits, 1000);
+}
+
+TEST_F(TLoadSaveTest, AnUnwritableFileKeepsTheDialogShutAndTheGameAsItWas)
+{
+    std::vector<std::string> errors;
+    games.SetErrorReporter([&](const std::string& text) { errors.push_back(text); });
+    games.SetWriter(std::make_shared<RefusingWriter>());
+    const Saved before = SavedFields(state);
+
+    LoadSaveDialog dialog(0, state, games);
+    EXPECT_FALSE(dialog.Opened());
+    dialog.BitBtn7Click(3);  // a stray click on a dialog that never opened does nothing
+    dialog.close();
+    EXPECT_EQ(SavedFields(state), before);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Unable to write to Zorvik.ini");
+}
+
+}  // namespace
+}  // namespace zorvik

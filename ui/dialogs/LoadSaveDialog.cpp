@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Load/Save dialog: eight named slots of the saved-game file, to save the current game into or load from.
+#include "ui/dialogs/LoadSaveDialog.h"
+
+#include "persistence/SavedGames.h"
+#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/PlayerDialogs.h"
+#include "ui/dialogs/SideWindowStyle.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace zorvik {
+
+namespace {
+
+constexpr int ClientWidth = 616;
+constexpr int ClientHeight = 360;
+constexpr int PanelWidth = 289;
+constexpr int PanelHeight = 65;
+
+// Top-left corners of the slot panels, slots 1-4 in the left column and 5-8 in the right.
+constexpr QPoint PanelPlaces[8] = {{16, 16},  {16, 88},  {16, 160},  {16, 232},
+                                   {312, 16}, {312, 88}, {312, 160}, {312, 232}};
+
+// The OK buttons keep their historical names: OKBtn for slot 1, BitBtn1 to BitBtn7 for slots 2 to 8.
+QString OkButtonName(int index)
+{
+    return index == 0 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(index);
+}
+
+QFont DialogFont(bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+LoadSaveDialog::LoadSaveDialog(int LoadSaveMode, GameState& state, SavedGames& games, QWidget* parent)
+    : QDialog(parent), LoadSaveMode(LoadSaveMode), state(state), games(games)
+{
+    FormCreate();
+}
+
+void LoadSaveDialog::FormCreate()
+{
+    // The current game goes to disk before anything else: closing the dialog reloads it from there.
+    if (!games.SaveGameSlot(state, CurrentGameSlot, CurrentGameName)) return;
+    opened = true;
+
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(DialogFont(true));
+    setWindowTitle(IsSaveMode() ? tr("Save a Game -- Select Game Slot")
+                                : tr("Open a Game -- Select Game Slot"));
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(0, 8, ClientWidth, 297);
+
+    for (int index = 0; index < PlayerSlotCount; ++index)
+        BuildSlotPanel(index, this);
+
+    auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setGeometry(8, 316, 97, 37);
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, HelpLoadSave); });
+
+    auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setGeometry(508, 316, 97, 37);
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Nothing is typed into a slot by accident: the dialog opens with Cancel in focus.
+    cancel->setFocus();
+
+    // The panels show the slots as they are on disk; the game itself is not touched while the dialog is open.
+    for (int index = 0; index < PlayerSlotCount; ++index) {
+        const SlotSummary slot = games.ReadSlotSummary(index);
+        SlotPanel& panel = panels[static_cast<std::size_t>(index)];
+        panel.name->setText(QString::fromStdString(slot.GameName));
+        panel.name->setCursorPosition(0);
+        panel.date->setText(QString::fromStdString(slot.GameDate));
+        panel.credits->setText(QStringLiteral("%1 Credits").arg(slot.Credits));
+        panel.borrowed->setText(QStringLiteral("%1 Borrowed").arg(slot.Borrowed));
+    }
+}
+
+void LoadSaveDialog::BuildSlotPanel(int index, QWidget* parent)
+{
+    const int number = index + 1;
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Panel%1").arg(number));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(QRect(PanelPlaces[index], QSize(PanelWidth, PanelHeight)));
+    frame->setFont(DialogFont(false));
+
+    SlotPanel& panel = panels[static_cast<std::size_t>(index)];
+
+    // The name box reads as part of the panel until it is edited; it stops short of the OK button.
+    panel.name = new QLineEdit(frame);
+    panel.name->setObjectName(QStringLiteral("Name%1").arg(number));
+    panel.name->setGeometry(8, 8, 220, 20);
+    panel.name->setFrame(false);
+    QPalette namePalette = panel.name->palette();
+    namePalette.setColor(QPalette::Base, namePalette.color(QPalette::Button));
+    panel.name->setPalette(namePalette);
+    // The name only matters when saving; loading shows it as it stands in the file.
+    panel.name->setReadOnly(!IsSaveMode());
+    if (IsSaveMode()) panel.name->setToolTip(tr("The name proposed for the game saved in this slot"));
+
+    auto* title = new QLabel(tr("Zorvik Slots"), frame);
+    title->setObjectName(QStringLiteral("Game%1").arg(number));
+    title->setGeometry(8, 28, 129, 13);
+
+    panel.date = new QLabel(frame);
+    panel.date->setObjectName(QStringLiteral("date%1").arg(number));
+    panel.date->setGeometry(168, 28, 57, 13);
+    panel.date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    panel.credits = new QLabel(frame);
+    panel.credits->setObjectName(QStringLiteral("credits%1").arg(number));
+    panel.credits->setGeometry(8, 48, 105, 13);
+
+    panel.borrowed = new QLabel(frame);
+    panel.borrowed->setObjectName(QStringLiteral("borrowed%1").arg(number));
+    panel.borrowed->setGeometry(112, 48, 113, 13);
+    panel.borrowed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    panel.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), frame);
+    panel.ok->setObjectName(OkButtonName(index));
+    panel.ok->setGeometry(232, 16, 49, 37);
+    panel.ok->setAutoDefault(false);
+    panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
+                                      : tr("Load the game of this slot"));
+    connect(panel.ok, &QPushButton::clicked, this, [this, number] { BitBtn7Click(number); });
+    // Enter in a name box picks that slot, as its OK button would.
+    connect(panel.name, &QLineEdit::returnPressed, this, [this, number] { BitBtn7Click(number); });
+}
+
+void LoadSaveDialog::BitBtn7Click(int tag)
+{
+    if (!opened || closed || tag < 1 || tag > PlayerSlotCount) return;
+    const int slot = tag - 1;
+
+    if (IsSaveMode()) {
+        const QString proposal = panels[static_cast<std::size_t>(slot)].name->text();
+        const std::optional<QString> name =
+            PlayerDialogs::AskText(this, tr("Name for this saved game?"), QString(), proposal);
+        if (name) {
+            games.LoadGameSlot(state, CurrentGameSlot);
+            games.SaveGameSlot(state, slot, name->toStdString());
+        }
+    } else {
+        games.LoadGameSlot(state, slot);
+        games.SaveGameSlot(state, CurrentGameSlot, CurrentGameName);
+    }
+    accept();
+}
+
+void LoadSaveDialog::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void LoadSaveDialog::FormClose()
+{
+    // However the dialog closes, the game is what the current-game section holds now: the loaded game after
+    // a load, the game as it was before the dialog opened after a save or a cancel.
+    if (!opened || closed) return;
+    closed = true;
+    games.LoadGameSlot(state, CurrentGameSlot);
+}
+
+void LoadSaveDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(this, HelpLoadSave);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void LoadSaveDialog::showEvent(QShowEvent* event)
+{
+    // Centred on the screen like the other side windows, not over whatever part of the game opened it.
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+}
+
+}  // namespace zorvik

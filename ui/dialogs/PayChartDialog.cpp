@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The payoff chart window: the pay table as one built-in picture, the window fitted exactly around it.
+#include "ui/dialogs/PayChartDialog.h"
+
+#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/SideWindowStyle.h"
+
+#include <QImage>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QShortcut>
+
+namespace zorvik {
+
+namespace {
+
+constexpr int ChartWidth = 615;
+constexpr int ChartHeight = 450;
+
+// Shown in place of a missing chart, so the window still opens at its size and says what is wrong.
+QImage MissingChart()
+{
+    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 64));
+    QPainter p(&image);
+    p.setPen(Qt::white);
+    p.setFont(SideWindowFont(18, true));
+    p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("The payoff chart picture is missing."));
+    return image;
+}
+
+}  // namespace
+
+PayChartDialog::PayChartDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Payoff Chart"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    QImage chart(QStringLiteral(":/art/Paychart.jpg"));
+    if (chart.isNull()) chart = MissingChart();
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap::fromImage(chart));
+    Image1->setGeometry(0, 0, chart.width(), chart.height());
+    // The window is built hidden, so fitting it to the picture needs no frozen drawing.
+    setFixedSize(chart.size());
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpPayChart); });
+}
+
+void PayChartDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+}
+
+}  // namespace zorvik

@@ -1,0 +1,337 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The control panel: fourteen picture buttons beside the wheels, their captions and the start-up timer.
+#include "ui/face/ControlPanel.h"
+
+#include "engine/GameHooks.h"
+#include "engine/SlotEngine.h"
+#include "ui/face/ControlPanelStyle.h"
+#include "ui/face/PanelRequests.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+#include <cmath>
+
+namespace zorvik {
+
+namespace {
+
+enum Tag {
+    HelpTag,
+    PayModeTag,
+    PayChartTag,
+    BorrowTag,
+    NewGameTag,
+    SummaryTag,
+    AutoSpinTag,
+    ExitTag,
+    SoundTag,
+    WebSiteTag,
+    DoubleTag,
+    SaveGameTag,
+    LoadGameTag,
+    StatsTag,
+};
+
+constexpr const char* Captions[ControlPanel::ButtonCount] = {
+    "Help?", "Pay Mode", "Pay Chart", "Borrow", "New Game",  "Summary",   "Auto Spin",
+    "Exit",  "Sound",    "WWW Site",  "Double", "Save Game", "Load Game", "Stats",
+};
+
+QString StartupTooltip(int tag)
+{
+    switch (tag) {
+    case HelpTag:
+        return QStringLiteral("View the Zorvik Slots Manual");
+    case PayModeTag:
+        return QStringLiteral("Instant Payoff or Count Off Credits");
+    case PayChartTag:
+        return QStringLiteral("View the Zorvik Slots Payoff Chart");
+    case BorrowTag:
+        return QStringLiteral("Borrow Credits");
+    case NewGameTag:
+        return QStringLiteral("Start a New Game");
+    case SummaryTag:
+        return QStringLiteral("Summary of Last Spin");
+    case AutoSpinTag:
+        return QStringLiteral("Click to Start Auto Spin Mode");
+    case ExitTag:
+        return QStringLiteral("Exit");
+    case SoundTag:
+        return QStringLiteral("Click to Turn Sound On or Off");
+    case WebSiteTag:
+        return QStringLiteral("Visit %1 in Your Web Browser").arg(ControlPanel::WebSiteName());
+    case DoubleTag:
+        return QStringLiteral("Click to Disable the Double or Nothing Bonus Game");
+    case SaveGameTag:
+        return QStringLiteral("Save a Game");
+    case LoadGameTag:
+        return QStringLiteral("Load a Game");
+    case StatsTag:
+        return QStringLiteral("View Your Zorvik Slots Statistics");
+    }
+    return {};
+}
+
+const QColor Yellow(255, 255, 0);
+const QColor Silver(192, 192, 192);
+const QColor White(255, 255, 255);
+
+// A plain button face of the template's size, for when the template picture is missing.
+QImage FallbackButtonFace(QSize size)
+{
+    QImage face(size.isEmpty() ? QSize(62, 20) : size, QImage::Format_RGB32);
+    face.fill(QColor(40, 40, 72));
+    QPainter painter(&face);
+    painter.setPen(QColor(150, 150, 190));
+    painter.drawLine(0, 0, face.width() - 1, 0);
+    painter.drawLine(0, 0, 0, face.height() - 1);
+    painter.setPen(QColor(10, 10, 24));
+    painter.drawLine(0, face.height() - 1, face.width() - 1, face.height() - 1);
+    painter.drawLine(face.width() - 1, 0, face.width() - 1, face.height() - 1);
+    return face;
+}
+
+}  // namespace
+
+ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, GameHooks& hooks,
+                           PanelRequests& requests, const QRect& optionsTemplate,
+                           const QImage& optionsPicture)
+    : QObject(&form), form(form), state(state), engine(engine), hooks(hooks), requests(requests),
+      templatePicture(optionsPicture.isNull() ? FallbackButtonFace(optionsTemplate.size())
+                                              : optionsPicture.convertToFormat(QImage::Format_RGB32)),
+      buttonStyle(std::make_unique<ControlPanelStyle>())
+{
+    // Every button has the picture's size; the buttons grow upward from the template's place.
+    const int width = templatePicture.width();
+    const int height = templatePicture.height();
+    for (int tag = 0; tag < ButtonCount; ++tag) {
+        auto* button = new QLabel(&form);
+        button->setObjectName(QStringLiteral("ControlButton%1").arg(tag));
+        button->setGeometry(optionsTemplate.left() + (tag / 7) * width,
+                            optionsTemplate.top() - (tag % 7) * height, width, height);
+        button->setStyle(buttonStyle.get());
+        button->setToolTip(StartupTooltip(tag));
+        button->setAccessibleName(Caption(tag));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setProperty("tag", tag);
+        button->installEventFilter(this);
+        button->show();
+        buttons[static_cast<std::size_t>(tag)] = button;
+    }
+    DrawControlPanel();
+
+    startupTimer = new QTimer(this);
+    startupTimer->setObjectName(QStringLiteral("StartupTimer"));
+    startupTimer->setInterval(StartupTimerMs);
+    connect(startupTimer, &QTimer::timeout, this, &ControlPanel::StartupTick);
+    startupTimer->start();
+}
+
+ControlPanel::~ControlPanel()
+{
+    // The buttons belong to the form and may outlive the panel by a moment; they must not keep our style.
+    for (QLabel* button : buttons) {
+        if (button) {
+            button->removeEventFilter(this);
+            button->setStyle(nullptr);
+        }
+    }
+}
+
+QString ControlPanel::Caption(int tag)
+{
+    if (tag < 0 || tag >= ButtonCount) return {};
+    return QString::fromLatin1(Captions[tag]);
+}
+
+QColor ControlPanel::CaptionColour(int tag) const
+{
+    if (tag == AutoSpinTag && state.AutoSpin) return White;
+    if ((tag == SoundTag && !state.Sound) || (tag == DoubleTag && !state.Double)) return Silver;
+    if (tag == PayModeTag && !state.PayMode) return Silver;
+    return Yellow;
+}
+
+QLabel* ControlPanel::Button(int tag) const
+{
+    if (tag < 0 || tag >= ButtonCount) return nullptr;
+    return buttons[static_cast<std::size_t>(tag)];
+}
+
+void ControlPanel::DrawControlPanel()
+{
+    // Frozen for the whole pass so the fourteen captions appear together.
+    const bool wasEnabled = form.updatesEnabled();
+    form.setUpdatesEnabled(false);
+
+    const QFont font = CaptionFont();
+    const QFontMetrics metrics(font);
+    // Drawn at the screen's whole-number scale so the captions stay sharp on a scaled desktop.
+    const qreal scale = std::max<qreal>(1.0, std::round(form.devicePixelRatioF()));
+
+    for (int tag = 0; tag < ButtonCount; ++tag) {
+        // Each pass starts from the template, so a caption that changed colour leaves no trace of the old
+        // one.
+        QImage face(templatePicture.size() * scale, QImage::Format_RGB32);
+        face.setDevicePixelRatio(scale);
+        QPainter painter(&face);
+        painter.drawImage(QRect(QPoint(0, 0), templatePicture.size()), templatePicture);
+        // A button held down looks pushed in: a darker face and its caption one pixel down and right.
+        const bool pushed = tag == pressedTag;
+        if (pushed) painter.fillRect(QRect(QPoint(0, 0), templatePicture.size()), QColor(0, 0, 0, 90));
+        painter.setFont(font);
+        painter.setPen(CaptionColour(tag));
+        const QString caption = Caption(tag);
+        const int x = (templatePicture.width() - metrics.horizontalAdvance(caption)) / 2 + (pushed ? 1 : 0);
+        const int y = (templatePicture.height() - metrics.height()) / 2 + (pushed ? 1 : 0);
+        painter.drawText(x, y + metrics.ascent(), caption);
+        painter.end();
+        buttons[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
+    }
+
+    form.setUpdatesEnabled(wasEnabled);
+}
+
+QFont ControlPanel::CaptionFont() const
+{
+    QFont font = form.font();
+    font.setPointSize(8);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    // Grey levels only: coloured fringes would tint the silver and white captions.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+
+    // The window's font where every caption fits inside the button's frame, else its narrow cut, else
+    // smaller.
+    const int room = templatePicture.width() - 6;
+    auto fits = [room](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        for (const char* caption : Captions)
+            if (metrics.horizontalAdvance(QString::fromLatin1(caption)) > room) return false;
+        return true;
+    };
+    if (fits(font)) return font;
+    QFont narrow = font;
+    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), font.family()});
+    if (fits(narrow)) return narrow;
+    for (int pixels = QFontInfo(narrow).pixelSize() - 1; pixels >= 7; --pixels) {
+        narrow.setPixelSize(pixels);
+        if (fits(narrow)) break;
+    }
+    return narrow;
+}
+
+bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* button = qobject_cast<QLabel*>(watched);
+    const QEvent::Type type = event->type();
+    if (!button || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+                    type != QEvent::MouseButtonRelease))
+        return QObject::eventFilter(watched, event);
+
+    // Mouse presses and releases belong to the button: none falls through to the machine face underneath.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return true;
+    const int tag = button->property("tag").toInt();
+    if (type != QEvent::MouseButtonRelease) {
+        pressedTag = tag;
+        DrawControlPanel();
+        return true;
+    }
+    // A click counts when the button is let go over the button it was pressed on.
+    const bool click = pressedTag == tag && button->rect().contains(mouse->position().toPoint());
+    pressedTag = -1;
+    DrawControlPanel();
+    if (click) OptionsClick(tag);
+    return true;
+}
+
+QString ControlPanel::WebSiteName()
+{
+    return QStringLiteral("the Zorvik Slots Home Page");
+}
+
+void ControlPanel::OptionsClick(int tag)
+{
+    switch (tag) {
+    case HelpTag:
+        requests.ShowHelp();
+        break;
+    case PayModeTag:
+        state.PayMode = !state.PayMode;
+        Button(tag)->setToolTip(state.PayMode ? QStringLiteral("Paymode is Count Off Credits")
+                                              : QStringLiteral("Paymode is Instant Payoff"));
+        DrawControlPanel();
+        break;
+    case PayChartTag:
+        requests.ShowPayChart();
+        break;
+    case BorrowTag:
+        requests.ShowBorrow();
+        break;
+    case NewGameTag:
+        requests.AskNewGame();
+        break;
+    case SummaryTag:
+        requests.ShowSummary();
+        break;
+    case AutoSpinTag:
+        state.AutoSpin = !state.AutoSpin;
+        Button(tag)->setToolTip(QStringLiteral("Auto Spin Mode: %1").arg(state.AutoSpin ? "On" : "Off"));
+        DrawControlPanel();
+        // A running spin sees the switch itself and carries on; only an idle machine is started here.
+        if (state.AutoSpin && !state.Spinning) engine.StartSpin();
+        break;
+    case ExitTag:
+        requests.AskExit();
+        break;
+    case SoundTag:
+        state.Sound = !state.Sound;
+        Button(tag)->setToolTip(state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off"));
+        // The switch is read at each request: a sound already playing (all are short) plays out.
+        DrawControlPanel();
+        break;
+    case WebSiteTag:
+        requests.OpenWebSite();
+        break;
+    case DoubleTag:
+        state.Double = !state.Double;
+        Button(tag)->setToolTip(state.Double ? QStringLiteral("Double or Nothing Game is On")
+                                             : QStringLiteral("Double or Nothing Game is Off"));
+        DrawControlPanel();
+        break;
+    case SaveGameTag:
+        requests.ShowSaveGame();
+        break;
+    case LoadGameTag:
+        requests.ShowLoadGame();
+        break;
+    case StatsTag:
+        requests.ShowStatistics();
+        break;
+    default:
+        break;
+    }
+}
+
+void ControlPanel::LogoClick()
+{
+    requests.ShowAbout();
+}
+
+void ControlPanel::StartupTick()
+{
+    startupTimer->stop();
+    if (startupTimerFired) return;
+    startupTimerFired = true;
+    hooks.StartTimer(GameTimer::LampCelebrationRow);
+}
+
+}  // namespace zorvik

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The control panel: fourteen picture buttons beside the wheels, their captions and the start-up timer.
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QStyle;
+class QTimer;
+class QWidget;
+
+namespace zorvik {
+
+class GameHooks;
+class PanelRequests;
+class SlotEngine;
+
+class ControlPanel : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int ButtonCount = 14;
+    static constexpr int StartupTimerMs = 250;
+
+    // The buttons become children of form, laid out upward from the template rectangle in two columns
+    // of seven; each shows a copy of the template picture with its caption. Everything passed in must
+    // outlive the panel. The start-up timer starts at once, as the window's creation starts it.
+    ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, GameHooks& hooks,
+                 PanelRequests& requests, const QRect& optionsTemplate, const QImage& optionsPicture);
+    ~ControlPanel() override;
+
+    // Redraws the fourteen captions in the colours of the current switches, with the window frozen meanwhile.
+    void DrawControlPanel();
+    // The action of the button with this tag (0-13); any other tag does nothing.
+    void OptionsClick(int tag);
+    // The logo asks for the about box.
+    void LogoClick();
+    // The start-up one-shot: starts the lamp celebration once per run.
+    void StartupTick();
+
+    static QString WebSiteName();
+    static QString Caption(int tag);
+    QColor CaptionColour(int tag) const;
+    QLabel* Button(int tag) const;
+    QTimer* StartupTimer() const { return startupTimer; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QFont CaptionFont() const;
+
+    QWidget& form;
+    GameState& state;
+    SlotEngine& engine;
+    GameHooks& hooks;
+    PanelRequests& requests;
+    QImage templatePicture;
+    std::array<QLabel*, ButtonCount> buttons{};
+    std::unique_ptr<QStyle> buttonStyle;
+    QTimer* startupTimer = nullptr;
+    bool startupTimerFired = false;
+    int pressedTag = -1;  // the button held down, drawn pushed in
+};
+
+}  // namespace zorvik

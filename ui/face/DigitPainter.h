@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DrawNumber: numbers shown as LED digits copied from the digit strips, in the main window and the borrow
+// window.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+
+class QPainter;
+
+namespace zorvik {
+
+class PictureSet;
+
+class DigitPainter {
+public:
+    // The strips belong to pictures, which must outlive the painter. The digit size follows screenWidth.
+    DigitPainter(const PictureSet& pictures, int screenWidth);
+
+    // 16 x 21 below 1000 pixels of screen width, 32 x 42 from there on.
+    QSize DigitSize() const;
+
+    // How many digits DrawNumber shows for value (a negative value shows as the one digit 0).
+    static int DigitCount(std::int32_t value);
+
+    // Draws value at (x, y); x is the right edge when rightAligned. Unless noSpareCell, one more digit cell
+    // is cleared beside the number so that a number one digit longer leaves nothing behind; a right-aligned
+    // number always clears the cell on its left. Negative values show as 0, since the strips have no sign.
+    // Returns the area changed.
+    QRect DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
+                     bool noSpareCell) const;
+    QRect DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green, bool rightAligned,
+                     bool noSpareCell) const;
+
+private:
+    const PictureSet& pictures_;
+    int screenWidth_;
+};
+
+}  // namespace zorvik
