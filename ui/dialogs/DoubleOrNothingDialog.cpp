@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Double or Nothing card game: 24 cards face down, one Joker, each turned card changes the spin's win.
+// The Double or Nothing card game's window: shows the engine's deal and passes the player's clicks to it.
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 
-#include "engine/Saturating.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -15,20 +14,20 @@
 #include <QShortcut>
 #include <QStyle>
 
-#include <utility>
-
 namespace zorvik {
 
 namespace {
 
 const QColor TableGreen(0, 128, 0);
-constexpr int ShufflePasses = 31;
+constexpr int Rows = DoubleOrNothingGame::Rows;
+constexpr int Columns = DoubleOrNothingGame::Columns;
+constexpr int TableCards = DoubleOrNothingGame::TableCards;
 
 }  // namespace
 
 DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks,
                                              QWidget* parent)
-    : QDialog(parent), state(state), engine(engine), hooks(hooks)
+    : QDialog(parent), state(state), hooks(hooks), game(state, engine.Rng(), hooks.TimeOfDayMs())
 {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
     // The cards and controls sit at fixed pixel places, so fonts are sized in pixels, never scaled.
@@ -72,27 +71,7 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpCardGame); });
 
-    StartWinnings = state.SpinWin;
     ShowWinnings();
-    CardGameOver = false;
-    Deal();
-}
-
-void DoubleOrNothingDialog::Deal()
-{
-    RandomSource& rng = engine.Rng();
-    rng.Randomize(hooks.TimeOfDayMs());
-    for (int id = 0; id < 52; ++id)
-        CardDeck[id] = CardRecord{id, id % 13, id / 13, false};
-    for (int pass = 0; pass < ShufflePasses; ++pass) {
-        for (int i = 0; i < 52; ++i)
-            std::swap(CardDeck[i], CardDeck[rng.Random(52)]);
-    }
-    // The Joker replaces a table card, which leaves the game: the table always holds exactly one Joker.
-    CardRecord& joker = CardDeck[rng.Random(TableCards)];
-    joker.Id = 52;
-    joker.Rank = JokerRank;
-    update();
 }
 
 int DoubleOrNothingDialog::CardPlaceAt(int x, int y)
@@ -119,32 +98,10 @@ void DoubleOrNothingDialog::FormMouseUp(int x, int y)
     const int place = CardPlaceAt(x, y);
     if (place < 0) return;
 
-    CardRecord& card = CardDeck[place];
-    if (!card.FaceUp && !CardGameOver) {
-        card.FaceUp = true;
+    if (const auto effect = game.Turn(place)) {
         // Show the card before its sound, which may hold everything up until it ends.
         repaint(QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight)));
-
-        const int rank = card.Rank;
-        if (rank == JokerRank) {
-            state.SpinWin = SaturatingMul(state.SpinWin, 10);
-            hooks.PlayWave("Zorvik6.wav");
-        } else if (rank == 0) {
-            state.SpinWin = SaturatingMul(state.SpinWin, 3);
-            hooks.PlayWave("Zorvik6.wav");
-        } else if (rank >= 10) {
-            state.SpinWin = SaturatingMul(state.SpinWin, 2);
-            hooks.PlayWave("Zorvik6.wav");
-        } else if (rank >= 7) {
-            hooks.PlayWave("Zorvik1.wav");
-        } else if (rank == 6) {
-            state.SpinWin = state.SpinWin / 2;
-            hooks.PlayWave("Zorvik1.wav");
-        } else {
-            state.SpinWin = 0;
-            CardGameOver = true;
-            hooks.PlayWave("Zorvik7.wav");
-        }
+        hooks.PlayWave(DoubleOrNothingGame::WaveOf(*effect));
     }
     ShowWinnings();
 }
@@ -154,10 +111,10 @@ void DoubleOrNothingDialog::ShowWinnings()
     Label1->setText(QStringLiteral("Winnings: ") + QString::number(state.SpinWin));
 }
 
-QImage DoubleOrNothingDialog::CardPicture(const CardRecord& card) const
+QImage DoubleOrNothingDialog::CardPicture(const Card& card) const
 {
     if (!card.FaceUp) return pictures.Back();
-    if (card.Rank == JokerRank) return pictures.Joker();
+    if (card.Rank == DoubleOrNothingGame::JokerRank) return pictures.Joker();
     return pictures.Face(card.Rank, card.Suit);
 }
 
@@ -166,7 +123,7 @@ QImage DoubleOrNothingDialog::RenderTable() const
     QImage table(size(), QImage::Format_RGB32);
     table.fill(TableGreen);
     for (int place = 0; place < TableCards; ++place)
-        CardPictures::MaskedCopy(table, CardOrigin(place), pictures.Neg(), CardPicture(CardDeck[place]));
+        CardPictures::MaskedCopy(table, CardOrigin(place), pictures.Neg(), CardPicture(game.Deck()[place]));
     return table;
 }
 
@@ -192,7 +149,7 @@ void DoubleOrNothingDialog::UpdateCursor(QPoint at)
 {
     // A hand over the cards that can still be turned tells the player where a click does something.
     const int place = CardPlaceAt(at.x(), at.y());
-    const bool turnable = place >= 0 && !CardDeck[place].FaceUp && !CardGameOver;
+    const bool turnable = place >= 0 && !game.Deck()[place].FaceUp && !game.Over();
     setCursor(turnable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -204,17 +161,9 @@ void DoubleOrNothingDialog::showEvent(QShowEvent* event)
 
 void DoubleOrNothingDialog::done(int result)
 {
-    FormClose();
+    // OK, the close box and Escape all end here; the game books itself once whichever closed it.
+    game.Book();
     QDialog::done(result);
-}
-
-void DoubleOrNothingDialog::FormClose()
-{
-    // OK, the close box and Escape all end here; the game is booked once whichever closed it.
-    if (closed) return;
-    closed = true;
-    state.DoubleOrNothingWon =
-        SaturatingAdd(state.DoubleOrNothingWon, SaturatingSub(state.SpinWin, StartWinnings));
 }
 
 }  // namespace zorvik

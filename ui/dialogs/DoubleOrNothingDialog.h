@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Double or Nothing card game: 24 cards face down, one Joker, each turned card changes the spin's win.
+// The Double or Nothing card game's window: shows the engine's deal and passes the player's clicks to it.
 #pragma once
 
+#include "engine/DoubleOrNothingGame.h"
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
@@ -10,7 +11,6 @@
 #include <QDialog>
 #include <QImage>
 
-#include <array>
 #include <cstdint>
 
 class QLabel;
@@ -22,27 +22,12 @@ class DoubleOrNothingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    struct CardRecord {
-        int Id = 0;    // 0-51 an ordinary card, 52 the Joker
-        int Rank = 0;  // 0 Ace, 1-9 the two to the ten, 10 Jack, 11 Queen, 12 King, 13 Joker
-        int Suit = 0;  // 0 clubs, 1 hearts, 2 diamonds, 3 spades
-        bool FaceUp = false;
-    };
-
-    static constexpr int Rows = 3;
-    static constexpr int Columns = 8;
-    static constexpr int TableCards = Rows * Columns;
-    static constexpr int JokerRank = 13;
-
     // Deals a new table at once; SpinWin of the state is the stake. All references must outlive the window.
     DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, QWidget* parent = nullptr);
 
-    // Records 0-23 are the table, row * 8 + column; the rest of the deck is never shown.
-    std::array<CardRecord, 52> CardDeck{};
-    bool CardGameOver = false;
-    std::int32_t StartWinnings = 0;
+    // The game on the table: its deck, whether it is over, its stake. Tests lay out known cards through it.
+    DoubleOrNothingGame& Game() { return game; }
 
-    void Deal();
     // Turns the card under a click in window pixels, if any; every click on a card place rewrites Label1.
     void FormMouseUp(int x, int y);
     // The table place (row * 8 + column) whose card covers the point, or -1 for the gaps and margins.
@@ -51,7 +36,7 @@ public:
 
     // The window's background with every card put on it through the mask.
     QImage RenderTable() const;
-    QImage CardPicture(const CardRecord& card) const;
+    QImage CardPicture(const Card& card) const;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -70,13 +55,11 @@ protected:
 private:
     void ShowWinnings();
     void UpdateCursor(QPoint at);
-    void FormClose();
 
     GameState& state;
-    SlotEngine& engine;
     GameHooks& hooks;
+    DoubleOrNothingGame game;
     CardPictures pictures;
-    bool closed = false;
 };
 
 }  // namespace zorvik
