@@ -45,6 +45,10 @@ const char* SimOptions::Usage()
            "                        paid spins is played as games of 1000000 paid spins each, every one\n"
            "                        from its own seed, so the report is the same for any N; --game and\n"
            "                        --seeds play one game on one thread\n"
+           "  --exact               instead of playing, work out the long-run return of the bet (--lines,\n"
+           "                        --coins, --double) from every time of day of every kind of spin\n"
+           "  --exact-table         print the theoretical return of all 64 bets, Double or Nothing off\n"
+           "                        and at one card, as the C++ header that the game shows it from\n"
            "  --help                show this text\n";
 }
 
@@ -112,6 +116,10 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
         } else if (name == "--threads") {
             if (!value(text)) return false;
             if (!ParseNumber<int>(text, 1, 256, options.Threads)) return bad(text);
+        } else if (name == "--exact") {
+            options.Exact = true;
+        } else if (name == "--exact-table") {
+            options.ExactTable = true;
         } else if (name == "--dump-state") {
             options.DumpState = true;
         } else if (name == "--trace") {
@@ -127,6 +135,11 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
     }
     if (seedGiven && !options.SeedsFile.empty()) {
         error = "--seed and --seeds cannot be used together";
+        return false;
+    }
+    if ((options.Exact || options.ExactTable) &&
+        (options.Trace || !options.GameFile.empty() || !options.SeedsFile.empty())) {
+        error = "--exact and --exact-table play no game: they take no --trace, --game or --seeds";
         return false;
     }
     if (options.DumpState && options.GameFile.empty()) {

@@ -23,6 +23,8 @@ struct SimOptions {
     bool DumpState = false;
     int CardTurns = 0;  // --double: cards each Double or Nothing game turns; 0 leaves the game off
     int Threads = 0;    // 0: one per core
+    bool Exact = false;
+    bool ExactTable = false;
     // Which of the bet and money options were given, so that they override a loaded game.
     bool LinesGiven = false;
     bool CoinsGiven = false;

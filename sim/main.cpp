@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "sim/ExactReport.h"
 #include "sim/SeedSource.h"
 #include "sim/SimBlocks.h"
 #include "sim/SimGame.h"
@@ -99,6 +100,8 @@ int main(int argc, char** argv)
         return 0;
     }
     const int threads = options.Threads > 0 ? options.Threads : DefaultThreadCount();
+    if (options.ExactTable) return PrintExactTable(threads, stdout);
+    if (options.Exact) return PrintExactReport(options, threads, stdout);
 
     SeedSource seeds(options.Seed);
     if (!options.SeedsFile.empty() && !seeds.OpenFile(options.SeedsFile, error)) {

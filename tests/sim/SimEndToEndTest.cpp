@@ -181,6 +181,7 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
         {"seeds file without values", "--seeds " + emptySeeds},
         {"more cards than the table holds", "--double 25"},
         {"no threads", "--threads 0"},
+        {"exact with a trace", "--exact --trace"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
