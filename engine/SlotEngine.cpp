@@ -423,7 +423,8 @@ void SlotEngine::EvaluateSpin()
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
     s.LastSpinSummary.clear();
-    if (s.LinesDoubled) {
+    const bool summarize = hooks_.KeepsSpinSummary();
+    if (s.LinesDoubled && summarize) {
         Text t;
         t << "Return Bet of " << SaturatingMul(coins, s.LinesPlayed) << " Credits." << lineBreak
           << "All Winnings Lines are Doubled." << lineBreak;
@@ -467,9 +468,11 @@ void SlotEngine::EvaluateSpin()
         if (s.LinesDoubled) pay = SaturatingMul(pay, 2);
         s.LineWins[n] = pay;
         if (pay > 0) {
-            Text t;
-            t << "Line " << n + 1 << " paid " << pay << "." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize) {
+                Text t;
+                t << "Line " << n + 1 << " paid " << pay << "." << lineBreak;
+                AppendSummary(t.View());
+            }
             if (s.FirstWinLine == -1) s.FirstWinLine = n;
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, pay);
@@ -491,25 +494,31 @@ void SlotEngine::EvaluateSpin()
             s.GotBonusCount = SaturatingAdd(s.GotBonusCount, 1);
         }
         if (crests >= 3) {
-            Text t;
-            t << "Screen Bonus for " << crests << " Sevens paid " << screenPay << "." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize) {
+                Text t;
+                t << "Screen Bonus for " << crests << " Sevens paid " << screenPay << "." << lineBreak;
+                AppendSummary(t.View());
+            }
             s.SevensWon = SaturatingAdd(s.SevensWon, screenPay);
         } else if (animals == WheelCount) {
             screenPay = SaturatingMul(AllAnimalsScreenMultiplier, bet);
             if (s.LinesDoubled) screenPay = SaturatingMul(screenPay, 2);
-            Text t;
-            t << "Screen Bonus for All Fruit paid " << screenPay << "." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize) {
+                Text t;
+                t << "Screen Bonus for All Fruit paid " << screenPay << "." << lineBreak;
+                AppendSummary(t.View());
+            }
             s.FruitWon = SaturatingAdd(s.FruitWon, screenPay);
             s.ScreenBonus = 10;
             PlayWave("Zorvik10.wav");
         } else if (contribution > 0) {
             s.BellPool = SaturatingAdd(s.BellPool, contribution);
             hooks_.DrawIdolPool();
-            Text t;
-            t << contribution << " Credits were added to the Bell Pool." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize) {
+                Text t;
+                t << contribution << " Credits were added to the Bell Pool." << lineBreak;
+                AppendSummary(t.View());
+            }
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, screenPay);
         if (s.ScreenBonus > 0 && s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
@@ -524,9 +533,11 @@ void SlotEngine::EvaluateSpin()
         }
         const std::int32_t award = s.LinesDoubled ? SaturatingMul(s.BellPool, 2) : s.BellPool;
         s.SpinWin = SaturatingAdd(s.SpinWin, award);
-        Text t;
-        t << "Won the Bell Pool Worth " << award << lineBreak;
-        AppendSummary(t.View());
+        if (summarize) {
+            Text t;
+            t << "Won the Bell Pool Worth " << award << lineBreak;
+            AppendSummary(t.View());
+        }
         s.BellPoolWon = SaturatingAdd(s.BellPoolWon, award);
         s.BellPool = PoolRestartValue;
         lastSpin_.PoolAward = award;
@@ -544,7 +555,8 @@ void SlotEngine::EvaluateSpin()
     if (s.LinesDoubled) s.SpinWin = SaturatingAdd(s.SpinWin, SaturatingMul(coins, s.LinesPlayed));
 
     if (s.SpinWin > 0) PayOut(PayOutOrder::NormalSpin);
-    if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
+    if (summarize && s.LastSpinSummary.empty())
+        s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
 void SlotEngine::EvaluateCobraRoll()
@@ -567,7 +579,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
     s.LastSpinSummary.clear();
-    if (s.LinesDoubled) {
+    const bool summarize = hooks_.KeepsSpinSummary();
+    if (s.LinesDoubled && summarize) {
         Text t;
         t << "All Winnings Lines are Doubled.." << lineBreak;
         AppendSummary(t.View());
@@ -593,9 +606,11 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         if (s.LinesDoubled) pay = SaturatingMul(pay, 2);
         s.LineWins[n] = pay;
         if (pay > 0) {
-            Text t;
-            t << "Line " << n + 1 << " paid " << pay << "." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize) {
+                Text t;
+                t << "Line " << n + 1 << " paid " << pay << "." << lineBreak;
+                AppendSummary(t.View());
+            }
             if (s.FirstWinLine == -1) s.FirstWinLine = n;
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, pay);
@@ -606,9 +621,11 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         std::int32_t coinPay = SaturatingMul(SaturatingMul(GoldCoinMultiplier, bet), coinCount);
         if (s.LinesDoubled) coinPay = SaturatingMul(coinPay, 2);
         s.SpinWin = SaturatingAdd(s.SpinWin, coinPay);
-        Text t;
-        t << coinCount << " Sevens Paid " << coinPay << "." << lineBreak;
-        AppendSummary(t.View());
+        if (summarize) {
+            Text t;
+            t << coinCount << " Sevens Paid " << coinPay << "." << lineBreak;
+            AppendSummary(t.View());
+        }
         if (s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
         s.ScreenBonus = 7;
     }
@@ -618,7 +635,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
-    if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
+    if (summarize && s.LastSpinSummary.empty())
+        s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
 // ---- Payout ----
