@@ -145,14 +145,14 @@ int PrintExactTable(int threads, std::FILE* out)
             const ExactFigures off = SolveReturn(tables, CardGameOdds(), lines, coins);
             const ExactFigures on = SolveReturn(tables, oneCard, lines, coins);
             if (!off.Error.empty() || !on.Error.empty()) {
-                std::fprintf(stderr, "zorvik-sim: %d lines at %d coins: %s%s\n", lines, coins,
+                std::fprintf(stderr, "zorvik-sim: lines %d, coins %d: %s%s\n", lines, coins,
                              off.Error.c_str(), on.Error.c_str());
                 return 1;
             }
             table[lines - 1][coins - 1][0] = D(off.Return);
             table[lines - 1][coins - 1][1] = D(on.Return);
             std::fprintf(stderr,
-                         "%d lines at %d coins: %.6f%% without the card game, %.6f%% at one card (%.0f s)\n",
+                         "lines %d, coins %d: %.6f%% without the card game, %.6f%% at one card (%.0f s)\n",
                          lines, coins, D(off.Return), D(on.Return), Seconds(start));
         }
     const SeedSet check = TableCheckSeeds();

@@ -194,6 +194,14 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
         std::remove(path.c_str());
 }
 
+TEST(Sim, ExactReturnOfNoBetIsRefused)
+{
+    const SimRun run = Sim("--exact --lines 0");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "zorvik-sim: a bet of 0 credits has no return\n");
+    EXPECT_TRUE(run.out.empty());
+}
+
 TEST(Sim, RefusedSpinStopsTheRunWithStatusZero)
 {
     const struct {
