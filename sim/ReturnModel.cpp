@@ -29,22 +29,35 @@ constexpr int StateOf(int cobra, int idols, int residue)
     return ((cobra - 1) * IdolValues + (idols - 1)) * PoolResidues + residue;
 }
 
+struct Counters {
+    int Cobra, Idols, Residue;
+};
+constexpr Counters CountersOf(int state)
+{
+    return {state / (IdolValues * PoolResidues) + 1, state / PoolResidues % IdolValues + 1,
+            state % PoolResidues};
+}
+
 // Where a paid spin with these raw counts takes a state, as the evaluation's counter rules have it.
 struct Step {
     int CobraRolls;
     bool PoolWon;
     int Next;
 };
-Step StepFrom(int cobra, int idols, int residue, int steps, int idolLines, int contribution)
+Step StepFrom(Counters at, int steps, int idolLines, int contribution)
 {
     Step step;
-    step.CobraRolls = std::max(0, steps - cobra + 1);
-    const int nextCobra = cobra - steps >= 1 ? cobra - steps : CobraRefill;
-    step.PoolWon = idolLines >= idols;
-    step.Next = step.PoolWon ? StateOf(nextCobra, IdolRefill, PoolRestartValue % PoolResidues)
-                             : StateOf(nextCobra, idols - idolLines, (residue + contribution) % PoolResidues);
+    step.CobraRolls = std::max(0, steps - at.Cobra + 1);
+    const int nextCobra = at.Cobra - steps >= 1 ? at.Cobra - steps : CobraRefill;
+    step.PoolWon = idolLines >= at.Idols;
+    step.Next = step.PoolWon
+                    ? StateOf(nextCobra, IdolRefill, PoolRestartValue % PoolResidues)
+                    : StateOf(nextCobra, at.Idols - idolLines, (at.Residue + contribution) % PoolResidues);
     return step;
 }
+
+// The paid spins grouped by what moves the counters: Cobra steps, idol lines and pool contribution.
+using StepClasses = std::map<std::tuple<int, int, int>, long double>;
 
 // Solves a x = b in place by Gaussian elimination with partial pivoting; false when a is singular.
 bool Solve(std::vector<long double>& a, std::vector<long double>& b)
@@ -117,8 +130,7 @@ ExactFigures SolveReturn(const SpinTables& tables, const CardGameOdds& cards, in
     }
     const long double seeds = static_cast<long double>(tables.Seeds);
 
-    // The counters move by the raw counts alone, so the paid spins group into classes of equal counts.
-    std::map<std::tuple<int, int, int>, long double> classes;
+    StepClasses classes;
     long double idolLineChance = 0;
     for (const auto& [outcome, count] : tables.Paid) {
         const long double p = static_cast<long double>(count) / seeds;
@@ -127,34 +139,42 @@ ExactFigures SolveReturn(const SpinTables& tables, const CardGameOdds& cards, in
     }
     out.PoolEverWon = idolLineChance > 0;
 
-    std::vector<long double> transition(StateCount * StateCount, 0);
-    std::vector<long double> noWin(StateCount * StateCount, 0);
-    for (int c = 1; c <= CobraValues; ++c)
-        for (int b = 1; b <= IdolValues; ++b)
-            for (int r = 0; r < PoolResidues; ++r)
-                for (const auto& [counts, p] : classes) {
-                    const auto [steps, idolLines, contribution] = counts;
-                    const Step step = StepFrom(c, b, r, steps, idolLines, contribution);
-                    transition[StateOf(c, b, r) * StateCount + step.Next] += p;
-                    if (!step.PoolWon) noWin[StateOf(c, b, r) * StateCount + step.Next] += p;
-                }
-
     // The long run of the game that a new game starts: the states it can reach, and there the stationary
     // distribution, one equation of which gives way to the distribution's sum.
     std::vector<int> reached{StateOf(CobraRefill, IdolRefill, PoolRestartValue % PoolResidues)};
     std::vector<int> index(StateCount, -1);
     index[reached[0]] = 0;
     for (std::size_t i = 0; i < reached.size(); ++i)
-        for (int next = 0; next < StateCount; ++next)
-            if (transition[reached[i] * StateCount + next] > 0 && index[next] < 0) {
+        for (const auto& [counts, p] : classes) {
+            const auto [steps, idolLines, contribution] = counts;
+            const int next = StepFrom(CountersOf(reached[i]), steps, idolLines, contribution).Next;
+            if (index[next] < 0) {
                 index[next] = static_cast<int>(reached.size());
                 reached.push_back(next);
             }
+        }
     const std::size_t n = reached.size();
-    std::vector<long double> a(n * n, 0), pi(n, 0);
-    for (std::size_t row = 0; row < n; ++row)
-        for (std::size_t col = 0; col < n; ++col)
-            a[row * n + col] = transition[reached[col] * StateCount + reached[row]] - (row == col ? 1 : 0);
+    // Calls visit(from, to, chance, step, contribution) for every class of paid spin from every state.
+    const auto forEachStep = [&](auto visit) {
+        for (std::size_t from = 0; from < n; ++from)
+            for (const auto& [counts, p] : classes) {
+                const auto [steps, idolLines, contribution] = counts;
+                const Step step = StepFrom(CountersOf(reached[from]), steps, idolLines, contribution);
+                visit(from, static_cast<std::size_t>(index[step.Next]), p, step, contribution);
+            }
+    };
+    // Row "to", column "from" of I - T, with T the transitions or only those that do not pay the pool.
+    const auto balance = [&](bool poolAwards) {
+        std::vector<long double> m(n * n, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            m[i * n + i] = 1;
+        forEachStep([&](std::size_t from, std::size_t to, long double p, const Step& step, int) {
+            if (poolAwards || !step.PoolWon) m[to * n + from] -= p;
+        });
+        return m;
+    };
+
+    std::vector<long double> a = balance(true), pi(n, 0);
     for (std::size_t col = 0; col < n; ++col)
         a[(n - 1) * n + col] = 1;
     pi[n - 1] = 1;
@@ -162,49 +182,24 @@ ExactFigures SolveReturn(const SpinTables& tables, const CardGameOdds& cards, in
         out.Error = "the counters have no single long run";
         return out;
     }
-    std::vector<long double> poolMean(n, 0), poolSquare(n, 0);  // E[pool; state], E[pool²; state]
+    // E[pool; state] and E[pool²; state]. Between awards the pool only grows by its contributions; an award
+    // starts it again at 100. Without idol lines the pool is never paid and has no long run.
+    std::vector<long double> poolMean(n, 0), poolSquare(n, 0);
     if (out.PoolEverWon) {
-        // Between awards the pool only grows by its contributions; an award starts it again at 100.
-        std::vector<long double> source(n, 0), square(n, 0);
-        const auto noWinMatrix = [&] {
-            std::vector<long double> m(n * n, 0);
-            for (std::size_t row = 0; row < n; ++row)
-                for (std::size_t col = 0; col < n; ++col)
-                    m[row * n + col] = (row == col ? 1 : 0) - noWin[reached[col] * StateCount + reached[row]];
-            return m;
-        };
-        for (std::size_t from = 0; from < n; ++from) {
-            const int c = reached[from] / (IdolValues * PoolResidues) + 1;
-            const int b = reached[from] / PoolResidues % IdolValues + 1;
-            const int r = reached[from] % PoolResidues;
-            for (const auto& [counts, p] : classes) {
-                const auto [steps, idolLines, contribution] = counts;
-                const Step step = StepFrom(c, b, r, steps, idolLines, contribution);
-                const std::size_t to = static_cast<std::size_t>(index[step.Next]);
-                source[to] += p * pi[from] * (step.PoolWon ? PoolRestartValue : contribution);
-            }
-        }
-        std::vector<long double> m = noWinMatrix();
-        poolMean = source;
+        forEachStep([&](std::size_t from, std::size_t to, long double p, const Step& step, int contribution) {
+            poolMean[to] += p * pi[from] * (step.PoolWon ? PoolRestartValue : contribution);
+        });
+        std::vector<long double> m = balance(false);
         if (!Solve(m, poolMean)) {
             out.Error = "the Idol Pool has no long-run mean";
             return out;
         }
-        for (std::size_t from = 0; from < n; ++from) {
-            const int c = reached[from] / (IdolValues * PoolResidues) + 1;
-            const int b = reached[from] / PoolResidues % IdolValues + 1;
-            const int r = reached[from] % PoolResidues;
-            for (const auto& [counts, p] : classes) {
-                const auto [steps, idolLines, contribution] = counts;
-                const Step step = StepFrom(c, b, r, steps, idolLines, contribution);
-                const std::size_t to = static_cast<std::size_t>(index[step.Next]);
-                const long double d = contribution;
-                square[to] += p * (step.PoolWon ? pi[from] * PoolRestartValue * PoolRestartValue
+        forEachStep([&](std::size_t from, std::size_t to, long double p, const Step& step, int contribution) {
+            const long double d = contribution;
+            poolSquare[to] += p * (step.PoolWon ? pi[from] * PoolRestartValue * PoolRestartValue
                                                 : 2 * d * poolMean[from] + d * d * pi[from]);
-            }
-        }
-        m = noWinMatrix();
-        poolSquare = square;
+        });
+        m = balance(false);
         if (!Solve(m, poolSquare)) {
             out.Error = "the Idol Pool has no long-run spread";
             return out;
@@ -217,9 +212,7 @@ ExactFigures SolveReturn(const SpinTables& tables, const CardGameOdds& cards, in
     long double mean = 0, square = 0, poolWeight = 0;
     for (std::size_t from = 0; from < n; ++from) {
         if (pi[from] <= 0) continue;
-        const int c = reached[from] / (IdolValues * PoolResidues) + 1;
-        const int b = reached[from] / PoolResidues % IdolValues + 1;
-        const int r = reached[from] % PoolResidues;
+        const Counters at = CountersOf(reached[from]);
         const long double poolMeanHere = poolMean[from] / pi[from];
         const long double poolSquareHere = poolSquare[from] / pi[from];
         for (const auto& [outcome, count] : tables.Paid) {
@@ -227,15 +220,14 @@ ExactFigures SolveReturn(const SpinTables& tables, const CardGameOdds& cards, in
             const int g = outcome.Doubled ? 2 : 1;
             const std::int64_t lineAndScreen = outcome.LinePay + outcome.ScreenPay;
             const std::int64_t base = lineAndScreen * g + (outcome.Doubled ? bet : 0);
-            const Step step =
-                StepFrom(c, b, r, outcome.CobraSteps, outcome.IdolLines, outcome.PoolContribution);
+            const Step step = StepFrom(at, outcome.CobraSteps, outcome.IdolLines, outcome.PoolContribution);
             long double win, winSquare, after, afterSquare, keep;
             if (step.PoolWon) {
                 const long double fed = base + static_cast<long double>(outcome.PoolContribution) * g;
                 win = fed + g * poolMeanHere;
                 winSquare = fed * fed + 2 * fed * g * poolMeanHere + g * g * poolSquareHere;
                 const int residue =
-                    static_cast<int>((base + (r + outcome.PoolContribution) * g) % PoolResidues);
+                    static_cast<int>((base + (at.Residue + outcome.PoolContribution) * g) % PoolResidues);
                 after = cards.Mean(win, residue);
                 afterSquare = cards.MeanSquare(win, winSquare, residue);
                 keep = cards.KeepChance(PoolRestartValue);
