@@ -2,9 +2,9 @@
 // The main window: owns the game, builds the machine face at start-up and is the engine's front end.
 #include "app/MainWindow.h"
 
+#include "app/SteadyFrameClock.h"
 #include "ui/dialogs/DoubleOrNothingDialog.h"
-#include "ui/dialogs/HelpViewer.h"
-#include "ui/dialogs/PlayerDialogs.h"
+#include "ui/dialogs/ModalPlayerDialogs.h"
 #include "ui/face/ControlPanel.h"
 #include "ui/face/ProgramFolder.h"
 
@@ -16,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -56,12 +55,16 @@ std::string GamesPathOf(const MainWindowOptions& options)
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QWidget(parent), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
-      games_(GamesPathOf(options)), engine_(state_, *this),
-      face_(state_, pictures_, screen_.Width, screen_.Dpi), actions_(*this, state_, engine_, *this, games_)
+      ownDialogs_(options.Dialogs ? nullptr : std::make_unique<ModalPlayerDialogs>()),
+      dialogs_(options.Dialogs ? *options.Dialogs : *ownDialogs_),
+      // The manual stands in for the help file beside the program.
+      help_(programFolder_ + QStringLiteral("manual/"), dialogs_),
+      ownClock_(options.Clock ? nullptr : std::make_unique<SteadyFrameClock>()),
+      clock_(options.Clock ? *options.Clock : *ownClock_), games_(GamesPathOf(options)),
+      engine_(state_, *this), face_(state_, pictures_, screen_.Width, screen_.Dpi),
+      actions_({*this, state_, engine_, *this, games_, dialogs_, help_})
 {
-    clock_.start();
     setWindowTitle(QStringLiteral("Zorvik Slots"));
-    setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -73,13 +76,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     font.setPixelSize(13);
     setFont(font);
 
-    // The manual stands in for the help file beside the program.
-    HelpViewer::SetManualFolder(programFolder_ + QStringLiteral("manual/"));
-
     engine_.SetEarlyStartupValues();
 
     if (!LoadPictures())
-        PlayerDialogs::Inform(
+        dialogs_.Inform(
             nullptr,
             QStringLiteral(
                 "There are BMP files missing which may cause this program to not function properly!"));
@@ -122,10 +122,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             &MainWindow::LampCelebrationAlternateTick);
     connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
     connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
-    wake_.setSingleShot(true);
-    wake_.setTimerType(Qt::PreciseTimer);
-
-    FormPaint();
+    RepaintWindow();
 }
 
 MainWindow::~MainWindow() = default;
@@ -141,15 +138,15 @@ void MainWindow::LoadClickSound()
 {
     QString error;
     if (!sound_.LoadClickSound(programFolder_ + QStringLiteral("Zorvik0.wav"), &error))
-        PlayerDialogs::Error(nullptr, error + QStringLiteral("\nThe game goes on without its click sound."));
+        dialogs_.Error(nullptr, error + QStringLiteral("\nThe game goes on without its click sound."));
 }
 
 // ---- painting
 
-void MainWindow::FormPaint()
+void MainWindow::RepaintWindow()
 {
     face_.FormPaint();
-    if (panel_) panel_->DrawControlPanel();
+    if (panel_) panel_->DrawCaptions();
 }
 
 void MainWindow::paintEvent(QPaintEvent* event)
@@ -161,7 +158,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 // ---- input
 
-void MainWindow::FormMouseDown(QPoint p)
+void MainWindow::ClickMachine(QPoint p)
 {
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
@@ -177,7 +174,7 @@ void MainWindow::FormMouseDown(QPoint p)
     if (face_.CoinsMinusRect().Contains(p)) engine_.RemoveCoin();
 }
 
-void MainWindow::FormKeyDown(int key)
+void MainWindow::PressKey(int key)
 {
     switch (key) {
     case Qt::Key_Return:
@@ -210,30 +207,26 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
     // The logo is a picture of its own on the face; a left click opens the about box, and no press on it
     // reaches the machine.
     if (face_.LogoRect.contains(p)) {
-        if (panel_ && event->button() == Qt::LeftButton) panel_->LogoClick();
+        if (panel_ && event->button() == Qt::LeftButton) panel_->ClickLogo();
         return;
     }
-    FormMouseDown(p);
+    ClickMachine(p);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(this, HelpMainWindow);
+        help_.ShowTopic(this, HelpMainWindow);
         return;
     }
-    FormKeyDown(event->key());
-}
-
-void MainWindow::FormClose()
-{
-    state_.AutoSpin = false;
-    state_.StopRequested = true;
+    PressKey(event->key());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    // The player has left: no further auto spin, and the running spin stops its wheels and pays at once.
+    state_.AutoSpin = false;
+    state_.StopRequested = true;
     closing_ = true;
     sound_.Silence();
     lampCelebrationRowTimer_.stop();
@@ -370,10 +363,6 @@ void MainWindow::BounceWheel(int wheel, int dy, bool capture)
 {
     face_.BounceWheel(wheel, dy, capture);
 }
-void MainWindow::RepaintWindow()
-{
-    FormPaint();
-}
 void MainWindow::DrawCredits()
 {
     face_.DrawCredits();
@@ -409,7 +398,7 @@ void MainWindow::DrawCoinsPlayed()
 
 void MainWindow::DrawControlPanel()
 {
-    if (panel_) panel_->DrawControlPanel();
+    if (panel_) panel_->DrawCaptions();
 }
 
 // ---- sound and dialogs
@@ -433,18 +422,18 @@ void MainWindow::PlayWave(const std::string& file)
 
 void MainWindow::ShowInformation(const std::string& text)
 {
-    PlayerDialogs::Inform(this, QString::fromStdString(text));
+    dialogs_.Inform(this, QString::fromStdString(text));
 }
 
 void MainWindow::ShowError(const std::string& text)
 {
-    PlayerDialogs::Error(this, QString::fromStdString(text));
+    dialogs_.Error(this, QString::fromStdString(text));
 }
 
 void MainWindow::ShowDoubleOrNothing()
 {
     if (closing_) return;  // the player has left; the win is paid as it stands
-    DoubleOrNothingDialog cards(state_, engine_, *this, this);
+    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this);
     cards.exec();
 }
 
@@ -457,7 +446,7 @@ bool MainWindow::SaveCurrentGame()
 
 std::uint32_t MainWindow::GetTickCount()
 {
-    return static_cast<std::uint32_t>(clock_.elapsed()) + clockSkew_;
+    return static_cast<std::uint32_t>(clock_.NowUs() / 1000) + clockSkew_;
 }
 
 std::uint32_t MainWindow::TimeOfDayMs()
@@ -475,19 +464,7 @@ void MainWindow::PumpMessages(std::uint32_t untilTick)
         if (behind > 0) clockSkew_ += static_cast<std::uint32_t>(behind);
         return;
     }
-    // Sleep in the event loop until a message arrives or the wake-up timer fires shortly before the frame
-    // time; the last stretch is a plain sleep to the exact millisecond, so frames neither drift late nor
-    // cost a busy wait.
-    constexpr qint64 SleepMarginUs = 2500;
-    qint64 remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
-    if (remainingUs > SleepMarginUs) {
-        wake_.start(static_cast<int>((remainingUs - SleepMarginUs + 999) / 1000));  // at least 1 ms
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        wake_.stop();
-        remainingUs = static_cast<qint64>(untilTick) * 1000 - clock_.nsecsElapsed() / 1000;
-    }
-    if (remainingUs > 0 && remainingUs <= SleepMarginUs)
-        QThread::usleep(static_cast<unsigned long>(remainingUs));
+    clock_.WaitUntil(static_cast<std::int64_t>(untilTick) * 1000);
 }
 
 void MainWindow::WaitSeconds(double seconds)

@@ -2,16 +2,18 @@
 // The main window: owns the game, builds the machine face at start-up and is the engine's front end.
 #pragma once
 
+#include "app/FrameClock.h"
 #include "app/PanelActions.h"
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
+#include "ui/dialogs/HelpContext.h"
+#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,13 +38,15 @@ struct MainWindowOptions {
     std::optional<ScreenInfo> Screen;  // default: the primary screen
     QString ProgramFolder;             // default: ProgramFolder(); must end in '/'
     QString SavedGamesPath;            // default: DefaultSavedGamesPath()
+    PlayerDialogs* Dialogs = nullptr;  // default: the desktop's modal boxes; must outlive the window
+    FrameClock* Clock = nullptr;       // default: a SteadyFrameClock; must outlive the window
 };
 
 class MainWindow : public QWidget, public GameHooks {
     Q_OBJECT
 
 public:
-    // Runs the whole start-up (FormCreate); the window is ready to show when this returns.
+    // Runs the whole start-up; the window is ready to show when this returns.
     explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -54,6 +58,8 @@ public:
     SavedGames& Games() { return games_; }
     ControlPanel* Panel() const { return panel_.get(); }
     PanelActions& Actions() { return actions_; }
+    PlayerDialogs& Dialogs() { return dialogs_; }
+    HelpContext& Help() { return help_; }
     // The digit strips at the size of this screen, for the borrow window's displays.
     const DigitPainter& Digits() const { return face_.Digits(); }
 
@@ -73,11 +79,10 @@ public:
     bool LoadPictures();
     void LoadClickSound();
 
-    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
-    void FormPaint();
-    void FormMouseDown(QPoint position);
-    void FormKeyDown(int key);
-    void FormClose();
+    // A left click on the machine at a window position: the stop and spin buttons, the bet's plus and minus.
+    void ClickMachine(QPoint position);
+    // A key of the machine: Enter spins, Space stops, C/X and L/K change the coins and the lines.
+    void PressKey(int key);
 
     void LampCelebrationRowTick();
     void LampCelebrationAlternateTick();
@@ -92,6 +97,7 @@ public:
     void DrawMotionWindow(int wheel, int offset) override;
     void ShowStoppedWheel(int wheel) override;
     void BounceWheel(int wheel, int dy, bool capture) override;
+    // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
     void RepaintWindow() override;
     void DrawCredits() override;
     void ShowWinnings(bool on) override;
@@ -129,6 +135,11 @@ private:
 
     ScreenInfo screen_;
     QString programFolder_;
+    std::unique_ptr<PlayerDialogs> ownDialogs_;  // when no dialogs were passed in
+    PlayerDialogs& dialogs_;
+    HelpContext help_;
+    std::unique_ptr<FrameClock> ownClock_;  // when no clock was passed in
+    FrameClock& clock_;
     GameState state_;
     PictureSet pictures_;
     SoundPlayer sound_;
@@ -138,8 +149,6 @@ private:
     PanelActions actions_;
     std::unique_ptr<ControlPanel> panel_;
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
-    QTimer wake_;  // ends a wait for messages at the next frame time
-    QElapsedTimer clock_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
 };

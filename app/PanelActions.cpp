@@ -6,12 +6,13 @@
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
 #include "ui/dialogs/BorrowDialog.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LoadSaveDialog.h"
 #include "ui/dialogs/PayChartDialog.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/face/ControlPanel.h"
+#include "zorvik/Version.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -20,55 +21,54 @@
 
 namespace zorvik {
 
-PanelActions::PanelActions(QWidget& window, GameState& state, SlotEngine& engine, GameHooks& hooks,
-                           SavedGames& games)
-    : window(window), state(state), engine(engine), hooks(hooks), games(games),
-      urlOpener([](const QUrl& page) { return QDesktopServices::openUrl(page); })
+PanelActions::PanelActions(const Context& context)
+    : window_(context.window), state_(context.state), engine_(context.engine), hooks_(context.hooks),
+      games_(context.games), dialogs_(context.dialogs), help_(context.help),
+      urlOpener_([](const QUrl& page) { return QDesktopServices::openUrl(page); })
 {
 }
 
 void PanelActions::ShowHelp()
 {
-    ShowHelpTopic(&window, HelpContents);
+    help_.ShowTopic(&window_, HelpContents);
 }
 
 void PanelActions::ShowPayChart()
 {
-    PayChartDialog chart(&window);
+    PayChartDialog chart(help_, &window_);
     OpenModal(chart);
 }
 
 void PanelActions::ShowBorrow()
 {
     {
-        BorrowDialog borrow(state, &window);
+        BorrowDialog borrow(state_, dialogs_, help_, &window_);
         OpenModal(borrow);
     }
-    hooks.RepaintWindow();
+    hooks_.RepaintWindow();
 }
 
 void PanelActions::AskNewGame()
 {
-    if (PlayerDialogs::Confirm(&window, QStringLiteral("Start a New Game?"))) engine.NewGame();
+    if (dialogs_.Confirm(&window_, QStringLiteral("Start a New Game?"))) engine_.NewGame();
 }
 
 void PanelActions::ShowSummary()
 {
-    if (state.LastSpinSummary.empty()) {
-        PlayerDialogs::Inform(&window,
-                              QStringLiteral("You must spin before viewing a summary of the last spin."));
+    if (state_.LastSpinSummary.empty()) {
+        dialogs_.Inform(&window_, QStringLiteral("You must spin before viewing a summary of the last spin."));
         return;
     }
     // The summary's lines are joined by carriage return and line feed; a message box wants plain breaks.
-    QString summary = QString::fromStdString(state.LastSpinSummary);
+    QString summary = QString::fromStdString(state_.LastSpinSummary);
     summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    PlayerDialogs::Inform(&window, summary);
+    dialogs_.Inform(&window_, summary);
 }
 
 void PanelActions::AskExit()
 {
-    if (PlayerDialogs::Confirm(&window, QStringLiteral("Are you sure you want to exit the game?")))
-        window.close();
+    if (dialogs_.Confirm(&window_, QStringLiteral("Are you sure you want to exit the game?")))
+        window_.close();
 }
 
 void PanelActions::OpenWebSite()
@@ -78,25 +78,29 @@ void PanelActions::OpenWebSite()
 
 void PanelActions::ShowLoadGame()
 {
-    ShowLoadSave(0);
-    hooks.RepaintWindow();
+    {
+        // A new dialog for every opening: it reads its mode while it is being built.
+        LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state_, games_, dialogs_, help_, &window_);
+        if (dialog.Opened()) dialog.exec();
+    }
+    hooks_.RepaintWindow();
 }
 
 void PanelActions::ShowSaveGame()
 {
-    ShowLoadSave(LoadSaveDialog::SaveMode);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state_, games_, dialogs_, help_, &window_);
+    if (dialog.Opened()) dialog.exec();
 }
 
 void PanelActions::ShowStatistics()
 {
-    StatisticsDialog stats(state, &window);
+    StatisticsDialog stats(state_, help_, &window_);
     OpenModal(stats);
 }
 
 void PanelActions::ShowAbout()
 {
-    PlayerDialogs::Inform(&window, QStringLiteral("Zorvik Slots") + QStringLiteral(" Version ") +
-                                       QStringLiteral("1.1"));
+    dialogs_.Inform(&window_, QStringLiteral("Zorvik Slots Version ") + QString::fromLatin1(ProgramVersion));
 }
 
 void PanelActions::OpenModal(QDialog& dialog)
@@ -105,16 +109,9 @@ void PanelActions::OpenModal(QDialog& dialog)
     dialog.exec();
 }
 
-void PanelActions::ShowLoadSave(int mode)
+QUrl PanelActions::HomePage() const
 {
-    // A new dialog for every opening: it reads its mode while it is being built.
-    LoadSaveDialog dialog(mode, state, games, &window);
-    if (dialog.Opened()) dialog.exec();
-}
-
-QUrl PanelActions::HomePage()
-{
-    return QUrl::fromLocalFile(HelpViewer::ManualFolder() + HelpViewer::TopicFile(HelpContents));
+    return QUrl::fromLocalFile(help_.ManualFolder() + HelpViewer::TopicFile(HelpContents));
 }
 
 void PanelActions::OpenWebPage(const QUrl& page)
@@ -122,14 +119,14 @@ void PanelActions::OpenWebPage(const QUrl& page)
     // Our page is the manual's first page; without the manual, pointing a browser at it would only lead the
     // player to a page that is not there, so the manual's own message says what is missing and where.
     if (page.isLocalFile() && !QFileInfo(page.toLocalFile()).isFile()) {
-        ShowHelpTopic(&window, HelpContents);
+        help_.ShowTopic(&window_, HelpContents);
         return;
     }
-    if (urlOpener(page)) return;
-    PlayerDialogs::Error(&window, QStringLiteral("Could not find a web browser on your system!"));
-    PlayerDialogs::Inform(&window, QStringLiteral("Please visit %1 at\n%2")
-                                       .arg(ControlPanel::WebSiteName(),
-                                            page.isLocalFile() ? page.toLocalFile() : page.toString()));
+    if (urlOpener_(page)) return;
+    dialogs_.Error(&window_, QStringLiteral("Could not find a web browser on your system!"));
+    dialogs_.Inform(&window_, QStringLiteral("Please visit %1 at\n%2")
+                                  .arg(ControlPanel::WebSiteName(),
+                                       page.isLocalFile() ? page.toLocalFile() : page.toString()));
 }
 
 }  // namespace zorvik

@@ -14,14 +14,27 @@ class QWidget;
 namespace zorvik {
 
 class GameHooks;
+class HelpContext;
+class PlayerDialogs;
 class SavedGames;
 class SlotEngine;
 struct GameState;
 
 class PanelActions : public PanelRequests {
 public:
-    // Everything passed in must outlive the actions; dialogs open above window.
-    PanelActions(QWidget& window, GameState& state, SlotEngine& engine, GameHooks& hooks, SavedGames& games);
+    // Where the actions open their windows and what those windows work on; everything passed in must outlive
+    // the actions.
+    struct Context {
+        QWidget& window;  // dialogs open above it; AskExit closes it
+        GameState& state;
+        SlotEngine& engine;
+        GameHooks& hooks;
+        SavedGames& games;
+        PlayerDialogs& dialogs;
+        HelpContext& help;
+    };
+
+    explicit PanelActions(const Context& context);
 
     void ShowHelp() override;
     void ShowPayChart() override;
@@ -38,22 +51,23 @@ public:
     // Asks the desktop to open page in the default browser; tells the player when no browser can be started.
     void OpenWebPage(const QUrl& page);
     // The page behind "WWW Site": the manual's home page that lies beside the program.
-    static QUrl HomePage();
+    QUrl HomePage() const;
 
     // Tests open pages through this instead of the desktop; it returns false when nothing could open the
     // page.
-    void SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener = std::move(opener); }
+    void SetUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
 
 private:
     void OpenModal(QDialog& dialog);
-    void ShowLoadSave(int mode);
 
-    QWidget& window;
-    GameState& state;
-    SlotEngine& engine;
-    GameHooks& hooks;
-    SavedGames& games;
-    std::function<bool(const QUrl&)> urlOpener;
+    QWidget& window_;
+    GameState& state_;
+    SlotEngine& engine_;
+    GameHooks& hooks_;
+    SavedGames& games_;
+    PlayerDialogs& dialogs_;
+    HelpContext& help_;
+    std::function<bool(const QUrl&)> urlOpener_;
 };
 
 }  // namespace zorvik

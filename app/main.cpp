@@ -2,6 +2,7 @@
 // The program entry: the application title, the main window and the message loop.
 #include "app/MainWindow.h"
 #include "ui/face/ControlPanelStyle.h"
+#include "zorvik/Version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,12 +16,12 @@ int main(int argc, char** argv)
     QApplication::setStyle(new zorvik::ControlPanelStyle);
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvik Slots"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.Slots"));
     const QIcon icon(QStringLiteral(":/art/icon.png"));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
-    zorvik::MainWindow form;
-    form.show();
+    zorvik::MainWindow window;
+    window.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "assetgen/ManualWriter.h"
 
 #include "engine/PayTable.h"
+#include "zorvik/Version.h"
 
 #include <QDir>
 #include <QFile>
@@ -162,7 +163,8 @@ bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, 
                        title + "</title>\n</head>\n<body>\n";
         if (page != "index.html") html += "<p><a href=\"index.html\">Contents</a></p>\n";
         html += body;
-        html += "<hr>\n<p><small>Zorvik Slots 1.1</small></p>\n</body>\n</html>\n";
+        html += QStringLiteral("<hr>\n<p><small>Zorvik Slots %1</small></p>\n</body>\n</html>\n")
+                    .arg(QString::fromLatin1(ProgramVersion));
         if (!Save(QDir(outFolder).filePath(page), html, error)) return false;
     }
     return true;

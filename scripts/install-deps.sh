@@ -10,7 +10,7 @@ packages=(
     xvfb xauth imagemagick
     xdotool
     desktop-file-utils appstream
-    clang
+    clang clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

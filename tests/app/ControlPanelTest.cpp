@@ -6,7 +6,7 @@
 #include "engine/HeadlessHooks.h"
 #include "engine/SlotEngine.h"
 #include "persistence/SavedGames.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LoadSaveDialog.h"
 #include "ui/face/ControlPanel.h"
 
@@ -46,7 +46,7 @@ public:
 };
 
 // The machine face under the panel; it must never see a press meant for a button.
-class CountingForm : public QWidget {
+class CountingWindow : public QWidget {
 public:
     int presses = 0;
 
@@ -60,15 +60,15 @@ protected:
 
     ControlPanelTest()
         : engine(state, hooks), games(dir.filePath("Zorvik.ini").toStdString()),
-          actions(form, state, engine, hooks, games)
+          actions({window, state, engine, hooks, games, dialogs, help})
     {
         hooks.state = &state;
         engine.SetStartupValues();
         face = QImage(Template.size(), QImage::Format_RGB32);
         face.fill(Qt::black);
-        form.resize(640, 480);
-        form.show();
-        panel = std::make_unique<ControlPanel>(form, state, engine, hooks, actions, Template, face);
+        window.resize(640, 480);
+        window.show();
+        panel = std::make_unique<ControlPanel>(window, state, engine, hooks, actions, Template, face);
         actions.SetUrlOpener([this](const QUrl& page) {
             opened.push_back(page);
             return browserWorks;
@@ -117,11 +117,14 @@ protected:
     void Click(int tag) { QTest::mouseClick(panel->Button(tag), Qt::LeftButton); }
 
     QTemporaryDir dir;
+    QTemporaryDir manual;  // empty unless a test writes pages into it
+    DialogRecorder dialogs;
+    HelpContext help{manual.path(), dialogs};
     GameState state;
     PanelHooks hooks;
     SlotEngine engine;
     SavedGames games;
-    CountingForm form;
+    CountingWindow window;
     QImage face;
     PanelActions actions;
     std::unique_ptr<ControlPanel> panel;
@@ -149,7 +152,7 @@ TEST_F(ControlPanelTest, ButtonsFormTwoColumnsOfSevenGrowingUpward)
 
 TEST_F(ControlPanelTest, MissingTemplatePictureGivesPlainButtonsOfTheTemplateSize)
 {
-    ControlPanel plain(form, state, engine, hooks, actions, QRect(10, 300, 62, 20), QImage());
+    ControlPanel plain(window, state, engine, hooks, actions, QRect(10, 300, 62, 20), QImage());
     EXPECT_EQ(plain.Button(0)->size(), QSize(62, 20));
     EXPECT_EQ(plain.Button(0)->pixmap().size(), QSize(62, 20));
 }
@@ -171,7 +174,7 @@ TEST_F(ControlPanelTest, CaptionColoursFollowEachSwitchAndSurviveARepaint)
         SCOPED_TRACE(row.name);
         Click(row.tag);
         ExpectCaptionIn(row.tag, row.afterOneClick);
-        panel->DrawControlPanel();  // what every paint of the window does
+        panel->DrawCaptions();  // what every paint of the window does
         ExpectCaptionIn(row.tag, row.afterOneClick);
         Click(row.tag);
         ExpectCaptionIn(row.tag, Yellow);
@@ -180,7 +183,7 @@ TEST_F(ControlPanelTest, CaptionColoursFollowEachSwitchAndSurviveARepaint)
     state.Sound = false;
     state.Double = false;
     state.PayMode = false;
-    panel->DrawControlPanel();
+    panel->DrawCaptions();
     ExpectCaptionIn(6, Yellow);
     ExpectCaptionIn(9, Yellow);
 }
@@ -201,7 +204,6 @@ TEST_F(ControlPanelTest, TooltipsChangeWithTheirSwitchesOnly)
         {10, "Click to Disable the Double or Nothing Bonus Game", "Double or Nothing Game is Off",
          "Double or Nothing Game is On"},
     };
-    DialogRecorder dialogs;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.startup);
         EXPECT_EQ(panel->Button(row.tag)->toolTip(), row.startup);
@@ -218,12 +220,12 @@ TEST_F(ControlPanelTest, TooltipsChangeWithTheirSwitchesOnly)
     Click(5);
     EXPECT_EQ(panel->Button(5)->toolTip(), "Summary of Last Spin");
     EXPECT_EQ(panel->Button(8)->toolTip(), "Sound is On");
-    EXPECT_EQ(form.presses, 0);
+    EXPECT_EQ(window.presses, 0);
 
     // Auto spin that ends elsewhere (a refused spin) turns its caption yellow but keeps its tooltip.
     Click(6);
     state.AutoSpin = false;
-    panel->DrawControlPanel();
+    panel->DrawCaptions();
     ExpectCaptionIn(6, Yellow);
     EXPECT_EQ(panel->Button(6)->toolTip(), "Auto Spin Mode: On");
     EXPECT_EQ(panel->Button(0)->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, panel->Button(0)),
@@ -232,7 +234,6 @@ TEST_F(ControlPanelTest, TooltipsChangeWithTheirSwitchesOnly)
 
 TEST_F(ControlPanelTest, NewGameAndExitAnsweredNoChangeNothing)
 {
-    DialogRecorder dialogs;
     dialogs.answer = false;
     state.Credits = 5;
     state.Borrowed = 3000;
@@ -251,7 +252,7 @@ TEST_F(ControlPanelTest, NewGameAndExitAnsweredNoChangeNothing)
     EXPECT_EQ(state.Spins, 77);
     EXPECT_EQ(state.BellPool, 640);
     EXPECT_EQ(hooks.repaints, 0);
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(window.isVisible());
 
     dialogs.answer = true;
     Click(4);
@@ -260,7 +261,7 @@ TEST_F(ControlPanelTest, NewGameAndExitAnsweredNoChangeNothing)
     EXPECT_EQ(state.Spins, 0);
     EXPECT_EQ(state.BellPool, 100);
     Click(7);
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(ControlPanelTest, AutoSpinSwitchedOnDuringASpinStartsNoSecondCycle)
@@ -286,7 +287,6 @@ TEST_F(ControlPanelTest, AutoSpinSwitchedOnWhileIdleStartsTheSpinCycle)
 
 TEST_F(ControlPanelTest, SummaryBeforeTheFirstSpinAndAfterIt)
 {
-    DialogRecorder dialogs;
     Click(5);
     state.LastSpinSummary = "Line 1 paid 10 credits.\r\nLine 3 paid 5 credits.";
     Click(5);
@@ -298,19 +298,13 @@ TEST_F(ControlPanelTest, SummaryBeforeTheFirstSpinAndAfterIt)
 
 TEST_F(ControlPanelTest, WebSiteOpensOurOwnPageAndExplainsAMissingBrowser)
 {
-    // A manual of its own, so the test does not depend on the generated one beside the program.
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkdir("manual"));
-    QFile page(folder.filePath("manual/index.html"));
+    QFile page(QDir(manual.path()).filePath("index.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write("<html><body>Zorvik Slots</body></html>");
     page.close();
-    HelpViewer::SetManualFolder(folder.filePath("manual"));
-    DialogRecorder dialogs;
     Click(9);
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_TRUE(opened[0].isLocalFile());
-    EXPECT_TRUE(opened[0].toLocalFile().endsWith("manual/index.html")) << opened[0].toString().toStdString();
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(page.fileName()));
     EXPECT_TRUE(dialogs.messages.empty());
 
     browserWorks = false;
@@ -320,17 +314,12 @@ TEST_F(ControlPanelTest, WebSiteOpensOurOwnPageAndExplainsAMissingBrowser)
     EXPECT_EQ(dialogs.messages[0].text, "Could not find a web browser on your system!");
     EXPECT_EQ(dialogs.messages[1].kind, PlayerDialogs::Kind::Information);
     EXPECT_TRUE(dialogs.messages[1].text.contains(opened[1].toLocalFile()));
-    HelpViewer::SetManualFolder(QString());
 }
 
 TEST_F(ControlPanelTest, WebSiteWithoutTheManualSaysTheManualIsMissing)
 {
-    QTemporaryDir empty;
-    HelpViewer::SetManualFolder(empty.path());
-    DialogRecorder dialogs;
     browserWorks = false;
     Click(9);
-    HelpViewer::SetManualFolder(QString());
     EXPECT_TRUE(opened.empty()) << "no browser is sent to a page that is not there";
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Error);
@@ -352,7 +341,7 @@ TEST_F(ControlPanelTest, LoadGameOpensTheDialogInLoadModeAndRepaintsAfterwards)
         if (auto* dialog = qobject_cast<LoadSaveDialog*>(QApplication::activeModalWidget())) {
             picker.stop();
             caption = dialog->windowTitle();
-            dialog->findChild<QPushButton*>("BitBtn6")->click();
+            dialog->findChild<QPushButton*>("slotOkButton7")->click();
         }
     });
     picker.start(10);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven by events, headless: start-up, clicks and keys, a whole spin, flashing, closing.
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/ManualFrameClock.h"
 #include "tests/support/PictureFolder.h"
 
 #include "app/MainWindow.h"
+#include "app/SteadyFrameClock.h"
 #include "engine/Saturating.h"
-#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/ControlPanel.h"
+#include "zorvik/Version.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -19,47 +22,43 @@ namespace {
 
 using namespace testing;
 
-class FormTest : public ::testing::Test {
+// Every window here runs on a manual clock: a spin's frames and pauses take no real time, and a test's
+// key press or close happens at an exact game time.
+class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        PlayerDialogs::SetMessageAnswer([this](const PlayerDialogs::Message& m) {
-            messages.push_back(m);
-            return true;
-        });
-    }
-    void TearDown() override { PlayerDialogs::SetMessageAnswer({}); }
-
     MainWindow& Open(int width, int depth = 24, const QStringList& leaveOut = {})
     {
-        form.reset();
+        window.reset();
         folder = std::make_unique<PictureFolder>(leaveOut);
         MainWindowOptions options;
         options.Screen = ScreenInfo{width, width * 3 / 4, depth, 96};
         options.ProgramFolder = folder->Path();
         options.SavedGamesPath = folder->Path() + "Zorvik.ini";
-        form = std::make_unique<MainWindow>(options);
+        options.Dialogs = &dialogs;
+        options.Clock = &clock;
+        window = std::make_unique<MainWindow>(options);
         // The start-up celebration would change the lamps under the tests' feet.
-        form->Panel()->StartupTimer()->stop();
-        form->State().Sound = false;
-        return *form;
+        window->Panel()->StartupTimer()->stop();
+        window->State().Sound = false;
+        return *window;
     }
 
-    QColor At(QPoint p) const { return form->Face().Canvas().pixelColor(p); }
+    QColor At(QPoint p) const { return window->Face().Canvas().pixelColor(p); }
 
     void ExpectCellsShowTheirSymbols()
     {
         for (int w = 0; w < WheelCount; ++w)
-            EXPECT_EQ(At(form->Face().CellRect(w).center()), SymbolColour(form->State().Cell(w)))
+            EXPECT_EQ(At(window->Face().CellRect(w).center()), SymbolColour(window->State().Cell(w)))
                 << "wheel " << w;
     }
 
-    std::vector<PlayerDialogs::Message> messages;
+    DialogRecorder dialogs;
+    ManualFrameClock clock;
     std::unique_ptr<PictureFolder> folder;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(FormTest, StartUpMessages)
+TEST_F(MainWindowTest, StartUpMessages)
 {
     struct Case {
         const char* name;
@@ -82,10 +81,10 @@ TEST_F(FormTest, StartUpMessages)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        messages.clear();
+        dialogs.messages.clear();
         Open(c.width, 24, c.leaveOut);
         int informations = 0, errors = 0;
-        for (const auto& m : messages) {
+        for (const auto& m : dialogs.messages) {
             if (m.kind == PlayerDialogs::Kind::Information) {
                 ++informations;
                 EXPECT_EQ(
@@ -102,7 +101,7 @@ TEST_F(FormTest, StartUpMessages)
     }
 }
 
-TEST_F(FormTest, OpensWithANewGameWhenNothingWasSaved)
+TEST_F(MainWindowTest, OpensWithANewGameWhenNothingWasSaved)
 {
     MainWindow& f = Open(1024);
     const GameState& s = f.State();
@@ -119,7 +118,7 @@ TEST_F(FormTest, OpensWithANewGameWhenNothingWasSaved)
     EXPECT_EQ(At(f.Face().CellRect(4).center()), SymbolColour(Crest));
 }
 
-TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
+TEST_F(MainWindowTest, ClicksOnTheEdgesOfTheAreasCount)
 {
     MainWindow& f = Open(1024);
     MachineFace& face = f.Face();
@@ -146,23 +145,23 @@ TEST_F(FormTest, ClicksOnTheEdgesOfTheAreasCount)
     EXPECT_EQ(s.CoinsPerLine, 1);
 
     // The logo is a picture of its own: its click opens the about box and touches nothing else.
-    messages.clear();
+    dialogs.messages.clear();
     QTest::mouseClick(&f, Qt::RightButton, {}, face.LogoRect.center());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
     click(face.LogoRect.center());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains("Version 1.1"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Zorvik Slots Version ") + ProgramVersion);
     EXPECT_EQ(s.LinesPlayed, 8);
 }
 
-TEST_F(FormTest, LetterKeysChangeTheBet)
+TEST_F(MainWindowTest, LetterKeysChangeTheBet)
 {
     MainWindow& f = Open(800);
     GameState& s = f.State();
     const std::tuple<Qt::Key, int, int> steps[] = {
         {Qt::Key_X, 8, 0}, {Qt::Key_C, 8, 1}, {Qt::Key_K, 7, 1}, {Qt::Key_L, 8, 1}, {Qt::Key_A, 8, 1}};
     for (const auto& [key, lines, coins] : steps) {
-        SCOPED_TRACE(QTest::toString(QKeySequence(key)));
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         QTest::keyClick(&f, key);
         EXPECT_EQ(s.LinesPlayed, lines);
         EXPECT_EQ(s.CoinsPerLine, coins);
@@ -176,19 +175,16 @@ TEST_F(FormTest, LetterKeysChangeTheBet)
               expected.copy(f.Face().BgRight() + 179, 78, 16, 21));
 }
 
-TEST_F(FormTest, EnterPlaysAWholeSpin)
+TEST_F(MainWindowTest, EnterPlaysAWholeSpin)
 {
     MainWindow& f = Open(640);
     GameState& s = f.State();
     s.Double = false;
     s.PayMode = false;
-    QElapsedTimer clock;
-    clock.start();
     QTest::keyClick(&f, Qt::Key_Return);
-    const qint64 elapsed = clock.elapsed();
     EXPECT_EQ(s.Spins, 1);
     EXPECT_FALSE(s.Spinning);
-    EXPECT_GE(elapsed, 101 * 25);
+    EXPECT_GE(clock.NowMs(), 101 * 25) << "the schedule's 101 frames are paced by the window's clock";
     // Bonus spins would pay more than the last spin's record shows.
     if (s.NumberOfBarRolls == 0 && s.NumberOfCherryRolls == 0) {
         EXPECT_EQ(s.Credits, SaturatingAdd(1000 - 8, f.Engine().LastSpin().Won));
@@ -196,24 +192,22 @@ TEST_F(FormTest, EnterPlaysAWholeSpin)
     ExpectCellsShowTheirSymbols();
 }
 
-TEST_F(FormTest, SpaceStopsTheWheelsAtOnce)
+TEST_F(MainWindowTest, SpaceStopsTheWheelsAtOnce)
 {
     MainWindow& f = Open(1024);
     GameState& s = f.State();
     s.Double = false;
     s.PayMode = false;
-    QTimer::singleShot(300, &f, [&f] { QTest::keyClick(&f, Qt::Key_Space); });
-    QElapsedTimer clock;
-    clock.start();
+    clock.At(300, [&f] { QTest::keyClick(&f, Qt::Key_Space); });
     QTest::keyClick(&f, Qt::Key_Return);
     // A stop at 0.3 s ends the animation with nine 20 ms steps; the whole schedule, paced by the clock,
-    // could not end before its 101 frames of 25 ms, however loaded the machine.
-    EXPECT_LT(clock.elapsed(), 101 * 25 + (s.LinesDoubled ? 1000 : 0));
+    // could not end before its 101 frames of 25 ms.
+    EXPECT_LT(clock.NowMs(), 101 * 25 + (s.LinesDoubled ? 1000 : 0));
     EXPECT_EQ(s.Spins, 1);
     ExpectCellsShowTheirSymbols();
 }
 
-TEST_F(FormTest, WinningLinesFlashInTurn)
+TEST_F(MainWindowTest, WinningLinesFlashInTurn)
 {
     MainWindow& f = Open(640);
     GameState& s = f.State();
@@ -248,7 +242,7 @@ TEST_F(FormTest, WinningLinesFlashInTurn)
     EXPECT_EQ(s.FirstWinLine, 5);
 }
 
-TEST_F(FormTest, CelebrationTicks)
+TEST_F(MainWindowTest, CelebrationTicks)
 {
     MainWindow& f = Open(800);
     GameState& s = f.State();
@@ -264,7 +258,7 @@ TEST_F(FormTest, CelebrationTicks)
     EXPECT_EQ(At(face.SideLampRect(true).center()), SideBand[2]);
     EXPECT_EQ(At(face.LampRect(5).center()), LitLamp);
 
-    f.FormPaint();  // a repaint shows both side lamps dark until the next tick
+    f.RepaintWindow();  // a repaint shows both side lamps dark until the next tick
     EXPECT_EQ(At(face.SideLampRect(false).center()), SideBand[0]);
 
     for (int tick = 1; tick < 7; ++tick)
@@ -277,7 +271,7 @@ TEST_F(FormTest, CelebrationTicks)
     f.LampCelebrationAlternateTimer()->stop();
 }
 
-TEST_F(FormTest, WhatWasDrawnReachesTheScreenBeforeASynchronousSound)
+TEST_F(MainWindowTest, WhatWasDrawnReachesTheScreenBeforeASynchronousSound)
 {
     MainWindow& f = Open(800);
     f.show();
@@ -301,7 +295,7 @@ TEST_F(FormTest, WhatWasDrawnReachesTheScreenBeforeASynchronousSound)
     f.removeEventFilter(&counter);
 }
 
-TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
+TEST_F(MainWindowTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
 {
     MainWindow& f = Open(800);
     GameState& s = f.State();
@@ -309,18 +303,16 @@ TEST_F(FormTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
     s.PayMode = false;
     s.AutoSpin = true;
     f.show();
-    QTimer::singleShot(500, &f, [&f] { f.close(); });
-    QElapsedTimer clock;
-    clock.start();
+    clock.At(500, [&f] { f.close(); });
     QTest::keyClick(&f, Qt::Key_Return);
-    EXPECT_LT(clock.elapsed(), 101 * 25) << "the animation stops at the close, short of its schedule";
+    EXPECT_LT(clock.NowMs(), 101 * 25) << "the animation stops at the close, short of its schedule";
     EXPECT_FALSE(s.AutoSpin);
     EXPECT_EQ(s.Spins, 1);
     EXPECT_FALSE(s.Spinning);
     EXPECT_FALSE(QFileInfo::exists(folder->Path() + "Zorvik.ini"));
 }
 
-TEST_F(FormTest, ClosingDuringAHugeCountOffEndsPromptly)
+TEST_F(MainWindowTest, ClosingDuringAHugeCountOffEndsPromptly)
 {
     MainWindow& f = Open(800);
     GameState& s = f.State();
@@ -330,11 +322,25 @@ TEST_F(FormTest, ClosingDuringAHugeCountOffEndsPromptly)
     s.SpinWin = Int32Max;  // a pool or card game win the count-off would pay for months
     s.Spinning = true;
     f.show();
-    QTimer::singleShot(300, &f, [&f] { f.close(); });
-    // Returning at all proves it: the count alone would take about 99 days.
+    clock.At(300, [&f] { f.close(); });
+    // Returning at all proves it: the count alone would take about 99 days of game time.
     f.Engine().PayOut(PayOutOrder::NormalSpin);
     EXPECT_EQ(s.SpinWin, 0);
     EXPECT_EQ(s.Credits, Int32Max) << "the whole win is paid, as the count would have paid it";
+}
+
+// The running game's clock: microseconds of real time, and a wait asked again until its time has come.
+TEST(SteadyFrameClockTest, CountsRealTimeAndWaitsReachTheirTime)
+{
+    SteadyFrameClock clock;
+    QElapsedTimer real;
+    real.start();
+    const std::int64_t until = clock.NowUs() + 30'000;
+    while (clock.NowUs() < until)
+        clock.WaitUntil(until);
+    const qint64 realUs = real.nsecsElapsed() / 1000;
+    EXPECT_GE(realUs, 30'000);
+    EXPECT_LT(realUs, 1'000'000);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the window's figures: start-up time, spin length against its schedule, frame drawing cost,
 // processor use during a spin and at rest, and resident memory. It measures; it asserts nothing.
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/PictureFolder.h"
 
 #include "app/MainWindow.h"
-#include "ui/dialogs/PlayerDialogs.h"
 #include "ui/face/ControlPanel.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ long ResidentKb()
 }
 
 // Notes when the last wheel finishes its bounce, the end of the animation.
-class TimedForm : public MainWindow {
+class TimedWindow : public MainWindow {
 public:
     using MainWindow::MainWindow;
     void BounceWheel(int wheel, int dy, bool capture) override
@@ -60,10 +60,8 @@ int main(int argc, char** argv)
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    PlayerDialogs::SetMessageAnswer([](const PlayerDialogs::Message& m) {
-        std::printf("message: %s\n", qPrintable(m.text));
-        return true;
-    });
+    // Every message box is answered at once; what it said is printed once the window is up.
+    testing::DialogRecorder dialogs;
     // The generated artwork when a program folder is given, else a plain test set.
     testing::PictureFolder folder;
     MainWindowOptions options;
@@ -71,23 +69,26 @@ int main(int argc, char** argv)
     options.ProgramFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : folder.Path();
     if (!options.ProgramFolder.endsWith('/')) options.ProgramFolder += '/';
     options.SavedGamesPath = folder.Path() + "Zorvik.ini";
+    options.Dialogs = &dialogs;
 
-    TimedForm form(options);
-    form.show();
+    TimedWindow window(options);
+    window.show();
     bool painted = false;
     QTimer::singleShot(0, [&] { painted = true; });
     while (!painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("window on screen after %.0f ms (application start to first paint handled)\n",
                 sinceStart.nsecsElapsed() / 1e6);
+    for (const auto& message : dialogs.messages)
+        std::printf("message: %s\n", qPrintable(message.text));
 
-    GameState& s = form.State();
+    GameState& s = window.State();
     s.Double = false;
     s.PayMode = false;
     s.Sound = false;
 
     // Drawing one frame: nine wheel windows and one lamp, put on screen.
-    MachineFace& face = form.Face();
+    MachineFace& face = window.Face();
     const int frames = 400;
     QElapsedTimer drawClock;
     drawClock.start();
@@ -109,13 +110,13 @@ int main(int argc, char** argv)
 
     // Spins without a stop: animation length against 101 frames x 25 ms, and processor use.
     for (int spin = 0; spin < 3; ++spin) {
-        form.Face().FormPaint();
+        window.Face().FormPaint();
         s.Credits = 1000;
         const double cpu0 = CpuSeconds();
-        form.clock.start();
-        form.Engine().StartSpin();
-        const double wall = form.clock.nsecsElapsed() / 1e9;
-        const double animation = form.lastBounce / 1e6;
+        window.clock.start();
+        window.Engine().StartSpin();
+        const double wall = window.clock.nsecsElapsed() / 1e9;
+        const double animation = window.lastBounce / 1e6;
         std::printf("spin %d: animation %.1f ms (%.2f %% over 2525 ms), whole spin %.0f ms, processor %.1f "
                     "%% of one core\n",
                     spin + 1, animation, (animation / 2525.0 - 1) * 100, wall * 1000,
@@ -123,7 +124,7 @@ int main(int argc, char** argv)
     }
 
     // At rest while the lamps celebrate.
-    form.LampCelebrationRowTimer()->start();
+    window.LampCelebrationRowTimer()->start();
     const double cpu0 = CpuSeconds();
     QElapsedTimer rest;
     rest.start();

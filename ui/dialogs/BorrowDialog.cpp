@@ -3,7 +3,7 @@
 #include "ui/dialogs/BorrowDialog.h"
 
 #include "engine/Saturating.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
@@ -49,7 +49,8 @@ QPixmap AmountGlyph(int tag)
 
 }  // namespace
 
-BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent), state(state)
+BorrowDialog::BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent)
+    : QDialog(parent), state(state), dialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -94,8 +95,8 @@ BorrowDialog::BorrowDialog(GameState& state, QWidget* parent) : QDialog(parent),
     BitBtn7->setAutoDefault(false);
     connect(BitBtn7, &QPushButton::clicked, this, &BorrowDialog::BitBtn7Click);
 
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpBorrow); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpBorrow); });
 }
 
 QPushButton* BorrowDialog::AmountButton(int tag, int x)
@@ -126,23 +127,21 @@ void BorrowDialog::BitBtn1Click(QAbstractButton* sender)
     if (RadioButton1->isChecked()) {
         // Both numbers must stay countable; a loan that would push either past the limit is refused whole.
         if (state.Credits > Int32Max - amount || state.Borrowed > Int32Max - amount) {
-            PlayerDialogs::Inform(this,
-                                  QStringLiteral("You cannot borrow that much: the machine cannot count "
-                                                 "more than %1 credits.")
-                                      .arg(Int32Max));
+            dialogs.Inform(this, QStringLiteral("You cannot borrow that much: the machine cannot count "
+                                                "more than %1 credits.")
+                                     .arg(Int32Max));
             return;
         }
         state.Credits = SaturatingAdd(state.Credits, amount);
         state.Borrowed = SaturatingAdd(state.Borrowed, amount);
     } else {
         if (amount > state.Credits) {
-            PlayerDialogs::Inform(this, QStringLiteral("You do not have ") + FormatFixed(amount, 7, 2) +
-                                            QStringLiteral(" credits!"));
+            dialogs.Inform(this, QStringLiteral("You do not have ") + FormatFixed(amount, 7, 2) +
+                                     QStringLiteral(" credits!"));
             return;
         }
         if (amount > state.Borrowed) {
-            PlayerDialogs::Inform(this,
-                                  QStringLiteral("You cannot pay back more credits than you have borrowed!"));
+            dialogs.Inform(this, QStringLiteral("You cannot pay back more credits than you have borrowed!"));
             return;
         }
         state.Credits = SaturatingSub(state.Credits, amount);
@@ -153,7 +152,7 @@ void BorrowDialog::BitBtn1Click(QAbstractButton* sender)
 
 void BorrowDialog::BitBtn7Click()
 {
-    PlayerDialogs::Inform(
+    dialogs.Inform(
         this,
         QStringLiteral("Use this screen to borrow credits or pay back credits that you borrowed previously.  "
                        "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"

@@ -17,12 +17,15 @@ class QRadioButton;
 
 namespace zorvik {
 
+class HelpContext;
+class PlayerDialogs;
+
 class BorrowDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Works on the state's Credits and Borrowed while open; the state must outlive the window.
-    explicit BorrowDialog(GameState& state, QWidget* parent = nullptr);
+    // Works on the state's Credits and Borrowed while open; everything passed in must outlive the window.
+    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr);
 
     // The amount of an amount button's tag: 0 -> 1000, 1 -> 100, 2 -> 10, 3 -> 1.
     static std::int32_t AmountOfTag(int tag);
@@ -52,6 +55,7 @@ private:
     QPushButton* AmountButton(int tag, int x);
 
     GameState& state;
+    PlayerDialogs& dialogs;
     // Built-in artwork, the same digit strips the main window draws with.
     PictureSet pictures;
 };

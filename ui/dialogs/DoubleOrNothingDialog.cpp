@@ -2,7 +2,7 @@
 // The Double or Nothing card game's window: shows the engine's deal and passes the player's clicks to it.
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
 #include <QKeySequence>
@@ -26,50 +26,51 @@ constexpr int TableCards = DoubleOrNothingGame::TableCards;
 }  // namespace
 
 DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks,
-                                             QWidget* parent)
-    : QDialog(parent), state(state), hooks(hooks), game(state, engine.Rng(), hooks.TimeOfDayMs())
+                                             HelpContext& help, QWidget* parent)
+    : QDialog(parent), state_(state), hooks_(hooks), game_(state, engine.Rng(), hooks.TimeOfDayMs())
 {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
     // The cards and controls sit at fixed pixel places, so fonts are sized in pixels, never scaled.
     resize(632, 413);
     setMouseTracking(true);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 374, 397, 35);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(SideWindowFont(24));
-    QPalette yellow = Label1->palette();
+    winningsLabel_ = new QLabel(this);
+    winningsLabel_->setObjectName(QStringLiteral("winningsLabel"));
+    winningsLabel_->setGeometry(12, 374, 397, 35);
+    winningsLabel_->setAlignment(Qt::AlignCenter);
+    winningsLabel_->setFont(SideWindowFont(24));
+    QPalette yellow = winningsLabel_->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
-    Label1->setPalette(yellow);
+    winningsLabel_->setPalette(yellow);
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(12, 336, 605, 33);
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setFont(SideWindowFont(11));
-    QPalette white = Label2->palette();
+    rulesLabel_ = new QLabel(this);
+    rulesLabel_->setObjectName(QStringLiteral("rulesLabel"));
+    rulesLabel_->setGeometry(12, 336, 605, 33);
+    rulesLabel_->setWordWrap(true);
+    rulesLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rulesLabel_->setFont(SideWindowFont(11));
+    QPalette white = rulesLabel_->palette();
     white.setColor(QPalette::WindowText, Qt::white);
-    Label2->setPalette(white);
-    Label2->setText(QStringLiteral(
+    rulesLabel_->setPalette(white);
+    rulesLabel_->setText(QStringLiteral(
         "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 Loses Half Your "
         "Winnings; and a 2-6 Loses All Your Winnings."));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(528, 374, 89, 33);
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(528, 374, 89, 33);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    BitBtn2 =
+    helpButton_ =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(424, 374, 89, 33);
-    BitBtn2->setAutoDefault(false);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, HelpCardGame); });
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpCardGame); });
+    helpButton_->setObjectName(QStringLiteral("helpButton"));
+    helpButton_->setGeometry(424, 374, 89, 33);
+    helpButton_->setAutoDefault(false);
+    connect(helpButton_, &QPushButton::clicked, this, [this, &help] { help.ShowTopic(this, HelpCardGame); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpCardGame); });
 
     ShowWinnings();
 }
@@ -98,24 +99,24 @@ void DoubleOrNothingDialog::FormMouseUp(int x, int y)
     const int place = CardPlaceAt(x, y);
     if (place < 0) return;
 
-    if (const auto effect = game.Turn(place)) {
+    if (const auto effect = game_.Turn(place)) {
         // Show the card before its sound, which may hold everything up until it ends.
         repaint(QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight)));
-        hooks.PlayWave(DoubleOrNothingGame::WaveOf(*effect));
+        hooks_.PlayWave(DoubleOrNothingGame::WaveOf(*effect));
     }
     ShowWinnings();
 }
 
 void DoubleOrNothingDialog::ShowWinnings()
 {
-    Label1->setText(QStringLiteral("Winnings: ") + QString::number(state.SpinWin));
+    winningsLabel_->setText(QStringLiteral("Winnings: ") + QString::number(state_.SpinWin));
 }
 
 QImage DoubleOrNothingDialog::CardPicture(const Card& card) const
 {
-    if (!card.FaceUp) return pictures.Back();
-    if (card.Rank == DoubleOrNothingGame::JokerRank) return pictures.Joker();
-    return pictures.Face(card.Rank, card.Suit);
+    if (!card.FaceUp) return pictures_.Back();
+    if (card.Rank == DoubleOrNothingGame::JokerRank) return pictures_.Joker();
+    return pictures_.Face(card.Rank, card.Suit);
 }
 
 QImage DoubleOrNothingDialog::RenderTable() const
@@ -123,7 +124,7 @@ QImage DoubleOrNothingDialog::RenderTable() const
     QImage table(size(), QImage::Format_RGB32);
     table.fill(TableGreen);
     for (int place = 0; place < TableCards; ++place)
-        CardPictures::MaskedCopy(table, CardOrigin(place), pictures.Neg(), CardPicture(game.Deck()[place]));
+        CardPictures::MaskedCopy(table, CardOrigin(place), pictures_.Neg(), CardPicture(game_.Deck()[place]));
     return table;
 }
 
@@ -149,7 +150,7 @@ void DoubleOrNothingDialog::UpdateCursor(QPoint at)
 {
     // A hand over the cards that can still be turned tells the player where a click does something.
     const int place = CardPlaceAt(at.x(), at.y());
-    const bool turnable = place >= 0 && !game.Deck()[place].FaceUp && !game.Over();
+    const bool turnable = place >= 0 && !game_.Deck()[place].FaceUp && !game_.Over();
     setCursor(turnable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -162,7 +163,7 @@ void DoubleOrNothingDialog::showEvent(QShowEvent* event)
 void DoubleOrNothingDialog::done(int result)
 {
     // OK, the close box and Escape all end here; the game books itself once whichever closed it.
-    game.Book();
+    game_.Book();
     QDialog::done(result);
 }
 

@@ -18,17 +18,21 @@ class QPushButton;
 
 namespace zorvik {
 
+class HelpContext;
+
 class DoubleOrNothingDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Deals a new table at once; SpinWin of the state is the stake. All references must outlive the window.
-    DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, QWidget* parent = nullptr);
+    DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, HelpContext& help,
+                          QWidget* parent = nullptr);
 
     // The game on the table: its deck, whether it is over, its stake. Tests lay out known cards through it.
-    DoubleOrNothingGame& Game() { return game; }
+    DoubleOrNothingGame& Game() { return game_; }
 
-    // Turns the card under a click in window pixels, if any; every click on a card place rewrites Label1.
+    // Turns the card under a click in window pixels, if any; every click on a card place rewrites the
+    // winnings.
     void FormMouseUp(int x, int y);
     // The table place (row * 8 + column) whose card covers the point, or -1 for the gaps and margins.
     static int CardPlaceAt(int x, int y);
@@ -38,10 +42,10 @@ public:
     QImage RenderTable() const;
     QImage CardPicture(const Card& card) const;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QLabel* WinningsLabel() const { return winningsLabel_; }
+    QLabel* RulesLabel() const { return rulesLabel_; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* HelpButton() const { return helpButton_; }
 
 public slots:
     void done(int result) override;
@@ -56,10 +60,14 @@ private:
     void ShowWinnings();
     void UpdateCursor(QPoint at);
 
-    GameState& state;
-    GameHooks& hooks;
-    DoubleOrNothingGame game;
-    CardPictures pictures;
+    GameState& state_;
+    GameHooks& hooks_;
+    DoubleOrNothingGame game_;
+    CardPictures pictures_;
+    QLabel* winningsLabel_ = nullptr;
+    QLabel* rulesLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -24,17 +24,15 @@ class HelpViewer : public QWidget {
     Q_OBJECT
 
 public:
-    // The viewer is a window of its own; a parent only ties its lifetime and modality to that window.
-    explicit HelpViewer(QWidget* parent = nullptr);
+    // Shows the pages of manualFolder (ending in '/'). The viewer is a window of its own; a parent only ties
+    // its lifetime and modality to that window. Windows open it through HelpContext::ShowTopic.
+    explicit HelpViewer(const QString& manualFolder, QWidget* parent = nullptr);
 
     // Opens a topic's page, or the contents for a topic without a page; false when neither exists.
     bool ShowTopic(int topic);
 
-    QTextBrowser* Browser() const { return browser; }
+    QTextBrowser* Browser() const { return browser_; }
 
-    // Where the manual lies: beside the program, else in the installed data folder. The window may set it.
-    static QString ManualFolder();
-    static void SetManualFolder(const QString& folder);
     // The page of a topic inside the manual folder: "index.html" for the contents, "statistics.html" for
     // the statistics, else "<topic>.html".
     static QString TopicFile(int topic);
@@ -42,13 +40,10 @@ public:
 private:
     void UpdateTitle();
 
-    QTextBrowser* browser = nullptr;
-    QPushButton* backButton = nullptr;
-    QPushButton* forwardButton = nullptr;
+    QString manualFolder_;
+    QTextBrowser* browser_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* forwardButton_ = nullptr;
 };
-
-// Opens the manual at a topic (0: the contents) above the given window; a missing manual gets a message box.
-// Returns the viewer that shows the page, or nullptr when there was nothing to show.
-HelpViewer* ShowHelpTopic(QWidget* parent, int topic);
 
 }  // namespace zorvik

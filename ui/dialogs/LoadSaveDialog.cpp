@@ -3,7 +3,7 @@
 #include "ui/dialogs/LoadSaveDialog.h"
 
 #include "persistence/SavedGames.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/PlayerDialogs.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -27,12 +27,6 @@ constexpr int PanelHeight = 65;
 constexpr QPoint PanelPlaces[8] = {{16, 16},  {16, 88},  {16, 160},  {16, 232},
                                    {312, 16}, {312, 88}, {312, 160}, {312, 232}};
 
-// The OK buttons keep their historical names: OKBtn for slot 1, BitBtn1 to BitBtn7 for slots 2 to 8.
-QString OkButtonName(int index)
-{
-    return index == 0 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(index);
-}
-
 QFont DialogFont(bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -44,18 +38,19 @@ QFont DialogFont(bool bold)
 
 }  // namespace
 
-LoadSaveDialog::LoadSaveDialog(int LoadSaveMode, GameState& state, SavedGames& games, QWidget* parent)
-    : QDialog(parent), LoadSaveMode(LoadSaveMode), state(state), games(games)
-{
-    FormCreate();
-}
-
-void LoadSaveDialog::FormCreate()
+LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, PlayerDialogs& dialogs,
+                               HelpContext& help, QWidget* parent)
+    : QDialog(parent), mode_(mode), state_(state), games_(games), dialogs_(dialogs), help_(help)
 {
     // The current game goes to disk before anything else: closing the dialog reloads it from there.
-    if (!games.SaveGameSlot(state, CurrentGameSlot, CurrentGameName)) return;
-    opened = true;
+    if (!games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName)) return;
+    opened_ = true;
+    BuildWindow();
+    ShowSlotsOnDisk();
+}
 
+void LoadSaveDialog::BuildWindow()
+{
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
@@ -64,7 +59,6 @@ void LoadSaveDialog::FormCreate()
                                 : tr("Open a Game -- Select Game Slot"));
 
     auto* bevel = new QFrame(this);
-    bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(0, 8, ClientWidth, 297);
 
@@ -72,23 +66,25 @@ void LoadSaveDialog::FormCreate()
         BuildSlotPanel(index, this);
 
     auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
-    help->setObjectName(QStringLiteral("HelpBtn"));
     help->setGeometry(8, 316, 97, 37);
     help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, HelpLoadSave); });
+    connect(help, &QPushButton::clicked, this, [this] { help_.ShowTopic(this, HelpLoadSave); });
 
     auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(508, 316, 97, 37);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     // Nothing is typed into a slot by accident: the dialog opens with Cancel in focus.
     cancel->setFocus();
+}
 
+void LoadSaveDialog::ShowSlotsOnDisk()
+{
     // The panels show the slots as they are on disk; the game itself is not touched while the dialog is open.
     for (int index = 0; index < PlayerSlotCount; ++index) {
-        const SlotSummary slot = games.ReadSlotSummary(index);
-        SlotPanel& panel = panels[static_cast<std::size_t>(index)];
+        const SlotSummary slot = games_.ReadSlotSummary(index);
+        SlotPanel& panel = panels_[static_cast<std::size_t>(index)];
         panel.name->setText(QString::fromStdString(slot.GameName));
         panel.name->setCursorPosition(0);
         panel.date->setText(QString::fromStdString(slot.GameDate));
@@ -97,20 +93,20 @@ void LoadSaveDialog::FormCreate()
     }
 }
 
+// Tests find a slot's controls by these names, numbered 1-8 like the slots the player sees.
 void LoadSaveDialog::BuildSlotPanel(int index, QWidget* parent)
 {
     const int number = index + 1;
     auto* frame = new QFrame(parent);
-    frame->setObjectName(QStringLiteral("Panel%1").arg(number));
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setGeometry(QRect(PanelPlaces[index], QSize(PanelWidth, PanelHeight)));
     frame->setFont(DialogFont(false));
 
-    SlotPanel& panel = panels[static_cast<std::size_t>(index)];
+    SlotPanel& panel = panels_[static_cast<std::size_t>(index)];
 
     // The name box reads as part of the panel until it is edited; it stops short of the OK button.
     panel.name = new QLineEdit(frame);
-    panel.name->setObjectName(QStringLiteral("Name%1").arg(number));
+    panel.name->setObjectName(QStringLiteral("slotName%1").arg(number));
     panel.name->setGeometry(8, 8, 220, 20);
     panel.name->setFrame(false);
     QPalette namePalette = panel.name->palette();
@@ -121,73 +117,73 @@ void LoadSaveDialog::BuildSlotPanel(int index, QWidget* parent)
     if (IsSaveMode()) panel.name->setToolTip(tr("The name proposed for the game saved in this slot"));
 
     auto* title = new QLabel(tr("Zorvik Slots"), frame);
-    title->setObjectName(QStringLiteral("Game%1").arg(number));
+    title->setObjectName(QStringLiteral("slotTitle%1").arg(number));
     title->setGeometry(8, 28, 129, 13);
 
     panel.date = new QLabel(frame);
-    panel.date->setObjectName(QStringLiteral("date%1").arg(number));
+    panel.date->setObjectName(QStringLiteral("slotDate%1").arg(number));
     panel.date->setGeometry(168, 28, 57, 13);
     panel.date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     panel.credits = new QLabel(frame);
-    panel.credits->setObjectName(QStringLiteral("credits%1").arg(number));
+    panel.credits->setObjectName(QStringLiteral("slotCredits%1").arg(number));
     panel.credits->setGeometry(8, 48, 105, 13);
 
     panel.borrowed = new QLabel(frame);
-    panel.borrowed->setObjectName(QStringLiteral("borrowed%1").arg(number));
+    panel.borrowed->setObjectName(QStringLiteral("slotBorrowed%1").arg(number));
     panel.borrowed->setGeometry(112, 48, 113, 13);
     panel.borrowed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     panel.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), frame);
-    panel.ok->setObjectName(OkButtonName(index));
+    panel.ok->setObjectName(QStringLiteral("slotOkButton%1").arg(number));
     panel.ok->setGeometry(232, 16, 49, 37);
     panel.ok->setAutoDefault(false);
     panel.ok->setToolTip(IsSaveMode() ? tr("Save the game into this slot")
                                       : tr("Load the game of this slot"));
-    connect(panel.ok, &QPushButton::clicked, this, [this, number] { BitBtn7Click(number); });
+    connect(panel.ok, &QPushButton::clicked, this, [this, number] { ChooseSlot(number); });
     // Enter in a name box picks that slot, as its OK button would.
-    connect(panel.name, &QLineEdit::returnPressed, this, [this, number] { BitBtn7Click(number); });
+    connect(panel.name, &QLineEdit::returnPressed, this, [this, number] { ChooseSlot(number); });
 }
 
-void LoadSaveDialog::BitBtn7Click(int tag)
+void LoadSaveDialog::ChooseSlot(int number)
 {
-    if (!opened || closed || tag < 1 || tag > PlayerSlotCount) return;
-    const int slot = tag - 1;
+    if (!opened_ || closed_ || number < 1 || number > PlayerSlotCount) return;
+    const int slot = number - 1;
 
     if (IsSaveMode()) {
-        const QString proposal = panels[static_cast<std::size_t>(slot)].name->text();
+        const QString proposal = panels_[static_cast<std::size_t>(slot)].name->text();
         const std::optional<QString> name =
-            PlayerDialogs::AskText(this, tr("Name for this saved game?"), QString(), proposal);
+            dialogs_.AskText(this, tr("Name for this saved game?"), QString(), proposal);
         if (name) {
-            games.LoadGameSlot(state, CurrentGameSlot);
-            games.SaveGameSlot(state, slot, name->toStdString());
+            games_.LoadGameSlot(state_, CurrentGameSlot);
+            games_.SaveGameSlot(state_, slot, name->toStdString());
         }
     } else {
-        games.LoadGameSlot(state, slot);
-        games.SaveGameSlot(state, CurrentGameSlot, CurrentGameName);
+        games_.LoadGameSlot(state_, slot);
+        games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
     }
     accept();
 }
 
 void LoadSaveDialog::done(int result)
 {
-    FormClose();
+    ReloadCurrentGame();
     QDialog::done(result);
 }
 
-void LoadSaveDialog::FormClose()
+void LoadSaveDialog::ReloadCurrentGame()
 {
     // However the dialog closes, the game is what the current-game section holds now: the loaded game after
     // a load, the game as it was before the dialog opened after a save or a cancel.
-    if (!opened || closed) return;
-    closed = true;
-    games.LoadGameSlot(state, CurrentGameSlot);
+    if (!opened_ || closed_) return;
+    closed_ = true;
+    games_.LoadGameSlot(state_, CurrentGameSlot);
 }
 
 void LoadSaveDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(this, HelpLoadSave);
+        help_.ShowTopic(this, HelpLoadSave);
         return;
     }
     QDialog::keyPressEvent(event);

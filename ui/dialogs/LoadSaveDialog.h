@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "persistence/SavedGames.h"
 
 #include <QDialog>
 
@@ -14,25 +15,27 @@ class QPushButton;
 
 namespace zorvik {
 
-class SavedGames;
+class HelpContext;
+class PlayerDialogs;
 
 class LoadSaveDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int SaveMode = 1;  // any other mode loads
+    enum class Mode { Load, Save };
 
     // Puts the current game on disk first, then shows the eight slots. The mode is fixed for the dialog's
-    // life.
-    LoadSaveDialog(int LoadSaveMode, GameState& state, SavedGames& games, QWidget* parent = nullptr);
+    // life; everything passed in must outlive the dialog.
+    LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, PlayerDialogs& dialogs, HelpContext& help,
+                   QWidget* parent = nullptr);
 
     // False when the current game could not be written at opening; the dialog must then not be shown, so the
     // game is not replaced by an older copy from disk when it closes. The error has already been reported.
-    bool Opened() const { return opened; }
-    bool IsSaveMode() const { return LoadSaveMode == SaveMode; }
+    bool Opened() const { return opened_; }
+    bool IsSaveMode() const { return mode_ == Mode::Save; }
 
-    // The click of the OK button of slot tag (1-8); slot index = tag - 1.
-    void BitBtn7Click(int tag);
+    // What the OK button of a slot does (number 1-8): asks for a name and saves into it, or loads it.
+    void ChooseSlot(int number);
 
 protected:
     void done(int result) override;
@@ -48,16 +51,19 @@ private:
         QPushButton* ok = nullptr;
     };
 
-    void FormCreate();
-    void FormClose();
+    void BuildWindow();
     void BuildSlotPanel(int index, QWidget* parent);
+    void ShowSlotsOnDisk();
+    void ReloadCurrentGame();
 
-    const int LoadSaveMode;
-    GameState& state;
-    SavedGames& games;
-    std::array<SlotPanel, 8> panels{};
-    bool opened = false;
-    bool closed = false;
+    const Mode mode_;
+    GameState& state_;
+    SavedGames& games_;
+    PlayerDialogs& dialogs_;
+    HelpContext& help_;
+    std::array<SlotPanel, PlayerSlotCount> panels_{};
+    bool opened_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace zorvik

@@ -2,7 +2,7 @@
 // The payoff chart window: the pay table as one built-in picture, the window fitted exactly around it.
 #include "ui/dialogs/PayChartDialog.h"
 
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
 #include <QImage>
@@ -33,7 +33,7 @@ QImage MissingChart()
 
 }  // namespace
 
-PayChartDialog::PayChartDialog(QWidget* parent) : QDialog(parent)
+PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -42,15 +42,14 @@ PayChartDialog::PayChartDialog(QWidget* parent) : QDialog(parent)
     QImage chart(QStringLiteral(":/art/Paychart.jpg"));
     if (chart.isNull()) chart = MissingChart();
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap::fromImage(chart));
-    Image1->setGeometry(0, 0, chart.width(), chart.height());
+    chartLabel_ = new QLabel(this);
+    chartLabel_->setPixmap(QPixmap::fromImage(chart));
+    chartLabel_->setGeometry(0, 0, chart.width(), chart.height());
     // The window is built hidden, so fitting it to the picture needs no frozen drawing.
     setFixedSize(chart.size());
 
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpPayChart); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpPayChart); });
 }
 
 void PayChartDialog::showEvent(QShowEvent* event)

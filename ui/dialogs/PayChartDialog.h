@@ -8,16 +8,23 @@ class QLabel;
 
 namespace zorvik {
 
+class HelpContext;
+
 class PayChartDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PayChartDialog(QWidget* parent = nullptr);
+    // The help context must outlive the window.
+    explicit PayChartDialog(HelpContext& help, QWidget* parent = nullptr);
 
-    QLabel* Image1 = nullptr;
+    // The label that shows the chart picture.
+    QLabel* ChartLabel() const { return chartLabel_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* chartLabel_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -2,7 +2,7 @@
 // The statistics window: the game's counters, the payoffs they add up to and two percentages.
 #include "ui/dialogs/StatisticsDialog.h"
 
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -50,7 +50,8 @@ QString StatisticsDialog::FormatPercent(double value, const QLocale& locale)
     return FormatFixed(value, 4, 2, locale) + QStringLiteral("%");
 }
 
-StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QDialog(parent)
+StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -92,8 +93,8 @@ StatisticsDialog::StatisticsDialog(const GameState& state, QWidget* parent) : QD
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     // F1 opens the manual's page on these figures, as it does in every other window of the game.
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpStatistics); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpStatistics); });
 
     // Filled in this order: all spins, credits, borrowed, payoffs, the bonus sources, the skill stop pair,
     // normal, overall, bets, regular, sevens, fruit and the three kinds of spin.

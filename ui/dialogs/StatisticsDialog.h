@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace zorvik {
 
+class HelpContext;
+
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
@@ -35,7 +37,8 @@ public:
     static QString FormatPercent(double value, const QLocale& locale = QLocale());
 
     // Fills every value once from the state; the window shows a snapshot and changes nothing.
-    explicit StatisticsDialog(const GameState& state, QWidget* parent = nullptr);
+    // The help context must outlive the window.
+    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr);
 
     QPushButton* BitBtn1 = nullptr;
 

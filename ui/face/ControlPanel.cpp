@@ -98,44 +98,42 @@ QImage FallbackButtonFace(QSize size)
 
 }  // namespace
 
-ControlPanel::ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, GameHooks& hooks,
+ControlPanel::ControlPanel(QWidget& window, GameState& state, SlotEngine& engine, GameHooks& hooks,
                            PanelRequests& requests, const QRect& optionsTemplate,
                            const QImage& optionsPicture)
-    : QObject(&form), form(form), state(state), engine(engine), hooks(hooks), requests(requests),
-      templatePicture(optionsPicture.isNull() ? FallbackButtonFace(optionsTemplate.size())
-                                              : optionsPicture.convertToFormat(QImage::Format_RGB32)),
-      buttonStyle(std::make_unique<ControlPanelStyle>())
+    : QObject(&window), window_(window), state_(state), engine_(engine), hooks_(hooks), requests_(requests),
+      templatePicture_(optionsPicture.isNull() ? FallbackButtonFace(optionsTemplate.size())
+                                               : optionsPicture.convertToFormat(QImage::Format_RGB32)),
+      buttonStyle_(std::make_unique<ControlPanelStyle>())
 {
     // Every button has the picture's size; the buttons grow upward from the template's place.
-    const int width = templatePicture.width();
-    const int height = templatePicture.height();
+    const int width = templatePicture_.width();
+    const int height = templatePicture_.height();
     for (int tag = 0; tag < ButtonCount; ++tag) {
-        auto* button = new QLabel(&form);
-        button->setObjectName(QStringLiteral("ControlButton%1").arg(tag));
+        auto* button = new QLabel(&window_);
         button->setGeometry(optionsTemplate.left() + (tag / 7) * width,
                             optionsTemplate.top() - (tag % 7) * height, width, height);
-        button->setStyle(buttonStyle.get());
+        button->setStyle(buttonStyle_.get());
         button->setToolTip(StartupTooltip(tag));
         button->setAccessibleName(Caption(tag));
         button->setCursor(Qt::PointingHandCursor);
         button->setProperty("tag", tag);
         button->installEventFilter(this);
         button->show();
-        buttons[static_cast<std::size_t>(tag)] = button;
+        buttons_[static_cast<std::size_t>(tag)] = button;
     }
-    DrawControlPanel();
+    DrawCaptions();
 
-    startupTimer = new QTimer(this);
-    startupTimer->setObjectName(QStringLiteral("StartupTimer"));
-    startupTimer->setInterval(StartupTimerMs);
-    connect(startupTimer, &QTimer::timeout, this, &ControlPanel::StartupTick);
-    startupTimer->start();
+    startupTimer_ = new QTimer(this);
+    startupTimer_->setInterval(StartupTimerMs);
+    connect(startupTimer_, &QTimer::timeout, this, &ControlPanel::StartupTick);
+    startupTimer_->start();
 }
 
 ControlPanel::~ControlPanel()
 {
-    // The buttons belong to the form and may outlive the panel by a moment; they must not keep our style.
-    for (QLabel* button : buttons) {
+    // The buttons belong to the window and may outlive the panel by a moment; they must not keep our style.
+    for (QLabel* button : buttons_) {
         if (button) {
             button->removeEventFilter(this);
             button->setStyle(nullptr);
@@ -151,55 +149,55 @@ QString ControlPanel::Caption(int tag)
 
 QColor ControlPanel::CaptionColour(int tag) const
 {
-    if (tag == AutoSpinTag && state.AutoSpin) return White;
-    if ((tag == SoundTag && !state.Sound) || (tag == DoubleTag && !state.Double)) return Silver;
-    if (tag == PayModeTag && !state.PayMode) return Silver;
+    if (tag == AutoSpinTag && state_.AutoSpin) return White;
+    if ((tag == SoundTag && !state_.Sound) || (tag == DoubleTag && !state_.Double)) return Silver;
+    if (tag == PayModeTag && !state_.PayMode) return Silver;
     return Yellow;
 }
 
 QLabel* ControlPanel::Button(int tag) const
 {
     if (tag < 0 || tag >= ButtonCount) return nullptr;
-    return buttons[static_cast<std::size_t>(tag)];
+    return buttons_[static_cast<std::size_t>(tag)];
 }
 
-void ControlPanel::DrawControlPanel()
+void ControlPanel::DrawCaptions()
 {
     // Frozen for the whole pass so the fourteen captions appear together.
-    const bool wasEnabled = form.updatesEnabled();
-    form.setUpdatesEnabled(false);
+    const bool wasEnabled = window_.updatesEnabled();
+    window_.setUpdatesEnabled(false);
 
     const QFont font = CaptionFont();
     const QFontMetrics metrics(font);
     // Drawn at the screen's whole-number scale so the captions stay sharp on a scaled desktop.
-    const qreal scale = std::max<qreal>(1.0, std::round(form.devicePixelRatioF()));
+    const qreal scale = std::max<qreal>(1.0, std::round(window_.devicePixelRatioF()));
 
     for (int tag = 0; tag < ButtonCount; ++tag) {
         // Each pass starts from the template, so a caption that changed colour leaves no trace of the old
         // one.
-        QImage face(templatePicture.size() * scale, QImage::Format_RGB32);
+        QImage face(templatePicture_.size() * scale, QImage::Format_RGB32);
         face.setDevicePixelRatio(scale);
         QPainter painter(&face);
-        painter.drawImage(QRect(QPoint(0, 0), templatePicture.size()), templatePicture);
+        painter.drawImage(QRect(QPoint(0, 0), templatePicture_.size()), templatePicture_);
         // A button held down looks pushed in: a darker face and its caption one pixel down and right.
-        const bool pushed = tag == pressedTag;
-        if (pushed) painter.fillRect(QRect(QPoint(0, 0), templatePicture.size()), QColor(0, 0, 0, 90));
+        const bool pushed = tag == pressedTag_;
+        if (pushed) painter.fillRect(QRect(QPoint(0, 0), templatePicture_.size()), QColor(0, 0, 0, 90));
         painter.setFont(font);
         painter.setPen(CaptionColour(tag));
         const QString caption = Caption(tag);
-        const int x = (templatePicture.width() - metrics.horizontalAdvance(caption)) / 2 + (pushed ? 1 : 0);
-        const int y = (templatePicture.height() - metrics.height()) / 2 + (pushed ? 1 : 0);
+        const int x = (templatePicture_.width() - metrics.horizontalAdvance(caption)) / 2 + (pushed ? 1 : 0);
+        const int y = (templatePicture_.height() - metrics.height()) / 2 + (pushed ? 1 : 0);
         painter.drawText(x, y + metrics.ascent(), caption);
         painter.end();
-        buttons[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
+        buttons_[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
     }
 
-    form.setUpdatesEnabled(wasEnabled);
+    window_.setUpdatesEnabled(wasEnabled);
 }
 
 QFont ControlPanel::CaptionFont() const
 {
-    QFont font = form.font();
+    QFont font = window_.font();
     font.setPointSize(8);
     font.setBold(false);
     font.setItalic(false);
@@ -210,7 +208,7 @@ QFont ControlPanel::CaptionFont() const
 
     // The window's font where every caption fits inside the button's frame, else its narrow cut, else
     // smaller.
-    const int room = templatePicture.width() - 6;
+    const int room = templatePicture_.width() - 6;
     auto fits = [room](const QFont& candidate) {
         const QFontMetrics metrics(candidate);
         for (const char* caption : Captions)
@@ -241,15 +239,15 @@ bool ControlPanel::eventFilter(QObject* watched, QEvent* event)
     if (mouse->button() != Qt::LeftButton) return true;
     const int tag = button->property("tag").toInt();
     if (type != QEvent::MouseButtonRelease) {
-        pressedTag = tag;
-        DrawControlPanel();
+        pressedTag_ = tag;
+        DrawCaptions();
         return true;
     }
     // A click counts when the button is let go over the button it was pressed on.
-    const bool click = pressedTag == tag && button->rect().contains(mouse->position().toPoint());
-    pressedTag = -1;
-    DrawControlPanel();
-    if (click) OptionsClick(tag);
+    const bool click = pressedTag_ == tag && button->rect().contains(mouse->position().toPoint());
+    pressedTag_ = -1;
+    DrawCaptions();
+    if (click) ClickButton(tag);
     return true;
 }
 
@@ -258,80 +256,81 @@ QString ControlPanel::WebSiteName()
     return QStringLiteral("the Zorvik Slots Home Page");
 }
 
-void ControlPanel::OptionsClick(int tag)
+void ControlPanel::ClickButton(int tag)
 {
     switch (tag) {
     case HelpTag:
-        requests.ShowHelp();
+        requests_.ShowHelp();
         break;
     case PayModeTag:
-        state.PayMode = !state.PayMode;
-        Button(tag)->setToolTip(state.PayMode ? QStringLiteral("Paymode is Count Off Credits")
-                                              : QStringLiteral("Paymode is Instant Payoff"));
-        DrawControlPanel();
+        state_.PayMode = !state_.PayMode;
+        Button(tag)->setToolTip(state_.PayMode ? QStringLiteral("Paymode is Count Off Credits")
+                                               : QStringLiteral("Paymode is Instant Payoff"));
+        DrawCaptions();
         break;
     case PayChartTag:
-        requests.ShowPayChart();
+        requests_.ShowPayChart();
         break;
     case BorrowTag:
-        requests.ShowBorrow();
+        requests_.ShowBorrow();
         break;
     case NewGameTag:
-        requests.AskNewGame();
+        requests_.AskNewGame();
         break;
     case SummaryTag:
-        requests.ShowSummary();
+        requests_.ShowSummary();
         break;
     case AutoSpinTag:
-        state.AutoSpin = !state.AutoSpin;
-        Button(tag)->setToolTip(QStringLiteral("Auto Spin Mode: %1").arg(state.AutoSpin ? "On" : "Off"));
-        DrawControlPanel();
+        state_.AutoSpin = !state_.AutoSpin;
+        Button(tag)->setToolTip(QStringLiteral("Auto Spin Mode: %1").arg(state_.AutoSpin ? "On" : "Off"));
+        DrawCaptions();
         // A running spin sees the switch itself and carries on; only an idle machine is started here.
-        if (state.AutoSpin && !state.Spinning) engine.StartSpin();
+        if (state_.AutoSpin && !state_.Spinning) engine_.StartSpin();
         break;
     case ExitTag:
-        requests.AskExit();
+        requests_.AskExit();
         break;
     case SoundTag:
-        state.Sound = !state.Sound;
-        Button(tag)->setToolTip(state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off"));
+        state_.Sound = !state_.Sound;
+        Button(tag)->setToolTip(state_.Sound ? QStringLiteral("Sound is On")
+                                             : QStringLiteral("Sound is Off"));
         // The switch is read at each request: a sound already playing (all are short) plays out.
-        DrawControlPanel();
+        DrawCaptions();
         break;
     case WebSiteTag:
-        requests.OpenWebSite();
+        requests_.OpenWebSite();
         break;
     case DoubleTag:
-        state.Double = !state.Double;
-        Button(tag)->setToolTip(state.Double ? QStringLiteral("Double or Nothing Game is On")
-                                             : QStringLiteral("Double or Nothing Game is Off"));
-        DrawControlPanel();
+        state_.Double = !state_.Double;
+        Button(tag)->setToolTip(state_.Double ? QStringLiteral("Double or Nothing Game is On")
+                                              : QStringLiteral("Double or Nothing Game is Off"));
+        DrawCaptions();
         break;
     case SaveGameTag:
-        requests.ShowSaveGame();
+        requests_.ShowSaveGame();
         break;
     case LoadGameTag:
-        requests.ShowLoadGame();
+        requests_.ShowLoadGame();
         break;
     case StatsTag:
-        requests.ShowStatistics();
+        requests_.ShowStatistics();
         break;
     default:
         break;
     }
 }
 
-void ControlPanel::LogoClick()
+void ControlPanel::ClickLogo()
 {
-    requests.ShowAbout();
+    requests_.ShowAbout();
 }
 
 void ControlPanel::StartupTick()
 {
-    startupTimer->stop();
-    if (startupTimerFired) return;
-    startupTimerFired = true;
-    hooks.StartTimer(GameTimer::LampCelebrationRow);
+    startupTimer_->stop();
+    if (startupTimerFired_) return;
+    startupTimerFired_ = true;
+    hooks_.StartTimer(GameTimer::LampCelebrationRow);
 }
 
 }  // namespace zorvik

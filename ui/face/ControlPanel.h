@@ -32,19 +32,19 @@ public:
     static constexpr int ButtonCount = 14;
     static constexpr int StartupTimerMs = 250;
 
-    // The buttons become children of form, laid out upward from the template rectangle in two columns
+    // The buttons become children of window, laid out upward from the template rectangle in two columns
     // of seven; each shows a copy of the template picture with its caption. Everything passed in must
     // outlive the panel. The start-up timer starts at once, as the window's creation starts it.
-    ControlPanel(QWidget& form, GameState& state, SlotEngine& engine, GameHooks& hooks,
+    ControlPanel(QWidget& window, GameState& state, SlotEngine& engine, GameHooks& hooks,
                  PanelRequests& requests, const QRect& optionsTemplate, const QImage& optionsPicture);
     ~ControlPanel() override;
 
     // Redraws the fourteen captions in the colours of the current switches, with the window frozen meanwhile.
-    void DrawControlPanel();
+    void DrawCaptions();
     // The action of the button with this tag (0-13); any other tag does nothing.
-    void OptionsClick(int tag);
+    void ClickButton(int tag);
     // The logo asks for the about box.
-    void LogoClick();
+    void ClickLogo();
     // The start-up one-shot: starts the lamp celebration once per run.
     void StartupTick();
 
@@ -52,7 +52,7 @@ public:
     static QString Caption(int tag);
     QColor CaptionColour(int tag) const;
     QLabel* Button(int tag) const;
-    QTimer* StartupTimer() const { return startupTimer; }
+    QTimer* StartupTimer() const { return startupTimer_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,17 +60,17 @@ protected:
 private:
     QFont CaptionFont() const;
 
-    QWidget& form;
-    GameState& state;
-    SlotEngine& engine;
-    GameHooks& hooks;
-    PanelRequests& requests;
-    QImage templatePicture;
-    std::array<QLabel*, ButtonCount> buttons{};
-    std::unique_ptr<QStyle> buttonStyle;
-    QTimer* startupTimer = nullptr;
-    bool startupTimerFired = false;
-    int pressedTag = -1;  // the button held down, drawn pushed in
+    QWidget& window_;
+    GameState& state_;
+    SlotEngine& engine_;
+    GameHooks& hooks_;
+    PanelRequests& requests_;
+    QImage templatePicture_;
+    std::array<QLabel*, ButtonCount> buttons_{};
+    std::unique_ptr<QStyle> buttonStyle_;
+    QTimer* startupTimer_ = nullptr;
+    bool startupTimerFired_ = false;
+    int pressedTag_ = -1;  // the button held down, drawn pushed in
 };
 
 }  // namespace zorvik

@@ -3,7 +3,8 @@
 #include "ui/dialogs/BorrowDialog.h"
 
 #include "engine/Saturating.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/DialogRecorder.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/face/PictureSet.h"
 
 #include <QPushButton>
@@ -14,6 +15,8 @@
 
 namespace zorvik {
 namespace {
+
+using testing::DialogRecorder;
 
 QPushButton* AmountButton(BorrowDialog& form, std::int32_t amount)
 {
@@ -62,8 +65,9 @@ TEST(BorrowTest, AmountButtonsInBothModes)
         GameState state;
         state.Credits = row.credits;
         state.Borrowed = row.borrowed;
-        MessageCapture messages;
-        BorrowDialog form(state);
+        DialogRecorder dialogs;
+        HelpContext help(QString(), dialogs);
+        BorrowDialog form(state, dialogs, help);
         form.show();
         EXPECT_TRUE(form.RadioButton1->isChecked());
         if (row.payBack) QTest::mouseClick(form.RadioButton2, Qt::LeftButton);
@@ -73,18 +77,20 @@ TEST(BorrowTest, AmountButtonsInBothModes)
         EXPECT_EQ(state.Credits, row.creditsAfter);
         EXPECT_EQ(state.Borrowed, row.borrowedAfter);
         if (row.message.isEmpty())
-            EXPECT_TRUE(messages.Texts.isEmpty());
+            EXPECT_TRUE(dialogs.messages.empty());
         else
-            EXPECT_EQ(messages.Texts, QStringList{row.message});
+            EXPECT_EQ(dialogs.Texts(), QStringList{row.message});
     }
 }
 
 TEST(BorrowTest, BorrowingOneThreeTimesRaisesBothByThree)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     GameState state;
     state.Credits = 7;
     state.Borrowed = 1000;
-    BorrowDialog form(state);
+    BorrowDialog form(state, dialogs, help);
     form.show();
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(form.BitBtn4, Qt::LeftButton);
@@ -94,12 +100,14 @@ TEST(BorrowTest, BorrowingOneThreeTimesRaisesBothByThree)
 
 TEST(BorrowTest, ModeIsBorrowAtEveryOpening)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     GameState state;
     {
-        BorrowDialog form(state);
+        BorrowDialog form(state, dialogs, help);
         form.RadioButton2->setChecked(true);
     }
-    BorrowDialog again(state);
+    BorrowDialog again(state, dialogs, help);
     EXPECT_TRUE(again.RadioButton1->isChecked());
     EXPECT_FALSE(again.RadioButton2->isChecked());
 }
@@ -107,13 +115,14 @@ TEST(BorrowTest, ModeIsBorrowAtEveryOpening)
 TEST(BorrowTest, HelpButtonShowsTheHelpText)
 {
     GameState state;
-    MessageCapture messages;
-    BorrowDialog form(state);
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    BorrowDialog form(state, dialogs, help);
     form.show();
     QTest::mouseClick(form.BitBtn7, Qt::LeftButton);
-    ASSERT_EQ(messages.Texts.size(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(
-        messages.Texts[0],
+        dialogs.messages[0].text,
         "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
         "button representing the amount to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
         "\"pay back\" select the mode.");
@@ -136,6 +145,8 @@ void ExpectDigitsAt(const QImage& window, const QImage& strip, QSize cell, const
 
 TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     const PictureSet pictures;
     struct Row {
         const char* name;
@@ -149,7 +160,7 @@ TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
         GameState state;
         state.Credits = 1250;
         state.Borrowed = 1007;
-        BorrowDialog form(state);
+        BorrowDialog form(state, dialogs, help);
         form.ScreenWidth = row.screenWidth;
         QImage window = form.grab().toImage();
         // Credits end 30 pixels from the right edge, in red; the borrowed amount starts at x 20, in green.
@@ -176,11 +187,13 @@ TEST(BorrowTest, PaintsBothAmountsWithTheDigitStrips)
 
 TEST(BorrowTest, TwoLongAmountsTakeTheSmallDigitsRatherThanOverlap)
 {
+    DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
     const PictureSet pictures;
     GameState state;
     state.Credits = Int32Max;
     state.Borrowed = 99999999;
-    BorrowDialog form(state);
+    BorrowDialog form(state, dialogs, help);
     form.ScreenWidth = 1280;
     const QImage window = form.grab().toImage();
     const QSize cell(16, 21);

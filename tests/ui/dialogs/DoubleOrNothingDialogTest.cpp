@@ -3,7 +3,9 @@
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 
 #include "engine/SlotEngine.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/SoundRecordingHooks.h"
+#include "ui/dialogs/HelpContext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,14 +39,16 @@ protected:
     GameState state;
     SoundRecordingHooks hooks;
     SlotEngine engine{state, hooks};
+    testing::DialogRecorder dialogs;
+    HelpContext help{QString(), dialogs};
 };
 
 TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 {
     state.SpinWin = 100;
     state.DoubleOrNothingWon = 7;
-    DoubleOrNothingDialog form(state, engine, hooks);
-    EXPECT_EQ(form.Label1->text(), "Winnings: 100");
+    DoubleOrNothingDialog form(state, engine, hooks, help);
+    EXPECT_EQ(form.WinningsLabel()->text(), "Winnings: 100");
 
     // Ace of clubs, King of hearts, 7 of spades, 9 of diamonds, 4 of clubs, then an Ace no longer counts.
     const Card cards[] = {Ordinary(0),      Ordinary(13 + 12), Ordinary(39 + 6),
@@ -68,7 +72,7 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
         QTest::mouseClick(&form, Qt::LeftButton, {}, CentreOf(step.place));
         EXPECT_TRUE(form.Game().Deck()[step.place].FaceUp);
         EXPECT_EQ(state.SpinWin, step.winnings);
-        EXPECT_EQ(form.Label1->text(), QStringLiteral("Winnings: %1").arg(step.winnings));
+        EXPECT_EQ(form.WinningsLabel()->text(), QStringLiteral("Winnings: %1").arg(step.winnings));
         ASSERT_FALSE(hooks.Waves.empty());
         EXPECT_EQ(hooks.Waves.back(), step.wave);
     }
@@ -81,7 +85,7 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
     EXPECT_EQ(state.SpinWin, 0);
     EXPECT_EQ(hooks.Waves.size(), wavesBefore);
 
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(form.OkButton(), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(state.DoubleOrNothingWon, 7 - 100);
 }
@@ -89,7 +93,7 @@ TEST_F(CardFormTest, WorkedSequenceEndsAtTheFirstLowCard)
 TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
 {
     state.SpinWin = 40;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     struct Row {
         const char* name;
         QLabel* label;
@@ -99,8 +103,8 @@ TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
         bool wraps;
     };
     const Row rows[] = {
-        {"winnings", form.Label1, {12, 374, 397, 35}, 24, Qt::yellow, false},
-        {"rules", form.Label2, {12, 336, 605, 33}, 11, Qt::white, true},
+        {"winnings", form.WinningsLabel(), {12, 374, 397, 35}, 24, Qt::yellow, false},
+        {"rules", form.RulesLabel(), {12, 336, 605, 33}, 11, Qt::white, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -109,9 +113,9 @@ TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
         EXPECT_EQ(row.label->palette().color(QPalette::WindowText), row.colour);
         EXPECT_EQ(row.label->wordWrap(), row.wraps);
     }
-    EXPECT_TRUE(form.Label1->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(form.WinningsLabel()->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(
-        form.Label2->text(),
+        form.RulesLabel()->text(),
         "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 Loses Half "
         "Your Winnings; and a 2-6 Loses All Your Winnings.");
 }
@@ -119,7 +123,7 @@ TEST_F(CardFormTest, WinningsAndRulesLabelsKeepTheirPlacesSizesAndColours)
 TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 {
     state.SpinWin = 50;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     for (Card& card : form.Game().Deck())
         card = Ordinary(0);
     form.show();
@@ -159,14 +163,14 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
 TEST_F(CardFormTest, TurnedCardClickedAgainOnlyRewritesTheLabel)
 {
     state.SpinWin = 20;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.Game().Deck()[3] = Ordinary(12);
     form.FormMouseUp(CentreOf(3).x(), CentreOf(3).y());
     ASSERT_EQ(state.SpinWin, 40);
-    form.Label1->setText(QStringLiteral("stale"));
+    form.WinningsLabel()->setText(QStringLiteral("stale"));
     form.FormMouseUp(CentreOf(3).x(), CentreOf(3).y());
     EXPECT_EQ(state.SpinWin, 40);
-    EXPECT_EQ(form.Label1->text(), "Winnings: 40");
+    EXPECT_EQ(form.WinningsLabel()->text(), "Winnings: 40");
     EXPECT_EQ(hooks.Waves.size(), 1u);
 }
 
@@ -177,7 +181,7 @@ TEST_F(CardFormTest, DealComesFromTheTimeOfDay)
     for (std::uint32_t seed : {12345u, 86'399'999u}) {
         SCOPED_TRACE(seed);
         hooks.SetTimeOfDay(seed);
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         RandomSource rng;
         const auto deck = DoubleOrNothingGame::Deal(rng, seed);
         for (int place = 0; place < DoubleOrNothingGame::TableCards; ++place)
@@ -197,7 +201,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
         SCOPED_TRACE(row.name);
         state.SpinWin = row.start;
         state.DoubleOrNothingWon = 1000;
-        DoubleOrNothingDialog form(state, engine, hooks);
+        DoubleOrNothingDialog form(state, engine, hooks, help);
         form.show();
         state.SpinWin = row.end;
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -210,7 +214,7 @@ TEST_F(CardFormTest, ClosingBooksTheResultOnce)
 TEST_F(CardFormTest, CardsAreMaskedSoTheCornersStayGreen)
 {
     state.SpinWin = 10;
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.Game().Deck()[0] = Joker();
     form.Game().Deck()[0].FaceUp = true;
     form.Game().Deck()[1] = Ordinary(12);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Help from the side windows: F1 and the help buttons open the manual at each window's own topic.
 #include "engine/SlotEngine.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/SoundRecordingHooks.h"
 #include "ui/dialogs/BorrowDialog.h"
 #include "ui/dialogs/DoubleOrNothingDialog.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
+#include "ui/dialogs/LoadSaveDialog.h"
 #include "ui/dialogs/PayChartDialog.h"
 #include "ui/dialogs/StatisticsDialog.h"
 
@@ -26,14 +28,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(manual.isValid());
-        for (const char* page : {"index.html", "41005.html", "41006.html", "41010.html", "statistics.html"}) {
+        for (const char* page :
+             {"index.html", "41005.html", "41006.html", "41008.html", "41010.html", "statistics.html"}) {
             QFile file(manual.filePath(QString::fromLatin1(page)));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("<html><body>") + page + "</body></html>");
         }
-        HelpViewer::SetManualFolder(manual.path());
     }
-    void TearDown() override { HelpViewer::SetManualFolder({}); }
 
     // The page the window's own help viewer shows, or an empty text when none was opened.
     static QString ShownPage(QWidget& window)
@@ -43,6 +44,8 @@ protected:
     }
 
     QTemporaryDir manual;
+    testing::DialogRecorder dialogs;
+    HelpContext help{manual.path(), dialogs};
     GameState state;
     SoundRecordingHooks hooks;
     SlotEngine engine{state, hooks};
@@ -50,17 +53,21 @@ protected:
 
 TEST_F(HelpTopicTest, EachWindowOpensItsTopic)
 {
-    MessageCapture messages;
+    QTemporaryDir savedGames;
+    SavedGames games(savedGames.filePath("Zorvik.ini").toStdString());
     struct Row {
         const char* name;
         std::function<QDialog*()> make;
         QString page;
     };
     const Row rows[] = {
-        {"borrow", [this] { return new BorrowDialog(state); }, "41005.html"},
-        {"card game", [this] { return new DoubleOrNothingDialog(state, engine, hooks); }, "41006.html"},
-        {"payoff chart", [] { return new PayChartDialog; }, "41010.html"},
-        {"statistics", [this] { return new StatisticsDialog(state); }, "statistics.html"},
+        {"borrow", [this] { return new BorrowDialog(state, dialogs, help); }, "41005.html"},
+        {"card game", [this] { return new DoubleOrNothingDialog(state, engine, hooks, help); }, "41006.html"},
+        {"load and save",
+         [&] { return new LoadSaveDialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help); },
+         "41008.html"},
+        {"payoff chart", [this] { return new PayChartDialog(help); }, "41010.html"},
+        {"statistics", [this] { return new StatisticsDialog(state, help); }, "statistics.html"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -71,14 +78,14 @@ TEST_F(HelpTopicTest, EachWindowOpensItsTopic)
         QTest::keyClick(window.get(), Qt::Key_F1);
         EXPECT_EQ(ShownPage(*window), row.page);
     }
-    EXPECT_TRUE(messages.Texts.isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(HelpTopicTest, CardGameHelpButtonOpensItsTopic)
 {
-    DoubleOrNothingDialog form(state, engine, hooks);
+    DoubleOrNothingDialog form(state, engine, hooks, help);
     form.show();
-    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(form.HelpButton(), Qt::LeftButton);
     EXPECT_EQ(ShownPage(form), "41006.html");
     EXPECT_TRUE(form.isVisible());
 }

@@ -2,7 +2,7 @@
 // The help viewer over a scratch manual: topics, the contents fallback, navigation and a missing manual.
 #include "tests/support/DialogRecorder.h"
 
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/HelpContext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,10 +20,8 @@ using testing::DialogRecorder;
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-    HelpViewerTest() { HelpViewer::SetManualFolder(dir.path()); }
     ~HelpViewerTest() override
     {
-        HelpViewer::SetManualFolder(QString());
         for (QWidget* widget : QApplication::topLevelWidgets())
             delete qobject_cast<HelpViewer*>(widget);
     }
@@ -47,14 +45,15 @@ protected:
     }
 
     QTemporaryDir dir;
+    DialogRecorder dialogs;
+    HelpContext help{dir.path(), dialogs};
 };
 
 TEST_F(HelpViewerTest, MissingManualIsReportedAndOpensNothing)
 {
-    DialogRecorder dialogs;
     QWidget parent;
-    EXPECT_EQ(ShowHelpTopic(&parent, HelpContents), nullptr);
-    EXPECT_EQ(ShowHelpTopic(nullptr, HelpLoadSave), nullptr);
+    EXPECT_EQ(help.ShowTopic(&parent, HelpContents), nullptr);
+    EXPECT_EQ(help.ShowTopic(nullptr, HelpLoadSave), nullptr);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Error);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(dir.path())));
@@ -65,7 +64,6 @@ TEST_F(HelpViewerTest, TopicsOpenTheirPagesAndFallBackToTheContents)
 {
     WritePage("index.html", "<a href=\"41008.html\">Saving</a>");
     WritePage("41008.html", "Load and save");
-    DialogRecorder dialogs;
     QWidget parent;
 
     struct Row {
@@ -75,7 +73,7 @@ TEST_F(HelpViewerTest, TopicsOpenTheirPagesAndFallBackToTheContents)
     HelpViewer* first = nullptr;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.topic);
-        HelpViewer* viewer = ShowHelpTopic(&parent, row.topic);
+        HelpViewer* viewer = help.ShowTopic(&parent, row.topic);
         ASSERT_NE(viewer, nullptr);
         EXPECT_EQ(PageShown(viewer), row.page);
         if (!first) first = viewer;
@@ -88,10 +86,9 @@ TEST_F(HelpViewerTest, TopicsOpenTheirPagesAndFallBackToTheContents)
 TEST_F(HelpViewerTest, AViewerOverAWindowInTheCornerStaysWholeOnTheScreen)
 {
     WritePage("index.html", "Contents");
-    DialogRecorder dialogs;
     QWidget parent;
     parent.setGeometry(0, 0, 100, 80);
-    HelpViewer* viewer = ShowHelpTopic(&parent, HelpContents);
+    HelpViewer* viewer = help.ShowTopic(&parent, HelpContents);
     ASSERT_NE(viewer, nullptr);
     ASSERT_NE(viewer->screen(), nullptr);
     const QRect available = viewer->screen()->availableGeometry();

@@ -3,6 +3,7 @@
 #include "tests/support/DialogRecorder.h"
 
 #include "persistence/SavedGames.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LoadSaveDialog.h"
 
 #include <QLabel>
@@ -40,9 +41,9 @@ Saved SavedFields(const GameState& s)
     return {s.Credits, s.Borrowed, s.BellPool, s.Spins, s.TotalBets, s.LinesPlayed, s.Sound};
 }
 
-class TLoadSaveTest : public ::testing::Test {
+class LoadSaveDialogTest : public ::testing::Test {
 protected:
-    TLoadSaveTest() : games(dir.filePath("Zorvik.ini").toStdString())
+    LoadSaveDialogTest() : games(dir.filePath("Zorvik.ini").toStdString())
     {
         std::tm date{};
         date.tm_year = 126;
@@ -81,11 +82,13 @@ protected:
     SavedGames games;
     GameState state;
     QString today;
+    DialogRecorder dialogs;
+    HelpContext help{QString(), dialogs};
 };
 
-TEST_F(TLoadSaveTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaults)
+TEST_F(LoadSaveDialogTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaults)
 {
-    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
     ASSERT_TRUE(dialog.Opened());
     EXPECT_EQ(dialog.windowTitle(), "Save a Game -- Select Game Slot");
     EXPECT_EQ(dialog.size(), QSize(616, 360));
@@ -94,30 +97,30 @@ TEST_F(TLoadSaveTest, OpeningWritesTheCurrentGameAndShowsNeverSavedSlotsAsDefaul
     for (int number = 1; number <= 8; ++number) {
         SCOPED_TRACE(number);
         const QString n = QString::number(number);
-        EXPECT_EQ(Text(dialog, "Name" + n), "GameNo" + n);
-        EXPECT_EQ(Text(dialog, "date" + n), today);
-        EXPECT_EQ(Text(dialog, "credits" + n), "1000 Credits");
-        EXPECT_EQ(Text(dialog, "borrowed" + n), "1000 Borrowed");
-        EXPECT_EQ(Text(dialog, "Game" + n), "Zorvik Slots");
+        EXPECT_EQ(Text(dialog, "slotName" + n), "GameNo" + n);
+        EXPECT_EQ(Text(dialog, "slotDate" + n), today);
+        EXPECT_EQ(Text(dialog, "slotCredits" + n), "1000 Credits");
+        EXPECT_EQ(Text(dialog, "slotBorrowed" + n), "1000 Borrowed");
+        EXPECT_EQ(Text(dialog, "slotTitle" + n), "Zorvik Slots");
     }
     EXPECT_EQ(SavedFields(state).Credits, 2345);  // showing the slots does not touch the game
 }
 
-TEST_F(TLoadSaveTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
+TEST_F(LoadSaveDialogTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
 {
     // Opened from a small window in a corner, the dialog still stands in the middle of the screen.
     QWidget corner;
     corner.setGeometry(0, 0, 120, 90);
     corner.show();
-    LoadSaveDialog dialog(0, state, games, &corner);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help, &corner);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QPoint offCentre = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << ", " << offCentre.y();
 
-    EXPECT_TRUE(dialog.findChild<QPushButton*>("CancelBtn")->font().bold());
-    for (const char* name :
-         {"Name1", "Game1", "date1", "credits1", "borrowed1", "OKBtn", "Name8", "BitBtn7"}) {
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("cancelButton")->font().bold());
+    for (const char* name : {"slotName1", "slotTitle1", "slotDate1", "slotCredits1", "slotBorrowed1",
+                             "slotOkButton1", "slotName8", "slotOkButton8"}) {
         SCOPED_TRACE(name);
         const auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr);
@@ -125,20 +128,20 @@ TEST_F(TLoadSaveTest, OpensCentredOnTheScreenWithBoldDialogTextAndRegularSlots)
     }
 }
 
-TEST_F(TLoadSaveTest, EveryWayOfClosingReloadsTheCurrentGame)
+TEST_F(LoadSaveDialogTest, EveryWayOfClosingReloadsTheCurrentGame)
 {
     struct Row {
         const char* name;
         std::function<void(LoadSaveDialog&)> close;
     } rows[] = {
-        {"cancel button", [](LoadSaveDialog& d) { d.findChild<QPushButton*>("CancelBtn")->click(); }},
+        {"cancel button", [](LoadSaveDialog& d) { d.findChild<QPushButton*>("cancelButton")->click(); }},
         {"close box", [](LoadSaveDialog& d) { d.close(); }},
         {"escape key", [](LoadSaveDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
     };
     const Saved before = SavedFields(state);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        LoadSaveDialog dialog(0, state, games);
+        LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
         dialog.show();
         state.Credits = 1;  // anything the dialog might have left in the game state
         row.close(dialog);
@@ -148,14 +151,13 @@ TEST_F(TLoadSaveTest, EveryWayOfClosingReloadsTheCurrentGame)
     }
 }
 
-TEST_F(TLoadSaveTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
+TEST_F(LoadSaveDialogTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
 {
-    DialogRecorder dialogs;
     dialogs.textAnswer = "Weekend";
     {
-        LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+        LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
         dialog.show();
-        dialog.findChild<QPushButton*>("BitBtn1")->click();
+        dialog.findChild<QPushButton*>("slotOkButton2")->click();
         EXPECT_FALSE(dialog.isVisible());
     }
     ASSERT_EQ(dialogs.inputs.size(), 1u);
@@ -170,29 +172,28 @@ TEST_F(TLoadSaveTest, SavingAsWeekendFillsSlotTwoAndShowsItNextTime)
     EXPECT_EQ(slot.Borrowed, 3000);
     EXPECT_EQ(SavedFields(state).Credits, 2345);
 
-    LoadSaveDialog again(0, state, games);
-    EXPECT_EQ(Text(again, "Name2"), "Weekend");
-    EXPECT_EQ(Text(again, "date2"), today);
-    EXPECT_EQ(Text(again, "credits2"), "2345 Credits");
-    EXPECT_EQ(Text(again, "borrowed2"), "3000 Borrowed");
-    EXPECT_EQ(Text(again, "Name3"), "GameNo3");
+    LoadSaveDialog again(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
+    EXPECT_EQ(Text(again, "slotName2"), "Weekend");
+    EXPECT_EQ(Text(again, "slotDate2"), today);
+    EXPECT_EQ(Text(again, "slotCredits2"), "2345 Credits");
+    EXPECT_EQ(Text(again, "slotBorrowed2"), "3000 Borrowed");
+    EXPECT_EQ(Text(again, "slotName3"), "GameNo3");
 }
 
-TEST_F(TLoadSaveTest, CancellingTheNameWritesNoSlotAndKeepsTheGame)
+TEST_F(LoadSaveDialogTest, CancellingTheNameWritesNoSlotAndKeepsTheGame)
 {
-    DialogRecorder dialogs;
     dialogs.textAnswer.reset();
     const Saved before = SavedFields(state);
-    LoadSaveDialog dialog(LoadSaveDialog::SaveMode, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state, games, dialogs, help);
     dialog.show();
-    dialog.findChild<QPushButton*>("BitBtn1")->click();
+    dialog.findChild<QPushButton*>("slotOkButton2")->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(games.ReadSlotSummary(1).GameName, "GameNo2");
     EXPECT_EQ(games.ReadSlotSummary(1).Credits, 1000);
     EXPECT_EQ(SavedFields(state), before);
 }
 
-TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
+TEST_F(LoadSaveDialogTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
 {
     GameState other;
     other.Credits = 77;
@@ -204,11 +205,11 @@ TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
     other.Sound = true;
     ASSERT_TRUE(games.SaveGameSlot(other, 6, "Long game"));
 
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
-    EXPECT_EQ(Text(dialog, "Name7"), "Long game");
+    EXPECT_EQ(Text(dialog, "slotName7"), "Long game");
     dialog.show();
-    dialog.findChild<QPushButton*>("BitBtn6")->click();
+    dialog.findChild<QPushButton*>("slotOkButton7")->click();
 
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(SavedFields(state), SavedFields(other));
@@ -217,11 +218,11 @@ TEST_F(TLoadSaveTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGame)
     EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
 }
 
-TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)
+TEST_F(LoadSaveDialogTest, LoadingANeverSavedSlotGivesAFreshGame)
 {
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     dialog.show();
-    dialog.findChild<QPushButton*>("BitBtn2")->click();
+    dialog.findChild<QPushButton*>("slotOkButton3")->click();
     EXPECT_EQ(state.Credits, 1000);
     EXPECT_EQ(state.Borrowed, 1000);
     EXPECT_EQ(state.BellPool, 0);
@@ -229,16 +230,16 @@ TEST_F(TLoadSaveTest, LoadingANeverSavedSlotGivesAFreshGame)
     EXPECT_EQ(CurrentGameOnDisk().Credits, 1000);
 }
 
-TEST_F(TLoadSaveTest, AnUnwritableFileKeepsTheDialogShutAndTheGameAsItWas)
+TEST_F(LoadSaveDialogTest, AnUnwritableFileKeepsTheDialogShutAndTheGameAsItWas)
 {
     std::vector<std::string> errors;
     games.SetErrorReporter([&](const std::string& text) { errors.push_back(text); });
     games.SetWriter(std::make_shared<RefusingWriter>());
     const Saved before = SavedFields(state);
 
-    LoadSaveDialog dialog(0, state, games);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state, games, dialogs, help);
     EXPECT_FALSE(dialog.Opened());
-    dialog.BitBtn7Click(3);  // a stray click on a dialog that never opened does nothing
+    dialog.ChooseSlot(3);  // a stray click on a dialog that never opened does nothing
     dialog.close();
     EXPECT_EQ(SavedFields(state), before);
     ASSERT_EQ(errors.size(), 1u);

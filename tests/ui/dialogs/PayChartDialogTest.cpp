@@ -2,6 +2,9 @@
 // The payoff chart window: its client area is the picture's size, whatever the screen.
 #include "ui/dialogs/PayChartDialog.h"
 
+#include "tests/support/DialogRecorder.h"
+#include "ui/dialogs/HelpContext.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -10,15 +13,17 @@
 namespace zorvik {
 namespace {
 
-TEST(PaychartTest, ClientAreaIsExactlyTheChart)
+TEST(PayChartDialogTest, ClientAreaIsExactlyTheChart)
 {
-    PayChartDialog chart;
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    PayChartDialog chart(help);
     chart.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
     EXPECT_EQ(chart.size(), QSize(615, 450));
-    EXPECT_EQ(chart.Image1->geometry(), QRect(0, 0, 615, 450));
-    ASSERT_FALSE(chart.Image1->pixmap().isNull());
-    EXPECT_EQ(chart.Image1->pixmap().size(), QSize(615, 450));
+    EXPECT_EQ(chart.ChartLabel()->geometry(), QRect(0, 0, 615, 450));
+    ASSERT_FALSE(chart.ChartLabel()->pixmap().isNull());
+    EXPECT_EQ(chart.ChartLabel()->pixmap().size(), QSize(615, 450));
     // The player cannot resize it.
     EXPECT_EQ(chart.minimumSize(), chart.maximumSize());
     EXPECT_EQ(chart.windowTitle(), "Payoff Chart");

@@ -3,6 +3,8 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
+#include "tests/support/DialogRecorder.h"
+#include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 
 #include <QLabel>
@@ -27,7 +29,9 @@ TEST(StatsFormTest, ThirteenSpinsExample)
     state.GotBonusCount = 2;
     state.Credits = 1040;
     state.Borrowed = 1000;
-    const StatisticsDialog form(state);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    const StatisticsDialog form(state, help);
 
     EXPECT_EQ(Text(form, "Label11"), "        13");
     EXPECT_EQ(Text(form, "Label37"), "        10");
@@ -48,7 +52,9 @@ TEST(StatsFormTest, NewGameShowsZeroPercentages)
     GameState state;
     state.Credits = 1000;
     state.Borrowed = 1000;
-    const StatisticsDialog form(state);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    const StatisticsDialog form(state, help);
     EXPECT_EQ(Text(form, "Label11"), "         0");
     EXPECT_EQ(Text(form, "Label14"), "         0");
     EXPECT_EQ(Text(form, "Label20"), "0.00%");
@@ -67,7 +73,9 @@ TEST(StatsFormTest, BreakdownOfThePayoffs)
     state.BarRollWon = 100;
     state.FruitWon = 50;
     state.SevensWon = 25;
-    const StatisticsDialog form(state);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    const StatisticsDialog form(state, help);
     EXPECT_EQ(Text(form, "Label14"), "     6,000");  // 5000 - 1000 + 2000
     EXPECT_EQ(Text(form, "Label22"), "     4,800");  // less the four bonus sources
     EXPECT_EQ(Text(form, "Label31"), "     4,725");  // less the screen bonuses
@@ -102,7 +110,9 @@ TEST(StatsFormTest, OddCountersNeitherWrapNorDivideByZero)
     state.Credits = 0;
     state.Borrowed = 500;
     state.TotalBets = 100;
-    const StatisticsDialog form(state);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    const StatisticsDialog form(state, help);
     EXPECT_EQ(Text(form, "Label14"), "      -400");
     EXPECT_EQ(Text(form, "Label25"), "-400.00%");
 }
