@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Counts of 64-bit keys in an open-addressed table: the tallies of an enumeration, where few keys recur
-// often.
+// Counts of 64-bit keys in an open-addressed table: an enumeration's tallies, where few keys recur often.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zorvik-sim: plays the game headless through StartSpin with auto spin, and reports what it paid.
+// zorvik-sim: plays the game headless and reports what it paid, or works out its exact return.
 #include <chrono>
 #include <cstdio>
 #include <optional>
