@@ -133,6 +133,40 @@ int PrintExactReport(const SimOptions& options, int threads, std::FILE* out)
     return 0;
 }
 
+void WriteExactTable(const double (&table)[8][8][2], double checkPercent, std::FILE* out)
+{
+    std::fputs(
+        "// SPDX-License-Identifier: GPL-3.0-or-later\n"
+        "// Every bet's theoretical return, printed by zorvik-sim --exact-table; regenerate it when a rule "
+        "changes.\n"
+        "#pragma once\n\n"
+        "namespace zorvik {\n\n"
+        "// Percent of the bet that the game returns in the long run, by lines and coins per line (1-8, "
+        "index 0-7):\n"
+        "// [0] without Double or Nothing, [1] with one card turned after every win. Worked out from every "
+        "time of\n"
+        "// day of every kind of spin and deal, each taken as equally likely; see docs/exact-return.md.\n"
+        "inline constexpr double TheoreticalReturnPercent[8][8][2] = {\n",
+        out);
+    // One pair a line, as the project's formatting lays the table out.
+    for (int lines = 0; lines < 8; ++lines)
+        for (int coins = 0; coins < 8; ++coins)
+            std::fprintf(out, "%s{%.6f, %.6f}%s\n", coins == 0 ? "    {" : "     ", table[lines][coins][0],
+                         table[lines][coins][1], coins == 7 ? "}," : ",");
+    std::fprintf(
+        out,
+        "};\n\n"
+        "// The same computation for 8 lines at 1 coin and one card, over only the times of day that are "
+        "multiples of\n"
+        "// %u, for spins and deals alike. A test recomputes it: when it no longer agrees, the rules have "
+        "changed\n"
+        "// since this table was made.\n"
+        "inline constexpr unsigned TheoreticalReturnCheckStride = %u;\n"
+        "inline constexpr double TheoreticalReturnCheckPercent = %.12f;\n\n"
+        "}  // namespace zorvik\n",
+        TableCheckStride, TableCheckStride, checkPercent);
+}
+
 int PrintExactTable(int threads, std::FILE* out)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -158,39 +192,7 @@ int PrintExactTable(int threads, std::FILE* out)
     const SeedSet check = TableCheckSeeds();
     const ExactFigures checked = ComputeExact(8, 1, 1, check, check, threads);
 
-    std::fprintf(
-        out,
-        "// SPDX-License-Identifier: GPL-3.0-or-later\n"
-        "// The theoretical return of every bet, as zorvik-sim --exact-table printed it; regenerate it when "
-        "a "
-        "rule changes.\n"
-        "#pragma once\n\n"
-        "namespace zorvik {\n\n"
-        "// Percent of the bet that the game returns in the long run, by lines and coins per line (1-8, "
-        "index 0-7):\n"
-        "// [0] without Double or Nothing, [1] with one card turned after every win. Worked out from every "
-        "time of\n"
-        "// day of every kind of spin and deal, each taken as equally likely; see docs/exact-return.md.\n"
-        "inline constexpr double TheoreticalReturnPercent[8][8][2] = {\n");
-    for (int lines = 0; lines < 8; ++lines) {
-        std::fprintf(out, "    {");
-        for (int coins = 0; coins < 8; ++coins)
-            std::fprintf(out, "%s{%.6f, %.6f}", coins ? ", " : "", table[lines][coins][0],
-                         table[lines][coins][1]);
-        std::fprintf(out, "},\n");
-    }
-    std::fprintf(
-        out,
-        "};\n\n"
-        "// The same computation for 8 lines at 1 coin and one card, over only the times of day that are "
-        "multiples of\n"
-        "// %u, for spins and deals alike. A test recomputes it: when it no longer agrees, the rules have "
-        "changed\n"
-        "// since this table was made.\n"
-        "inline constexpr unsigned TheoreticalReturnCheckStride = %u;\n"
-        "inline constexpr double TheoreticalReturnCheckPercent = %.12f;\n\n"
-        "}  // namespace zorvik\n",
-        TableCheckStride, TableCheckStride, D(checked.Return));
+    WriteExactTable(table, D(checked.Return), out);
     return 0;
 }
 

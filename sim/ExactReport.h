@@ -24,5 +24,7 @@ void PrintExactJson(const ExactFigures& figures, double seconds, std::FILE* out)
 // Return exit statuses: 0, or 2 for a bet that has no return.
 int PrintExactReport(const SimOptions& options, int threads, std::FILE* out);
 int PrintExactTable(int threads, std::FILE* out);
+// The header that the game reads, from a table by lines and coins (index 0-7) without and with one card.
+void WriteExactTable(const double (&table)[8][8][2], double checkPercent, std::FILE* out);
 
 }  // namespace zorvik

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The exact return: the card game's traced deals, a cut-down machine with a closed-form answer, and a
-// simulation over a cut-down day that must land on the enumeration's figure.
+// The exact return: traced deals, a cut-down machine with a closed-form answer, agreement with a simulation.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +9,7 @@
 
 #include "engine/DoubleOrNothingGame.h"
 #include "engine/Saturating.h"
+#include "engine/TheoreticalReturnTable.h"
 #include "sim/ExactReport.h"
 #include "sim/SimGame.h"
 
@@ -192,6 +192,16 @@ TEST(ExactReturn, SimulationOverACutDownDayAgrees)
     // The interval the enumeration predicts for this many spins is the simulation's own.
     const double predicted = 196 * exact.StandardDeviation / std::sqrt(static_cast<double>(spins)) / 8;
     EXPECT_NEAR(sim.ReturnHalfWidth(), predicted, 0.1 * predicted);
+}
+
+// The table the game shows was generated once; its check entry, recomputed here, tells whether the rules
+// are still those it was generated from.
+TEST(ExactReturn, TheGameTableIsStillCurrent)
+{
+    ASSERT_EQ(TheoreticalReturnCheckStride, TableCheckStride);
+    const ExactFigures check = ComputeExact(8, 1, 1, TableCheckSeeds(), TableCheckSeeds(), 2);
+    EXPECT_NEAR(static_cast<double>(check.Return), TheoreticalReturnCheckPercent, 1e-9)
+        << "the rules have changed: run zorvik-sim --exact-table > engine/TheoreticalReturnTable.h";
 }
 
 TEST(ExactReturn, ThreadCountChangesNoFigure)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics window: the game's counters, the payoffs they add up to and two percentages.
+// The statistics window: the game's counters, the payoffs they add up to, and the payoff percentages.
 #include "ui/dialogs/StatisticsDialog.h"
 
+#include "engine/TheoreticalReturn.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 #include "ui/dialogs/SideWindowStyle.h"
@@ -68,6 +69,8 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
     Caption("Label9", 12, 206, QStringLiteral("Skill Stop Wins:"));
     Caption("Label10", 12, 238, QStringLiteral("Skill Stop Percent:"));
     Caption("Label23", 12, 278, QStringLiteral("Overall Payoff Percentage:"), true);
+    QLabel* theoryCaption = Caption("TheoreticalPercentCaption", 340, 278,
+                                    QStringLiteral("Theoretical Payoff Percentage:"), true);
     Caption("Label26", 340, 14, QStringLiteral("Total Bets:"));
     Caption("Label4", 340, 46, QStringLiteral("Payoffs:"));
     Caption("Label21", 364, 70, QStringLiteral("Normal:"));
@@ -118,6 +121,24 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
     Value("Label37", 257, 38, false)->setText(FormatCount(state.Spins));
     Value("Label38", 257, 62, false)->setText(FormatCount(state.NumberOfCherryRolls));
     Value("Label39", 257, 86, false)->setText(FormatCount(state.NumberOfBarRolls));
+
+    // What the current bet returns in the long run, beside what it has returned so far. Like the overall
+    // percentage it leaves the card game out; what one card after every win would make of it is the tip.
+    QLabel* theory = Value("TheoreticalPercent", 609, 278, true);
+    const auto plain = TheoreticalPayoffPercent(state.LinesPlayed, state.CoinsPerLine, false);
+    const auto oneCard = TheoreticalPayoffPercent(state.LinesPlayed, state.CoinsPerLine, true);
+    if (plain && oneCard) {
+        theory->setText(FormatPercent(*plain));
+        const QString tip = QStringLiteral("For %1 %2 at %3 %4 each. With one Double or Nothing card turned "
+                                           "after every win: %5")
+                                .arg(state.LinesPlayed)
+                                .arg(state.LinesPlayed == 1 ? "line" : "lines")
+                                .arg(state.CoinsPerLine)
+                                .arg(state.CoinsPerLine == 1 ? "coin" : "coins")
+                                .arg(FormatPercent(*oneCard));
+        theory->setToolTip(tip);
+        theoryCaption->setToolTip(tip);
+    }
 }
 
 QLabel* StatisticsDialog::Caption(const char* name, int x, int y, const QString& text, bool bold)

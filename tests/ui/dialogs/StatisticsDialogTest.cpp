@@ -3,6 +3,7 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
+#include "engine/TheoreticalReturn.h"
 #include "tests/support/DialogRecorder.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
@@ -87,6 +88,35 @@ TEST(StatsFormTest, BreakdownOfThePayoffs)
     EXPECT_EQ(Text(form, "Label33"), "        50");
     // The card game's gain raises the payoffs but not the overall percentage: (6000 - 600) / 2000.
     EXPECT_EQ(Text(form, "Label25"), "270.00%");
+}
+
+// The theoretical percentage is that of the bet set now, lines first, and not the card game's; no bet shows
+// none.
+TEST(StatsFormTest, TheoreticalPercentageOfTheCurrentBet)
+{
+    const struct {
+        int lines, coins;
+        QString expected;
+    } rows[] = {
+        {5, 3, StatisticsDialog::FormatPercent(TheoreticalReturnPercent[4][2][0])},
+        {3, 5, StatisticsDialog::FormatPercent(TheoreticalReturnPercent[2][4][0])},
+        {8, 1, StatisticsDialog::FormatPercent(TheoreticalReturnPercent[7][0][0])},
+        {0, 4, QString()},
+        {8, 0, QString()},
+    };
+    ASSERT_NE(rows[0].expected, rows[1].expected);
+    testing::DialogRecorder dialogs;
+    HelpContext help(QString(), dialogs);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.lines << " lines, " << row.coins << " coins");
+        GameState state;
+        state.LinesPlayed = row.lines;
+        state.CoinsPerLine = row.coins;
+        state.Double = true;
+        const StatisticsDialog form(state, help);
+        EXPECT_EQ(Text(form, "TheoreticalPercent"), row.expected);
+        EXPECT_EQ(Text(form, "TheoreticalPercentCaption"), "Theoretical Payoff Percentage:");
+    }
 }
 
 TEST(StatsFormTest, OddCountersNeitherWrapNorDivideByZero)
