@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/SteadyFrameClock.h"
+#include "engine/LineFlash.h"
 #include "ui/dialogs/DoubleOrNothingDialog.h"
 #include "ui/dialogs/ModalPlayerDialogs.h"
 #include "ui/face/ControlPanel.h"
@@ -16,6 +17,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -51,6 +55,15 @@ std::string GamesPathOf(const MainWindowOptions& options)
     return options.SavedGamesPath.isEmpty() ? DefaultSavedGamesPath() : options.SavedGamesPath.toStdString();
 }
 
+const QString ClassicLayoutKey = QStringLiteral("ClassicLayout");
+const QString FullScreenKey = QStringLiteral("FullScreen");
+
+// The narrowest screen of each display class: a resizable window keeps its class by not going narrower.
+int ClassWidth(DisplayClass c)
+{
+    return c == DisplayClass::Small ? 640 : c == DisplayClass::Medium ? 700 : 1000;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
@@ -62,7 +75,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       ownClock_(options.Clock ? nullptr : std::make_unique<SteadyFrameClock>()),
       clock_(options.Clock ? *options.Clock : *ownClock_), games_(GamesPathOf(options)),
       engine_(state_, *this), face_(state_, pictures_, screen_.Width, screen_.Dpi),
-      actions_({*this, state_, engine_, *this, games_, dialogs_, help_})
+      actions_({*this, state_, engine_, *this, games_, dialogs_, help_, [this] { return placement_.Zoom; }})
 {
     setWindowTitle(QStringLiteral("Zorvik Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,14 +100,16 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     engine_.SetStartupStrips();
     LoadClickSound();
 
-    // The window takes the screen's width less 10 pixels and the height the desktop leaves free. The
-    // canvas spans the whole screen, so nothing laid out against the screen width is clipped off it.
-    const QSize client(screen_.Width - 10, screen_.Height);
-    face_.ResizeCanvas(QSize(screen_.Width, screen_.Height));
-    setMaximumSize(face_.Canvas().size());
-    resize(client);
+    // The window takes the screen's width less 10 pixels and the height the desktop leaves free.
+    const QSettings settings(SettingsPath(), QSettings::IniFormat);
+    classic_ = settings.value(ClassicLayoutKey, false).toBool();
+    resize(StartupClientSize());
     move(5, 0);
-    face_.SetFlush([this](const QRect& area) { update(area); });
+    // The canvas is in device pixels; the window repaints the window pixels that hold what changed.
+    face_.SetFlush([this](const QRect& area) {
+        const QRectF w(area.x() / ratio_, area.y() / ratio_, area.width() / ratio_, area.height() / ratio_);
+        update(w.toAlignedRect());
+    });
 
     face_.ComputeGeometry();
     panel_ = std::make_unique<ControlPanel>(*this, state_, engine_, *this, actions_, face_.OptionsRect,
@@ -107,11 +122,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     games_.SetErrorReporter([this](const std::string& text) { ShowError(text); });
     games_.LoadGameSlot(state_, CurrentGameSlot);
 
-    // With normal-size fonts the machine opens maximised; with large fonts it keeps its fixed size.
-    if (screen_.Dpi < 100)
-        setWindowState(Qt::WindowMaximized);
-    else
-        setFixedSize(client);
+    ApplyWindowMode();
+    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
 
     lampCelebrationRowTimer_.setInterval(200);
     lampCelebrationAlternateTimer_.setInterval(200);
@@ -122,7 +134,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             &MainWindow::LampCelebrationAlternateTick);
     connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
     connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
-    RepaintWindow();
+    Relayout();
 }
 
 MainWindow::~MainWindow() = default;
@@ -141,6 +153,123 @@ void MainWindow::LoadClickSound()
         dialogs_.Error(nullptr, error + QStringLiteral("\nThe game goes on without its click sound."));
 }
 
+// ---- window size, layout and the remembered choices
+
+QString MainWindow::SettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zorvik-slots/window.conf");
+}
+
+void MainWindow::SaveWindowChoices() const
+{
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    settings.setValue(ClassicLayoutKey, classic_);
+    settings.setValue(FullScreenKey, isFullScreen());
+}
+
+QSize MainWindow::LargestWindow() const
+{
+    // In window pixels; the limit is in the screen's own pixels.
+    const double ratio = devicePixelRatioF();
+    return QSize(int(LargestWindowPixels.width() / ratio), int(LargestWindowPixels.height() / ratio));
+}
+
+QSize MainWindow::StartupClientSize() const
+{
+    return QSize(screen_.Width - 10, screen_.Height).boundedTo(LargestWindow());
+}
+
+void MainWindow::ApplyWindowMode()
+{
+    const QSize client = StartupClientSize();
+    if (classic_) {
+        // As the machine always opened: maximised with normal-size fonts, else fixed at its size. The
+        // window never outgrows the screen it was laid out for.
+        setMinimumSize(0, 0);
+        setMaximumSize(QSize(screen_.Width, screen_.Height).boundedTo(LargestWindow()));
+        if (screen_.Dpi < 100) {
+            resize(client);
+            setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+        } else {
+            setFixedSize(client);
+        }
+        return;
+    }
+    // Resizable down to what the native layout of the screen's class needs, and opening maximised.
+    const QSize reference = face_.FitReference();
+    const int needed = reference.isEmpty() ? 0 : reference.height();
+    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
+    setMinimumSize(smallest.boundedTo(client));
+    setMaximumSize(LargestWindow());
+    resize(client);
+    setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+}
+
+void MainWindow::Relayout()
+{
+    ratio_ = devicePixelRatioF();
+    laidOutSize_ = size();
+    const int screenWidth = std::min(screen_.Width, LargestWindow().width() + 10);
+    placement_ = PlaceFace(size(), screenWidth, !classic_, face_.FitReference());
+    face_.SetLayoutWidth(placement_.LayoutWidth);
+    face_.ComputeGeometry();
+    const double scale = placement_.Zoom * ratio_;
+    pictures_.ScaleTo(scale);
+    const QPoint offset(int(std::lround(placement_.Offset.x() * ratio_)),
+                        int(std::lround(placement_.Offset.y() * ratio_)));
+    face_.SetMapping(CanvasMapping{scale, offset});
+    // Never larger than the window: a huge screen must not cost a canvas of its size.
+    const QSize pixels(int(std::ceil(width() * ratio_)), int(std::ceil(height() * ratio_)));
+    face_.ResizeCanvas(pixels.boundedTo(LargestWindowPixels).expandedTo(QSize(1, 1)));
+    if (panel_) {
+        const QPoint windowOffset(int(std::lround(placement_.Offset.x())),
+                                  int(std::lround(placement_.Offset.y())));
+        panel_->Place(face_.OptionsRect, CanvasMapping{placement_.Zoom, windowOffset},
+                      pictures_.Scaled().Options);
+    }
+    RepaintWindow();
+}
+
+void MainWindow::ToggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    SaveWindowChoices();
+}
+
+void MainWindow::SetClassicLayout(bool classic)
+{
+    if (classic == classic_) return;
+    classic_ = classic;
+    // Undo the fixed size of the other mode first.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ApplyWindowMode();
+    SaveWindowChoices();
+    Relayout();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Showing the window reports the size it was built for; only a new size needs a new layout.
+    if (size() != laidOutSize_ || devicePixelRatioF() != ratio_) Relayout();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window moved to a screen of another resolution draws at that resolution.
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &MainWindow::Relayout, Qt::UniqueConnection);
+    if (devicePixelRatioF() != ratio_) Relayout();
+}
+
+QPoint MainWindow::LayoutPoint(QPointF windowPoint) const
+{
+    return face_.Mapping().Unmap(windowPoint * ratio_);
+}
+
 // ---- painting
 
 void MainWindow::RepaintWindow()
@@ -153,13 +282,19 @@ void MainWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area, face_.Canvas(), area);
+    const QImage& canvas = face_.Canvas();
+    // Window pixels to canvas pixels; a window the canvas does not cover (larger than any screen it was
+    // made for) is black beyond it.
+    const QRectF source(area.x() * ratio_, area.y() * ratio_, area.width() * ratio_, area.height() * ratio_);
+    if (!QRectF(canvas.rect()).contains(source)) painter.fillRect(area, Qt::black);
+    painter.drawImage(QRectF(area), canvas, source);
 }
 
 // ---- input
 
-void MainWindow::ClickMachine(QPoint p)
+void MainWindow::ClickMachine(QPoint position)
 {
+    const QPoint p = LayoutPoint(position);
     const Area& stop = face_.StopRect;
     const Area& spin = face_.SpinRect;
     if (p.x() >= stop.Left && p.x() <= stop.Right) {
@@ -203,20 +338,23 @@ void MainWindow::PressKey(int key)
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint p = event->position().toPoint();
     // The logo is a picture of its own on the face; a left click opens the about box, and no press on it
     // reaches the machine.
-    if (face_.LogoRect.contains(p)) {
+    if (face_.LogoRect.contains(LayoutPoint(event->position()))) {
         if (panel_ && event->button() == Qt::LeftButton) panel_->ClickLogo();
         return;
     }
-    ClickMachine(p);
+    ClickMachine(event->position().toPoint());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         help_.ShowTopic(this, HelpMainWindow);
+        return;
+    }
+    if (event->key() == Qt::Key_F11) {
+        ToggleFullScreen();
         return;
     }
     PressKey(event->key());
@@ -267,35 +405,13 @@ void MainWindow::LampCelebrationAlternateTick()
 
 void MainWindow::LineFlashTick()
 {
-    GameState& s = state_;
-    // The spin total (index 8) is never flashed: the step from 7 goes straight to the screen bonus.
-    auto next = [](int item) {
-        const int n = item + 1;
-        return n == SpinWinIndex ? ScreenBonusIndex : n > ScreenBonusIndex ? 0 : n;
-    };
-    if (s.LineFlashCount >= 6) {
-        if (s.FirstWinLine == ScreenBonusIndex)
-            face_.FlashScreenBonus(false);
-        else
-            face_.FlashLine(s.FirstWinLine, false);
-        s.LineFlashCount = 0;
-        int item = next(s.FirstWinLine);
-        // Ten steps visit every item; a list with nothing to flash stops the timer instead of hanging.
-        int tries = 0;
-        while (s.WinItem(item) == 0 && ++tries <= ScreenBonusIndex + 1)
-            item = next(item);
-        if (s.WinItem(item) == 0) {
-            lineFlashTimer_.stop();
-            return;
-        }
-        s.FirstWinLine = item;
+    const LineFlashStep step = StepLineFlash(state_);
+    if (step.Unflash >= 0) face_.FlashWinItem(step.Unflash, false);
+    if (step.Stop) {
+        lineFlashTimer_.stop();
+        return;
     }
-    s.LineFlashOn = !s.LineFlashOn;
-    if (s.FirstWinLine == ScreenBonusIndex)
-        face_.FlashScreenBonus(s.LineFlashOn);
-    else
-        face_.FlashLine(s.FirstWinLine, s.LineFlashOn);
-    s.LineFlashCount += 1;
+    face_.FlashWinItem(step.Item, step.On);
 }
 
 void MainWindow::FreeSpinTextTick()
@@ -334,7 +450,11 @@ void MainWindow::StopTimer(GameTimer timer)
 
 void MainWindow::UnflashLine(int line)
 {
-    face_.FlashLine(line, false);
+    // A spin starts by clearing what flashes: a line, or the cells of a screen bonus.
+    if (line == ScreenBonusIndex)
+        face_.FlashScreenBonus(false);
+    else
+        face_.FlashLine(line, false);
 }
 void MainWindow::DrawLeftSideLamp(bool lit)
 {
@@ -418,6 +538,16 @@ void MainWindow::PlayWave(const std::string& file)
     if (mode == SoundPlayer::Mode::Synchronous)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     sound_.PlayWave(path, mode);
+    // Presses made while the sound held the window waited for it; they belong to what was on screen then
+    // (the spin just ended), not to what follows it. Handled at once, before the count-off of the win
+    // begins (which forgets an earlier stop), a stop among them cannot cut the count short: only a press
+    // made during the count-off pays the rest at once. A sound played by one of those presses (a refused
+    // bet change) leaves its own waiting presses to this loop, so a held key cannot nest handlers.
+    if (mode == SoundPlayer::Mode::Synchronous && !takingWaitingInput_) {
+        takingWaitingInput_ = true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        takingWaitingInput_ = false;
+    }
 }
 
 void MainWindow::ShowInformation(const std::string& text)
@@ -433,7 +563,7 @@ void MainWindow::ShowError(const std::string& text)
 void MainWindow::ShowDoubleOrNothing()
 {
     if (closing_) return;  // the player has left; the win is paid as it stands
-    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this);
+    DoubleOrNothingDialog cards(state_, engine_, *this, help_, this, placement_.Zoom);
     cards.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "persistence/SavedGames.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/PlayerDialogs.h"
+#include "ui/face/FacePlacement.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 #include "ui/sound/SoundPlayer.h"
@@ -79,7 +80,21 @@ public:
     bool LoadPictures();
     void LoadClickSound();
 
-    // A left click on the machine at a window position: the stop and spin buttons, the bet's plus and minus.
+    // How the machine is put on the window now: the screen it is laid out for and the zoom.
+    const FacePlacement& Placement() const { return placement_; }
+    // The layout pixel under a point of the window (window pixels), as the mouse finds it.
+    QPoint LayoutPoint(QPointF windowPoint) const;
+    bool IsClassicLayout() const { return classic_; }
+    bool IsFullScreen() const { return isFullScreen(); }
+    // Where the window's choices (classic layout, full screen) are kept: the user's configuration folder,
+    // never the saved-game file.
+    static QString SettingsPath();
+    // The largest window, in pixels of the screen: a screen larger still gets a window of this size, so the
+    // window and its canvas never take more memory than an 8K screen's.
+    static constexpr QSize LargestWindowPixels{7680, 4320};
+
+    // A left click on the machine at a window position: the stop and spin buttons, the bet's plus and minus,
+    // wherever the zoom puts them.
     void ClickMachine(QPoint position);
     // A key of the machine: Enter spins, Space stops, C/X and L/K change the coins and the lines.
     void PressKey(int key);
@@ -89,6 +104,15 @@ public:
     void LineFlashTick();
     void FreeSpinTextTick();
 
+public slots:
+    // Full screen on or off (F11); remembered for the next run.
+    void ToggleFullScreen();
+    // The classic layout of the screen's class in a window of fixed size, or (false, the default) the
+    // machine fitted to a resizable window, zoomed when the window is larger than it needs. Remembered for
+    // the next run.
+    void SetClassicLayout(bool classic);
+
+public:
     // GameHooks.
     void UnflashLine(int line) override;
     void DrawLeftSideLamp(bool lit) override;
@@ -125,6 +149,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +158,14 @@ protected:
 private:
     void CelebrationTick(bool alternate);
     QTimer* TimerOf(GameTimer timer);
+    // Lays the machine out again for the window's size and resolution and repaints it.
+    void Relayout();
+    // The window's size rules for the chosen layout.
+    void ApplyWindowMode();
+    void SaveWindowChoices() const;
+    // The window's client size at start-up: the screen's width less 10 by the height the desktop leaves.
+    QSize StartupClientSize() const;
+    QSize LargestWindow() const;
 
     ScreenInfo screen_;
     QString programFolder_;
@@ -151,6 +185,11 @@ private:
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
+    bool classic_ = false;
+    FacePlacement placement_;
+    double ratio_ = 1.0;               // device pixels per window pixel the canvas was made for
+    QSize laidOutSize_;                // the window size the layout was made for
+    bool takingWaitingInput_ = false;  // handling the input that waited behind a synchronous sound
 };
 
 }  // namespace zorvik

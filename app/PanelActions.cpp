@@ -23,7 +23,7 @@ namespace zorvik {
 
 PanelActions::PanelActions(const Context& context)
     : window_(context.window), state_(context.state), engine_(context.engine), hooks_(context.hooks),
-      games_(context.games), dialogs_(context.dialogs), help_(context.help),
+      games_(context.games), dialogs_(context.dialogs), help_(context.help), zoom_(context.zoom),
       urlOpener_([](const QUrl& page) { return QDesktopServices::openUrl(page); })
 {
 }
@@ -35,14 +35,14 @@ void PanelActions::ShowHelp()
 
 void PanelActions::ShowPayChart()
 {
-    PayChartDialog chart(help_, &window_);
+    PayChartDialog chart(help_, &window_, Zoom());
     OpenModal(chart);
 }
 
 void PanelActions::ShowBorrow()
 {
     {
-        BorrowDialog borrow(state_, dialogs_, help_, &window_);
+        BorrowDialog borrow(state_, dialogs_, help_, &window_, Zoom());
         OpenModal(borrow);
     }
     hooks_.RepaintWindow();
@@ -80,7 +80,7 @@ void PanelActions::ShowLoadGame()
 {
     {
         // A new dialog for every opening: it reads its mode while it is being built.
-        LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state_, games_, dialogs_, help_, &window_);
+        LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, state_, games_, dialogs_, help_, &window_, Zoom());
         if (dialog.Opened()) dialog.exec();
     }
     hooks_.RepaintWindow();
@@ -88,13 +88,13 @@ void PanelActions::ShowLoadGame()
 
 void PanelActions::ShowSaveGame()
 {
-    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state_, games_, dialogs_, help_, &window_);
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, state_, games_, dialogs_, help_, &window_, Zoom());
     if (dialog.Opened()) dialog.exec();
 }
 
 void PanelActions::ShowStatistics()
 {
-    StatisticsDialog stats(state_, help_, &window_);
+    StatisticsDialog stats(state_, help_, &window_, Zoom());
     OpenModal(stats);
 }
 

@@ -32,6 +32,8 @@ public:
         SavedGames& games;
         PlayerDialogs& dialogs;
         HelpContext& help;
+        // The window's zoom when a dialog opens; the side windows take it too. None: they open unzoomed.
+        std::function<double()> zoom = {};
     };
 
     explicit PanelActions(const Context& context);
@@ -59,6 +61,7 @@ public:
 
 private:
     void OpenModal(QDialog& dialog);
+    double Zoom() const { return zoom_ ? zoom_() : 1.0; }
 
     QWidget& window_;
     GameState& state_;
@@ -67,6 +70,7 @@ private:
     SavedGames& games_;
     PlayerDialogs& dialogs_;
     HelpContext& help_;
+    std::function<double()> zoom_;
     std::function<bool(const QUrl&)> urlOpener_;
 };
 

@@ -9,8 +9,9 @@
 
 int main(int argc, char** argv)
 {
-    // Pictures scale by whole numbers only on high-density screens, so the pixel artwork stays sharp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The desktop's own scale, fractions included: the machine and its pictures are drawn at the screen's
+    // resolution, whatever it is, so nothing needs rounding to stay sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     // Tooltips wake after the panel's short pause in every window, not only on the panel buttons.
     QApplication::setStyle(new zorvik::ControlPanelStyle);

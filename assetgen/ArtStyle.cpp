@@ -6,15 +6,37 @@
 #include <QRadialGradient>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace zorvik::art {
 
-QImage ArtStyle::Canvas(int w, int h, QColor fill)
+QImage ArtStyle::Canvas(int w, int h, QColor fill, double scale)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(ScaledSize(w, h, scale), QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
+    if (scale != 1.0) img.setDevicePixelRatio(scale);
     return img;
+}
+
+QSize ArtStyle::ScaledSize(int w, int h, double scale)
+{
+    // Rounded up: a place of w units on the window, its edges rounded one by one, is never wider than this.
+    const auto pixels = [scale](int units) { return std::max(1, int(std::ceil(units * scale - 1e-6))); };
+    return QSize(pixels(w), pixels(h));
+}
+
+QImage ArtStyle::Finish(const QImage& drawn)
+{
+    QImage out = drawn.convertToFormat(QImage::Format_RGB32);
+    out.setDevicePixelRatio(1.0);
+    return out;
+}
+
+double ArtStyle::PixelsPerUnit(const QPainter& p)
+{
+    const QTransform t = p.deviceTransform();
+    return std::hypot(t.m11(), t.m12());
 }
 
 void ArtStyle::Begin(QPainter& p)
@@ -112,8 +134,9 @@ void ArtStyle::Emoji(QPainter& p, const QRectF& box, const QString& emoji)
     const QRectF target(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2,
                         size.width(), size.height());
     // Shrink in halving steps: one big smooth scale would alias the fine fur and outlines.
+    const double pixels = PixelsPerUnit(p);
     QImage scaled = glyph;
-    while (scaled.width() > 2 * target.width() + 2)
+    while (scaled.width() > 2 * target.width() * pixels + 2)
         scaled = scaled.scaled(scaled.width() / 2, scaled.height() / 2, Qt::IgnoreAspectRatio,
                                Qt::SmoothTransformation);
     p.save();

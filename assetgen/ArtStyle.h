@@ -14,8 +14,15 @@ namespace zorvik::art {
 
 class ArtStyle {
 public:
-    // A blank picture of the given size, filled with fill, ready for antialiased drawing.
-    static QImage Canvas(int w, int h, QColor fill);
+    // A blank picture of w x h units at scale pixels per unit, filled with fill: a painter on it draws in
+    // units, so one drawing serves the picture files and the game's larger windows alike.
+    static QImage Canvas(int w, int h, QColor fill, double scale = 1.0);
+    // The pixel size of a picture of w x h units at scale.
+    static QSize ScaledSize(int w, int h, double scale);
+    // The drawn picture in the window's format, its pixels counted as plain pixels again.
+    static QImage Finish(const QImage& drawn);
+    // How many device pixels one unit of p's drawing covers.
+    static double PixelsPerUnit(const QPainter& p);
     static void Begin(QPainter& p);
 
     static QFont Font(const QString& family, double pixelSize, bool bold);

@@ -3,29 +3,20 @@
 // extras.
 #include "assetgen/BmpWriter.h"
 
+#include "assetgen/GeneratedMark.h"
+#include "assetgen/LittleEndian.h"
 #include "assetgen/PaletteQuantizer.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace zorvik::art {
 
 namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::uint16_t v)
-{
-    out.push_back(v & 0xff);
-    out.push_back(v >> 8);
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back((v >> (8 * i)) & 0xff);
-}
 
 // File header and BITMAPINFOHEADER; rows are stored bottom-up, each padded to four bytes.
 void PutHeaders(std::vector<std::uint8_t>& out, int w, int h, int bits, int paletteEntries,
@@ -33,10 +24,9 @@ void PutHeaders(std::vector<std::uint8_t>& out, int w, int h, int bits, int pale
 {
     const std::uint32_t offset = 14 + 40 + std::uint32_t(paletteEntries) * 4;
     const std::uint32_t imageBytes = rowBytes * std::uint32_t(h);
-    out.push_back('B');
-    out.push_back('M');
+    PutTag(out, "BM");
     Put32(out, offset + imageBytes);
-    Put32(out, 0);
+    out.insert(out.end(), std::begin(GeneratedBitmapMark), std::end(GeneratedBitmapMark));
     Put32(out, offset);
     Put32(out, 40);
     Put32(out, std::uint32_t(w));

@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zorvik::art {
 
 namespace {
@@ -21,10 +24,11 @@ QPainterPath CardShape()
 }
 
 // True for the pixels inside the card outline.
-QImage ShapeMask()
+QImage ShapeMask(double scale)
 {
-    QImage mask(CardArt::CardWidth, CardArt::CardHeight, QImage::Format_RGB32);
+    QImage mask(ArtStyle::ScaledSize(CardArt::CardWidth, CardArt::CardHeight, scale), QImage::Format_RGB32);
     mask.fill(Qt::black);
+    mask.setDevicePixelRatio(scale);
     QPainter p(&mask);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillPath(CardShape(), Qt::white);
@@ -37,18 +41,19 @@ bool Inside(const QImage& mask, int x, int y)
     return qRed(mask.pixel(x, y)) > 127;
 }
 
-// Black outside the outline and a one-pixel black border on it, whatever was drawn there.
-QImage Finish(const QImage& drawn)
+// Black outside the outline and a black border on it one unit wide, whatever was drawn there.
+QImage Finish(const QImage& drawn, double scale)
 {
-    const QImage mask = ShapeMask();
-    QImage out = drawn.convertToFormat(QImage::Format_RGB32);
+    const QImage mask = ShapeMask(scale);
+    QImage out = ArtStyle::Finish(drawn);
+    const int border = std::max(1, int(std::lround(scale)));
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x) {
             const bool in = Inside(mask, x, y);
             bool edge = false;
             if (in)
-                for (int dy = -1; dy <= 1 && !edge; ++dy)
-                    for (int dx = -1; dx <= 1 && !edge; ++dx) {
+                for (int dy = -border; dy <= border && !edge; ++dy)
+                    for (int dx = -border; dx <= border && !edge; ++dx) {
                         const int nx = x + dx, ny = y + dy;
                         edge = nx < 0 || ny < 0 || nx >= out.width() || ny >= out.height() ||
                                !Inside(mask, nx, ny);
@@ -88,6 +93,7 @@ void FitText(QPainter& p, const QString& text, const QFont& font, const QRectF& 
 
 void DrawSuits(QImage& img, int cell)
 {
+    // img carries its scale as its pixel ratio: the painter draws in units.
     QPainter p(&img);
     ArtStyle::Begin(p);
     p.setPen(Qt::NoPen);
@@ -103,25 +109,25 @@ void DrawSuits(QImage& img, int cell)
 
 }  // namespace
 
-QImage CardArt::Pos()
+QImage CardArt::Pos(double scale)
 {
-    QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white);
-    return Finish(img);
+    QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white, scale);
+    return Finish(img, scale);
 }
 
-QImage CardArt::Neg()
+QImage CardArt::Neg(double scale)
 {
-    const QImage mask = ShapeMask();
-    QImage out(CardWidth, CardHeight, QImage::Format_RGB32);
-    for (int y = 0; y < CardHeight; ++y)
-        for (int x = 0; x < CardWidth; ++x)
+    const QImage mask = ShapeMask(scale);
+    QImage out(mask.size(), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
             out.setPixel(x, y, Inside(mask, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     return out;
 }
 
-QImage CardArt::Back()
+QImage CardArt::Back(double scale)
 {
-    QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white);
+    QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     const QRectF field(4, 4, CardWidth - 8, CardHeight - 8);
@@ -148,12 +154,12 @@ QImage CardArt::Back()
     p.drawEllipse(QPointF(CardWidth / 2.0, CardHeight / 2.0), 22, 26);
     SymbolArt::DrawCrest(p, QRectF(CardWidth / 2.0 - 19, CardHeight / 2.0 - 20, 38, 38));
     p.end();
-    return Finish(img);
+    return Finish(img, scale);
 }
 
-QImage CardArt::Joker()
+QImage CardArt::Joker(double scale)
 {
-    QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white);
+    QImage img = ArtStyle::Canvas(CardWidth, CardHeight, Qt::white, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     const QFont font = ArtStyle::Font("DejaVu Sans", 60, true);
@@ -211,12 +217,12 @@ QImage CardArt::Joker()
     p.setBrush(QColor(230, 40, 60));
     p.drawEllipse(face + QPointF(0, 0.5), 1.8, 1.8);
     p.end();
-    return Finish(img);
+    return Finish(img, scale);
 }
 
-QImage CardArt::Values(bool red)
+QImage CardArt::Values(bool red, double scale)
 {
-    QImage img = ArtStyle::Canvas(117, 28, Qt::white);
+    QImage img = ArtStyle::Canvas(117, 28, Qt::white, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     p.setPen(Qt::NoPen);
@@ -231,33 +237,33 @@ QImage CardArt::Values(bool red)
         FitText(p, name, font, QRectF(v * 9 + 0.3, 15.2, 7.4, 11.6), wide, true);
     }
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage CardArt::SuitsSmall()
+QImage CardArt::SuitsSmall(double scale)
 {
-    QImage img = ArtStyle::Canvas(44, 22, Qt::white);
+    QImage img = ArtStyle::Canvas(44, 22, Qt::white, scale);
     DrawSuits(img, 11);
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage CardArt::SuitsLarge()
+QImage CardArt::SuitsLarge(double scale)
 {
-    QImage img = ArtStyle::Canvas(60, 30, Qt::white);
+    QImage img = ArtStyle::Canvas(60, 30, Qt::white, scale);
     DrawSuits(img, 15);
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage CardArt::Royal()
+QImage CardArt::Royal(double scale)
 {
-    QImage img = ArtStyle::Canvas(141, 148, Qt::white);
+    QImage img = ArtStyle::Canvas(141, 148, Qt::white, scale);
     static const char32_t figures[3] = {U'\U0001F934', U'\U0001F478', U'\U0001F482'};  // king, queen, jack
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 3; ++col) {
             const QRectF cell(col * 47, row * 74, 47, 74);
             const QColor trim = row == 0 ? QColor(20, 40, 140) : QColor(190, 10, 30);
             // Draw the upper half, then a turned copy for the lower: court cards read from both ends.
-            QImage half = ArtStyle::Canvas(47, 37, QColor(255, 246, 214));
+            QImage half = ArtStyle::Canvas(47, 37, QColor(255, 246, 214), scale);
             {
                 QPainter h(&half);
                 ArtStyle::Begin(h);
@@ -296,7 +302,7 @@ QImage CardArt::Royal()
             p.setPen(QPen(trim, 1.0));
             p.drawRect(cell.adjusted(2.5, 2.5, -2.5, -2.5));
         }
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
 }  // namespace zorvik::art

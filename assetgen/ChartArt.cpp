@@ -113,9 +113,9 @@ void Panel(QPainter& p, const QRectF& box)
 
 }  // namespace
 
-QImage ChartArt::Chart()
+QImage ChartArt::Chart(double scale)
 {
-    QImage img = ArtStyle::Canvas(Width, Height, QColor(60, 4, 12));
+    QImage img = ArtStyle::Canvas(Width, Height, QColor(60, 4, 12), scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     QLinearGradient bg(0, 0, 0, Height);
@@ -197,7 +197,7 @@ QImage ChartArt::Chart()
     Text(p, QRectF(rx, y, rw, 28), "Bonus pays \u00d7 coins per line;\ncoins pay anywhere on the screen.", 9,
          false, Dim, Qt::AlignCenter);
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
 }  // namespace zorvik::art

@@ -9,7 +9,8 @@ namespace zorvik::art {
 class ChartArt {
 public:
     static constexpr int Width = 615, Height = 450;
-    static QImage Chart();
+    // Drawn at scale pixels per unit, so a zoomed chart window shows it sharp rather than stretched.
+    static QImage Chart(double scale = 1.0);
 };
 
 }  // namespace zorvik::art

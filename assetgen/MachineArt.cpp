@@ -234,10 +234,10 @@ void PaylineBadges(QPainter& p, const Geometry& g)
 
 }  // namespace
 
-QImage MachineArt::Background(int cell)
+QImage MachineArt::Background(int cell, double scale)
 {
     const Geometry g = GeometryFor(cell);
-    QImage img = ArtStyle::Canvas(g.width, g.height, Qt::black);
+    QImage img = ArtStyle::Canvas(g.width, g.height, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     Cabinet(p, g);
@@ -245,14 +245,14 @@ QImage MachineArt::Background(int cell)
     GlassPanel(p, g);
     PaylineBadges(p, g);
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage MachineArt::LampRow(int cell, bool lit)
+QImage MachineArt::LampRow(int cell, bool lit, double scale)
 {
     const bool small = cell == 64;
     const int w = small ? 318 : 498, h = small ? 30 : 100, lampW = w / 6;
-    QImage img = ArtStyle::Canvas(w, h, Qt::black);
+    QImage img = ArtStyle::Canvas(w, h, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     QLinearGradient strip(0, 0, 0, h);
@@ -310,13 +310,13 @@ QImage MachineArt::LampRow(int cell, bool lit)
         p.restore();
     }
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage MachineArt::SideLamps(bool small)
+QImage MachineArt::SideLamps(bool small, double scale)
 {
     const int w = small ? 120 : 160, band = small ? 30 : 60;
-    QImage img = ArtStyle::Canvas(w, band * 4, Qt::black);
+    QImage img = ArtStyle::Canvas(w, band * 4, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     for (int b = 0; b < 4; ++b) {
@@ -349,7 +349,7 @@ QImage MachineArt::SideLamps(bool small)
         p.restore();
     }
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
 }  // namespace zorvik::art

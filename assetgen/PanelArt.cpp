@@ -15,9 +15,9 @@ namespace zorvik::art {
 namespace {
 
 // A glossy rounded button in the given hue with a chrome rim and embossed lettering.
-QImage GlossButton(const QString& text, QColor hue)
+QImage GlossButton(const QString& text, QColor hue, double scale)
 {
-    QImage img = ArtStyle::Canvas(124, 72, Qt::black);
+    QImage img = ArtStyle::Canvas(124, 72, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     const QRectF body(5, 5, 114, 62);
@@ -39,24 +39,24 @@ QImage GlossButton(const QString& text, QColor hue)
     ArtStyle::EmbossedText(p, text, ArtStyle::Font("DejaVu Sans", 80, true), body.adjusted(16, 16, -16, -16),
                            QColor(255, 255, 255), hue.darker(300), 2.5);
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
 }  // namespace
 
-QImage PanelArt::SpinButton()
+QImage PanelArt::SpinButton(double scale)
 {
-    return GlossButton("SPIN", QColor(20, 170, 40));
+    return GlossButton("SPIN", QColor(20, 170, 40), scale);
 }
 
-QImage PanelArt::StopButton()
+QImage PanelArt::StopButton(double scale)
 {
-    return GlossButton("STOP", QColor(210, 20, 20));
+    return GlossButton("STOP", QColor(210, 20, 20), scale);
 }
 
-QImage PanelArt::Logo()
+QImage PanelArt::Logo(double scale)
 {
-    QImage img = ArtStyle::Canvas(124, 131, Qt::black);
+    QImage img = ArtStyle::Canvas(124, 131, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     ArtStyle::Glow(p, QPointF(62, 48), 62, QColor(120, 60, 255), 0.45);
@@ -69,12 +69,12 @@ QImage PanelArt::Logo()
     p.setBrush(QColor(255, 80, 80));
     p.drawPath(ArtStyle::TextPath("S L O T S", ArtStyle::Font("DejaVu Sans", 60, true), subtitle));
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage PanelArt::OptionsFace()
+QImage PanelArt::OptionsFace(double scale)
 {
-    QImage img = ArtStyle::Canvas(62, 20, Qt::black);
+    QImage img = ArtStyle::Canvas(62, 20, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     const QRectF body(1, 1, 60, 18);
@@ -88,7 +88,7 @@ QImage PanelArt::OptionsFace()
     p.setPen(QPen(QColor(255, 255, 255, 60), 1));
     p.drawLine(QPointF(5, 3.5), QPointF(57, 3.5));
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
 int PanelArt::SegmentsOf(int digit)
@@ -98,13 +98,14 @@ int PanelArt::SegmentsOf(int digit)
     return digit >= 0 && digit <= 9 ? table[digit] : 0;
 }
 
-QImage PanelArt::DigitStrip(bool large, QColor colour)
+QImage PanelArt::DigitStrip(bool large, QColor colour, double scale)
 {
     const int w = large ? 32 : 16, h = large ? 42 : 21;
-    QImage img = ArtStyle::Canvas(w * 11 + (large ? 24 : 12), h, Qt::black);
+    QImage img = ArtStyle::Canvas(w * 11 + (large ? 24 : 12), h, Qt::black, scale);
     QPainter p(&img);
-    // Small digits are drawn without antialiasing so that every segment edge is a clean pixel edge.
-    p.setRenderHint(QPainter::Antialiasing, large);
+    // Small digits at their own size are drawn without antialiasing so that every segment edge is a clean
+    // pixel edge; enlarged, the edges fall between pixels and want smoothing like the large ones.
+    p.setRenderHint(QPainter::Antialiasing, large || scale != 1.0);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     const double t = large ? 5.0 : 3.0;         // segment thickness
@@ -136,13 +137,13 @@ QImage PanelArt::DigitStrip(bool large, QColor colour)
         draw(d, SegmentsOf(d));
     draw(10, 0x40);  // a minus sign, after the ten digits
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage PanelArt::PlusMinus(bool large)
+QImage PanelArt::PlusMinus(bool large, double scale)
 {
     const int half = large ? 31 : 15;
-    QImage img = ArtStyle::Canvas(half * 2, half, Qt::black);
+    QImage img = ArtStyle::Canvas(half * 2, half, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     for (int i = 0; i < 2; ++i) {
@@ -165,12 +166,12 @@ QImage PanelArt::PlusMinus(bool large)
         if (i == 0) p.drawRect(QRectF(c.x() - bar, c.y() - arm, 2 * bar, 2 * arm));
     }
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage PanelArt::Amount(int amount)
+QImage PanelArt::Amount(int amount, double scale)
 {
-    QImage img = ArtStyle::Canvas(72, 44, Qt::transparent);
+    QImage img = ArtStyle::Canvas(72, 44, Qt::transparent, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     const QRectF note(2, 4, 68, 36);
@@ -192,6 +193,7 @@ QImage PanelArt::Amount(int amount)
                            note.adjusted(margin, 7, -margin, -7), QColor(15, 70, 25), QColor(230, 255, 230),
                            2.0);
     p.end();
+    img.setDevicePixelRatio(1.0);
     return img;
 }
 

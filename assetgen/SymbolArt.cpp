@@ -368,9 +368,9 @@ void SymbolArt::Draw(QPainter& p, int code, const QRectF& box)
     }
 }
 
-QImage SymbolArt::SymbolsPicture(int cell)
+QImage SymbolArt::SymbolsPicture(int cell, double scale)
 {
-    QImage img = ArtStyle::Canvas(cell * 4, cell * 3, Qt::white);
+    QImage img = ArtStyle::Canvas(cell * 4, cell * 3, Qt::white, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     for (int code = 0; code < 12; ++code) {
@@ -381,61 +381,69 @@ QImage SymbolArt::SymbolsPicture(int cell)
         p.restore();
     }
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage SymbolArt::MotionPicture(int cell)
+QImage SymbolArt::MotionPicture(int cell, double scale)
 {
     // 576 is 9 cells of 64 or 6 cells of 96, so whole symbols tile the loop exactly.
     static const int order[] = {1, 4, 0, 9, 2, 6, 5, 3, 7, 10, 8, 11};
     const int count = MotionHeight / cell;
-    QImage sharp = ArtStyle::Canvas(cell, MotionHeight, Qt::white);
+    QImage sharp = ArtStyle::Canvas(cell, MotionHeight, Qt::white, scale);
     {
         QPainter p(&sharp);
         ArtStyle::Begin(p);
         for (int i = 0; i < count; ++i)
             Draw(p, order[i], QRectF(0, i * cell, cell, cell));
     }
-    sharp = sharp.convertToFormat(QImage::Format_RGB32);
-    // Vertical box blur that wraps around, so the loop stays seamless.
-    const int radius = cell / 5;
-    QImage blurred(cell, MotionHeight, QImage::Format_RGB32);
-    for (int x = 0; x < cell; ++x) {
-        for (int y = 0; y < MotionHeight; ++y) {
-            int sum[3] = {0, 0, 0};
-            for (int d = -radius; d <= radius; ++d) {
-                const QRgb c = sharp.pixel(x, (y + d + MotionHeight) % MotionHeight);
-                sum[0] += qRed(c);
-                sum[1] += qGreen(c);
-                sum[2] += qBlue(c);
-            }
-            const int n = 2 * radius + 1;
-            blurred.setPixel(x, y, qRgb(sum[0] / n, sum[1] / n, sum[2] / n));
+    sharp = ArtStyle::Finish(sharp);
+    // Vertical box blur that wraps around, so the loop stays seamless: a running sum per column, so a
+    // large picture for a zoomed window costs no more per pixel than a small one.
+    const int width = sharp.width(), height = sharp.height();
+    const int radius = int(std::lround(cell / 5 * scale)), n = 2 * radius + 1;
+    QImage blurred(width, height, QImage::Format_RGB32);
+    const auto at = [&sharp, height](int x, int y) {
+        return reinterpret_cast<const QRgb*>(sharp.constScanLine(((y % height) + height) % height))[x];
+    };
+    for (int x = 0; x < width; ++x) {
+        int sum[3] = {0, 0, 0};
+        for (int d = -radius; d <= radius; ++d) {
+            const QRgb c = at(x, d);
+            sum[0] += qRed(c);
+            sum[1] += qGreen(c);
+            sum[2] += qBlue(c);
+        }
+        for (int y = 0; y < height; ++y) {
+            reinterpret_cast<QRgb*>(blurred.scanLine(y))[x] = qRgb(sum[0] / n, sum[1] / n, sum[2] / n);
+            const QRgb out = at(x, y - radius), in = at(x, y + radius + 1);
+            sum[0] += qRed(in) - qRed(out);
+            sum[1] += qGreen(in) - qGreen(out);
+            sum[2] += qBlue(in) - qBlue(out);
         }
     }
     return blurred;
 }
 
-QImage SymbolArt::BonusIcons()
+QImage SymbolArt::BonusIcons(double scale)
 {
-    QImage img = ArtStyle::Canvas(32, 96, Qt::black);
+    QImage img = ArtStyle::Canvas(32, 96, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     ArtStyle::Emoji(p, QRectF(3, 1, 26, 30), QString::fromUtf8("\U0001F5FF"));
     DrawCobra(p, QRectF(-1, 32, 34, 34));
     DrawSeven(p, QRectF(-2, 64, 36, 34), SevenKind::Green);
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
-QImage SymbolArt::BarIcon()
+QImage SymbolArt::BarIcon(double scale)
 {
-    QImage img = ArtStyle::Canvas(32, 32, Qt::black);
+    QImage img = ArtStyle::Canvas(32, 32, Qt::black, scale);
     QPainter p(&img);
     ArtStyle::Begin(p);
     DrawSeven(p, QRectF(-2, 0, 36, 34), SevenKind::Green);
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return ArtStyle::Finish(img);
 }
 
 }  // namespace zorvik::art

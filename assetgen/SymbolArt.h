@@ -13,16 +13,18 @@ public:
     // Draws symbol code (0-11) into box on whatever is there; the wheels put it on white.
     static void Draw(QPainter& p, int code, const QRectF& box);
 
+    // Pictures are drawn at scale pixels per unit; sizes are in units.
+
     // Four symbols across, three down, each cell square; code k at column k mod 4, row k div 4.
-    static QImage SymbolsPicture(int cell);
+    static QImage SymbolsPicture(int cell, double scale = 1.0);
 
     // The strip seen while a wheel turns: cell wide, 576 high, blurred, seamless where it wraps.
-    static QImage MotionPicture(int cell);
+    static QImage MotionPicture(int cell, double scale = 1.0);
 
     // 32 x 96: idol, cobra and seven icons stacked, on black.
-    static QImage BonusIcons();
+    static QImage BonusIcons(double scale = 1.0);
     // 32 x 32: the seven icon of the free-spins legend.
-    static QImage BarIcon();
+    static QImage BarIcon(double scale = 1.0);
 
     enum class SevenKind { Red, White, Green };
     static void DrawSeven(QPainter& p, const QRectF& box, SevenKind kind);

@@ -2,6 +2,8 @@
 // RIFF/WAVE with one fmt chunk and one data chunk, the form every simple wave player accepts.
 #include "assetgen/WavWriter.h"
 
+#include "assetgen/LittleEndian.h"
+
 #include <QSaveFile>
 
 #include <algorithm>
@@ -9,27 +11,6 @@
 #include <cstdint>
 
 namespace zorvik::art {
-
-namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::uint16_t v)
-{
-    out.push_back(v & 0xff);
-    out.push_back(v >> 8);
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back((v >> (8 * i)) & 0xff);
-}
-
-void PutTag(std::vector<std::uint8_t>& out, const char* tag)
-{
-    out.insert(out.end(), tag, tag + 4);
-}
-
-}  // namespace
 
 bool WavWriter::Write(const std::vector<float>& samples, const QString& path)
 {

@@ -1,60 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and
+// The game's flow: start-up, bet controls, a spin's draws, booking what its cells paid, bonus runs and
 // payout.
 #include "engine/SlotEngine.h"
 
 #include <algorithm>
-#include <array>
+#include <bit>
 #include <charconv>
 #include <string_view>
 
+#include "engine/LampChaser.h"
 #include "engine/PayTable.h"
 #include "engine/Saturating.h"
+#include "engine/SpinAnimation.h"
+#include "engine/SpinSchedule.h"
 
 namespace zorvik {
 
 namespace {
 
-constexpr int FrameCount = 101;     // the last wheel's last bounce ends in this frame
-constexpr int LampStepFrames = 97;  // frames in which the lamp chaser moves
-constexpr std::uint32_t FrameTicks = 25;
-constexpr int MotionPictureHeight = 576;
-constexpr int MotionStep = 61;
-constexpr int StopRequestedFrame = 1000;
-constexpr int BounceDy[8] = {1, 2, 1, 0, -1, -2, -1, 0};
 constexpr std::size_t SummaryLimit = 255;
-
-// Pay of every combination of three codes, by table: the row lookup done once at compile time.
-struct LinePayLookup {
-    std::int16_t Multiplier[12][12][12];
-    std::int8_t FreeSpins[12][12][12];
-};
-
-constexpr LinePayLookup MakeLookup(std::span<const PayRow> table)
-{
-    LinePayLookup lookup{};
-    for (int a = 0; a < 12; ++a)
-        for (int b = 0; b < 12; ++b)
-            for (int c = 0; c < 12; ++c) {
-                const int row = MatchingRow(table, a, b, c);
-                lookup.Multiplier[a][b][c] = static_cast<std::int16_t>(row < 0 ? 0 : table[row].Multiplier);
-                lookup.FreeSpins[a][b][c] = static_cast<std::int8_t>(row < 0 ? 0 : table[row].FreeSpins);
-            }
-    return lookup;
-}
-
-constexpr LinePayLookup NormalLookup = MakeLookup(NormalPayTable);
-constexpr LinePayLookup CobraRollLookup = MakeLookup(CobraRollPayTable);
-constexpr LinePayLookup FreeSpinLookup = MakeLookup(FreeSpinPayTable);
-
-// EvaluateSpin skips lines without pay; that is safe only while every line that moves a counter pays.
-constexpr bool CounterLinesPay()
-{
-    for (int c = 0; c < 12; ++c)
-        if (NormalLookup.Multiplier[Cobra][Cobra][c] == 0) return false;
-    return NormalLookup.Multiplier[Idol][Idol][Idol] > 0;
-}
-static_assert(CounterLinesPay());
 
 // Builds one summary text in a fixed buffer; nothing it holds can exceed the summary limit anyway.
 class Text {
@@ -79,27 +43,11 @@ private:
     std::size_t size_ = 0;
 };
 
-// The lamp row after a full chase, by start lamp and direction (0 leftward, 1 rightward).
-struct LampRow {
-    bool Lamps[LampCount];
-};
-const std::array<LampRow, 12> LampTable = [] {
-    std::array<LampRow, 12> table{};
-    for (int start = 0; start < LampCount; ++start)
-        for (int dir = 0; dir < 2; ++dir) {
-            const std::uint8_t bits = SlotEngine::LampsAfterChase(start, dir == 0 ? -1 : 1, LampStepFrames);
-            for (int k = 0; k < LampCount; ++k)
-                table[start * 2 + dir].Lamps[k] = (bits >> k) & 1u;
-        }
-    return table;
-}();
-
-constexpr std::uint32_t AnimalMask = [] {
-    std::uint32_t mask = 0;
-    for (int code = 0; code < 12; ++code)
-        if (IsAnimalCode(code)) mask |= 1u << code;
-    return mask;
-}();
+void ReadCells(const GameState& state, std::uint8_t (&cells)[WheelCount])
+{
+    for (int w = 0; w < WheelCount; ++w)
+        cells[w] = state.Cell(w);
+}
 
 }  // namespace
 
@@ -200,27 +148,7 @@ void SlotEngine::InstallFreeSpinStrips()
 
 std::uint8_t SlotEngine::LampsAfterChase(int start, int dir, int steps)
 {
-    bool lamps[LampCount];
-    for (int k = 0; k < LampCount; ++k)
-        lamps[k] = k <= start;
-    if (dir == -1) lamps[start] = false;
-    int s = start;
-    for (int step = 0; step < steps; ++step) {
-        s += dir;
-        if (s > LampCount - 1) {
-            s = LampCount - 1;
-            dir = -1;
-        }
-        if (s < 0) {
-            s = 0;
-            dir = 1;
-        }
-        lamps[s] = !lamps[s];
-    }
-    std::uint8_t bits = 0;
-    for (int k = 0; k < LampCount; ++k)
-        if (lamps[k]) bits = static_cast<std::uint8_t>(bits | (1u << k));
-    return bits;
+    return LampChaser::LampsAfter(start, dir, steps);
 }
 
 void SlotEngine::SpinWheels()
@@ -259,8 +187,8 @@ void SlotEngine::SpinWheels()
     hooks_.ShowWinnings(false);
 
     // The 20 draws of a spin, in this order: lamp direction, start lamp, then offset and stop per wheel.
-    int dir = rng_.Random(2) == 0 ? -1 : 1;
-    int lamp = rng_.Random(LampCount);
+    const int dir = rng_.Random(2) == 0 ? -1 : 1;
+    const int lamp = rng_.Random(LampCount);
     std::int32_t offsets[WheelCount];
     for (int w = 0; w < WheelCount; ++w) {
         offsets[w] = rng_.Random(MotionPictureHeight);
@@ -276,15 +204,13 @@ void SlotEngine::SpinWheels()
     if (kind == SpinKind::Paid) s.Spins = SaturatingAdd(s.Spins, 1);
 
     if (hooks_.ShowsAnimation()) {
-        // The start pattern is not drawn: the chaser's steps redraw the lamps one by one.
-        for (int k = 0; k < LampCount; ++k)
-            s.Lamps[k] = k <= lamp;
-        if (dir == -1) s.Lamps[lamp] = false;
-        RunAnimationSchedule(lamp, dir, offsets);
+        // The start row is not drawn: the chaser's steps redraw the lamps one by one.
+        const LampChaser chaser(lamp, dir);
+        chaser.LightStartRow(s.Lamps);
+        SpinAnimation(s, hooks_).Run(chaser, offsets);
     } else {
         // Nothing is shown and nothing can request a stop, so the chaser always takes all its steps.
-        const LampRow& row = LampTable[lamp * 2 + (dir == -1 ? 0 : 1)];
-        std::copy(std::begin(row.Lamps), std::end(row.Lamps), s.Lamps);
+        LampChaser::LightAfterFullChase(lamp, dir, s.Lamps);
     }
 
     s.LampFlashCount = 0;
@@ -331,69 +257,6 @@ void SlotEngine::SpinWheels()
     hooks_.StopTimer(GameTimer::FreeSpinText);
 }
 
-void SlotEngine::RunAnimationSchedule(int& lamp, int& dir, const std::int32_t startOffsets[WheelCount])
-{
-    GameState& s = state_;
-    std::int32_t offsets[WheelCount];
-    std::copy(startOffsets, startOffsets + WheelCount, offsets);
-    bool done[WheelCount] = {};
-
-    std::uint32_t lastFrame = hooks_.GetTickCount();
-    int i = 0;
-    while (i < FrameCount) {
-        const std::uint32_t now = hooks_.GetTickCount();
-        if (now - lastFrame >= FrameTicks) {
-            if (s.StopRequested) i = StopRequestedFrame;
-            lastFrame = now;
-            if (-100 < i && i < LampStepFrames) {
-                lamp += dir;
-                if (lamp > LampCount - 1) {
-                    lamp = LampCount - 1;
-                    dir = -1;
-                }
-                if (lamp < 0) {
-                    lamp = 0;
-                    dir = 1;
-                }
-                s.Lamps[lamp] = !s.Lamps[lamp];
-                hooks_.DrawLamp(lamp, s.Lamps[lamp]);
-            }
-            i += 1;
-            for (int w = 0; w < WheelCount; ++w) {
-                if (s.StopRequested) i = StopRequestedFrame;
-                const int d = i - 9 * w;
-                if (d >= -100 && d <= 20) {
-                    hooks_.DrawMotionWindow(w, offsets[w]);
-                    offsets[w] -= MotionStep;
-                    if (offsets[w] < 0) offsets[w] += MotionPictureHeight;
-                } else if (d == 21) {
-                    hooks_.ShowStoppedWheel(w);
-                } else if (d >= 22 && d <= 29) {
-                    hooks_.BounceWheel(w, BounceDy[d - 22], d == 22);
-                    if (d == 29) done[w] = true;
-                }
-            }
-        }
-        if (s.StopRequested) i = StopRequestedFrame;
-        hooks_.PumpMessages(lastFrame + FrameTicks);
-    }
-    if (s.StopRequested) SkillStop(done);
-}
-
-void SlotEngine::SkillStop(const bool done[WheelCount])
-{
-    for (int k = 0; k <= 8; ++k) {
-        for (int w = 0; w < WheelCount; ++w) {
-            if (done[w]) continue;
-            if (k == 0)
-                hooks_.ShowStoppedWheel(w);
-            else
-                hooks_.BounceWheel(w, BounceDy[k - 1], k == 1);
-        }
-        hooks_.WaitSeconds(0.02);
-    }
-}
-
 // ---- Evaluation ----
 
 bool SlotEngine::IsAnySeven(int code)
@@ -413,114 +276,91 @@ void SlotEngine::PlayWave(const char* file)
     if (state_.Sound) hooks_.PlayWave(file);
 }
 
+void SlotEngine::BookLines(const CellsResult& result)
+{
+    GameState& s = state_;
+    const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
+    for (int n = 0; n < lines; ++n)
+        s.LineWins[n] = 0;
+    // The matched lines in their order, lowest bit first: the counters step and the summary grows line by
+    // line.
+    for (unsigned matched = result.MatchedLines; matched != 0; matched &= matched - 1) {
+        const int n = std::countr_zero(matched);
+        const LineResult& line = result.Lines[n];
+        for (int step = 0; step < line.CobraSteps; ++step) {
+            s.Cherries = SaturatingSub(s.Cherries, 1);
+            hooks_.DrawCobraCounter();
+            PlayWave("Zorvik5.wav");
+            if (s.Cherries < 1) s.CobraRollsLeft = SaturatingAdd(s.CobraRollsLeft, 1);
+        }
+        if (line.IdolLine) {
+            s.Bells = SaturatingSub(s.Bells, 1);
+            hooks_.DrawIdolCounter();
+            PlayWave("Zorvik4.wav");
+        }
+        s.FreeSpinsLeft = SaturatingAdd(s.FreeSpinsLeft, line.FreeSpins);
+        s.LineWins[n] = line.Pay;
+        if (line.Pay > 0) {
+            if (summarize_) {
+                Text t;
+                t << "Line " << n + 1 << " paid " << line.Pay << "." << std::string_view(s.LineBreak);
+                AppendSummary(t.View());
+            }
+            if (s.FirstWinLine == -1) s.FirstWinLine = n;
+        }
+        s.SpinWin = SaturatingAdd(s.SpinWin, line.Pay);
+    }
+}
+
 void SlotEngine::EvaluateSpin()
 {
     GameState& s = state_;
     const std::string_view lineBreak = s.LineBreak;
-    const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
-    const std::int32_t coins = s.CoinsPerLine;
 
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
     s.LastSpinSummary.clear();
-    const bool summarize = hooks_.KeepsSpinSummary();
-    if (s.LinesDoubled && summarize) {
+    summarize_ = hooks_.KeepsSpinSummary();
+    if (s.LinesDoubled && summarize_) {
         Text t;
-        t << "Return Bet of " << SaturatingMul(coins, s.LinesPlayed) << " Credits." << lineBreak
+        t << "Return Bet of " << SaturatingMul(s.CoinsPerLine, s.LinesPlayed) << " Credits." << lineBreak
           << "All Winnings Lines are Doubled." << lineBreak;
         AppendSummary(t.View());
     }
 
     std::uint8_t cells[WheelCount];
-    int crests = 0;
-    int animals = 0;
-    for (int w = 0; w < WheelCount; ++w) {
-        cells[w] = s.Strips[w][s.Stops[w]];
-        crests += cells[w] == Crest;
-        animals += (AnimalMask >> cells[w]) & 1u;
-    }
-
-    for (int n = 0; n < lines; ++n) {
-        const int a = cells[PayLines[n][0]];
-        const int b = cells[PayLines[n][1]];
-        const int c = cells[PayLines[n][2]];
-        const std::int32_t multiplier = NormalLookup.Multiplier[a][b][c];
-        // Cobra and idol lines always pay, so a line without pay has nothing else to do.
-        if (multiplier == 0) {
-            s.LineWins[n] = 0;
-            continue;
-        }
-        if (a == Cobra && b == Cobra) {
-            const int steps = c == Cobra ? 3 : 1;
-            for (int step = 0; step < steps; ++step) {
-                s.Cherries = SaturatingSub(s.Cherries, 1);
-                hooks_.DrawCobraCounter();
-                PlayWave("Zorvik5.wav");
-                if (s.Cherries < 1) s.CobraRollsLeft = SaturatingAdd(s.CobraRollsLeft, 1);
-            }
-        } else if (a == Idol && b == Idol && c == Idol) {
-            s.Bells = SaturatingSub(s.Bells, 1);
-            hooks_.DrawIdolCounter();
-            PlayWave("Zorvik4.wav");
-        }
-        std::int32_t pay = SaturatingMul(multiplier, coins);
-        s.FreeSpinsLeft = SaturatingAdd(s.FreeSpinsLeft, NormalLookup.FreeSpins[a][b][c]);
-        if (s.LinesDoubled) pay = SaturatingMul(pay, 2);
-        s.LineWins[n] = pay;
-        if (pay > 0) {
-            if (summarize) {
-                Text t;
-                t << "Line " << n + 1 << " paid " << pay << "." << lineBreak;
-                AppendSummary(t.View());
-            }
-            if (s.FirstWinLine == -1) s.FirstWinLine = n;
-        }
-        s.SpinWin = SaturatingAdd(s.SpinWin, pay);
-    }
+    ReadCells(s, cells);
+    const CellsResult result =
+        EvaluateCells(cells, SpinKind::Paid, s.LinesPlayed, s.CoinsPerLine, s.LinesDoubled);
+    BookLines(result);
 
     if (s.LinesPlayed == LineCount) {
-        const std::int32_t bet = SaturatingMul(coins, s.LinesPlayed);
-        std::int32_t screenPay = 0;
-        std::int32_t contribution = 0;
-        if (crests == 1 && cells[4] == Crest)
-            contribution = CentreCrestPoolContribution;
-        else if (crests == 2)
-            contribution = TwoCrestsPoolContribution;
-        else if (crests >= 3)
-            screenPay = SaturatingMul(CrestScreenMultiplier[crests], bet);
-        if (crests >= 3) s.ScreenBonus = crests;
-        if (s.LinesDoubled) {
-            screenPay = SaturatingMul(screenPay, 2);
-            s.GotBonusCount = SaturatingAdd(s.GotBonusCount, 1);
-        }
-        if (crests >= 3) {
-            if (summarize) {
-                Text t;
-                t << "Screen Bonus for " << crests << " Sevens paid " << screenPay << "." << lineBreak;
+        if (s.LinesDoubled) s.GotBonusCount = SaturatingAdd(s.GotBonusCount, 1);
+        s.ScreenBonus = result.ScreenBonus;
+        Text t;
+        if (result.Crests >= 3) {
+            if (summarize_) {
+                t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "."
+                  << lineBreak;
                 AppendSummary(t.View());
             }
-            s.SevensWon = SaturatingAdd(s.SevensWon, screenPay);
-        } else if (animals == WheelCount) {
-            screenPay = SaturatingMul(AllAnimalsScreenMultiplier, bet);
-            if (s.LinesDoubled) screenPay = SaturatingMul(screenPay, 2);
-            if (summarize) {
-                Text t;
-                t << "Screen Bonus for All Fruit paid " << screenPay << "." << lineBreak;
+            s.SevensWon = SaturatingAdd(s.SevensWon, result.ScreenPay);
+        } else if (result.AllAnimals) {
+            if (summarize_) {
+                t << "Screen Bonus for All Fruit paid " << result.ScreenPay << "." << lineBreak;
                 AppendSummary(t.View());
             }
-            s.FruitWon = SaturatingAdd(s.FruitWon, screenPay);
-            s.ScreenBonus = 10;
+            s.FruitWon = SaturatingAdd(s.FruitWon, result.ScreenPay);
             PlayWave("Zorvik10.wav");
-        } else if (contribution > 0) {
-            s.BellPool = SaturatingAdd(s.BellPool, contribution);
+        } else if (result.PoolContribution > 0) {
+            s.BellPool = SaturatingAdd(s.BellPool, result.PoolContribution);
             hooks_.DrawIdolPool();
-            if (summarize) {
-                Text t;
-                t << contribution << " Credits were added to the Bell Pool." << lineBreak;
+            if (summarize_) {
+                t << result.PoolContribution << " Credits were added to the Bell Pool." << lineBreak;
                 AppendSummary(t.View());
             }
         }
-        s.SpinWin = SaturatingAdd(s.SpinWin, screenPay);
+        s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
         if (s.ScreenBonus > 0 && s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
     }
 
@@ -533,7 +373,7 @@ void SlotEngine::EvaluateSpin()
         }
         const std::int32_t award = s.LinesDoubled ? SaturatingMul(s.BellPool, 2) : s.BellPool;
         s.SpinWin = SaturatingAdd(s.SpinWin, award);
-        if (summarize) {
+        if (summarize_) {
             Text t;
             t << "Won the Bell Pool Worth " << award << lineBreak;
             AppendSummary(t.View());
@@ -552,10 +392,10 @@ void SlotEngine::EvaluateSpin()
         }
     }
 
-    if (s.LinesDoubled) s.SpinWin = SaturatingAdd(s.SpinWin, SaturatingMul(coins, s.LinesPlayed));
+    if (s.LinesDoubled) s.SpinWin = SaturatingAdd(s.SpinWin, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
     if (s.SpinWin > 0) PayOut(PayOutOrder::NormalSpin);
-    if (summarize && s.LastSpinSummary.empty())
+    if (summarize_ && s.LastSpinSummary.empty())
         s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
@@ -571,63 +411,33 @@ void SlotEngine::EvaluateFreeSpin()
 void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 {
     GameState& s = state_;
-    const LinePayLookup& lookup = cobraRoll ? CobraRollLookup : FreeSpinLookup;
-    const std::string_view lineBreak = s.LineBreak;
-    const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
-    const std::int32_t coins = s.CoinsPerLine;
 
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
     s.LastSpinSummary.clear();
-    const bool summarize = hooks_.KeepsSpinSummary();
-    if (s.LinesDoubled && summarize) {
+    summarize_ = hooks_.KeepsSpinSummary();
+    if (s.LinesDoubled && summarize_) {
         Text t;
-        t << "All Winnings Lines are Doubled.." << lineBreak;
+        t << "All Winnings Lines are Doubled.." << std::string_view(s.LineBreak);
         AppendSummary(t.View());
     }
 
     std::uint8_t cells[WheelCount];
-    int coinCount = 0;
-    for (int w = 0; w < WheelCount; ++w) {
-        cells[w] = s.Strips[w][s.Stops[w]];
-        coinCount += cells[w] == GoldCoin;
-    }
+    ReadCells(s, cells);
+    const CellsResult result = EvaluateCells(cells, cobraRoll ? SpinKind::Cobra : SpinKind::Free,
+                                             s.LinesPlayed, s.CoinsPerLine, s.LinesDoubled);
+    BookLines(result);
 
-    for (int n = 0; n < lines; ++n) {
-        const int a = cells[PayLines[n][0]];
-        const int b = cells[PayLines[n][1]];
-        const int c = cells[PayLines[n][2]];
-        const std::int32_t multiplier = lookup.Multiplier[a][b][c];
-        if (multiplier == 0) {
-            s.LineWins[n] = 0;
-            continue;
-        }
-        std::int32_t pay = SaturatingMul(multiplier, coins);
-        if (s.LinesDoubled) pay = SaturatingMul(pay, 2);
-        s.LineWins[n] = pay;
-        if (pay > 0) {
-            if (summarize) {
-                Text t;
-                t << "Line " << n + 1 << " paid " << pay << "." << lineBreak;
-                AppendSummary(t.View());
-            }
-            if (s.FirstWinLine == -1) s.FirstWinLine = n;
-        }
-        s.SpinWin = SaturatingAdd(s.SpinWin, pay);
-    }
-
-    if (coinCount > 0) {
-        const std::int32_t bet = SaturatingMul(coins, s.LinesPlayed);
-        std::int32_t coinPay = SaturatingMul(SaturatingMul(GoldCoinMultiplier, bet), coinCount);
-        if (s.LinesDoubled) coinPay = SaturatingMul(coinPay, 2);
-        s.SpinWin = SaturatingAdd(s.SpinWin, coinPay);
-        if (summarize) {
+    if (result.GoldCoins > 0) {
+        s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
+        if (summarize_) {
             Text t;
-            t << coinCount << " Sevens Paid " << coinPay << "." << lineBreak;
+            t << result.GoldCoins << " Sevens Paid " << result.ScreenPay << "."
+              << std::string_view(s.LineBreak);
             AppendSummary(t.View());
         }
         if (s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
-        s.ScreenBonus = 7;
+        s.ScreenBonus = result.ScreenBonus;
     }
 
     if (s.SpinWin > 0) {
@@ -635,7 +445,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
-    if (summarize && s.LastSpinSummary.empty())
+    if (summarize_ && s.LastSpinSummary.empty())
         s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
@@ -703,57 +513,48 @@ void SlotEngine::RefuseBetChange()
     PlayWave("Zorvik1.wav");
 }
 
-void SlotEngine::AddLine()
+void SlotEngine::ChangeBet(bool allowed, std::int32_t& field, int step, void (GameHooks::*drawFirst)(),
+                           void (GameHooks::*drawSecond)())
 {
-    GameState& s = state_;
-    if (s.Spinning || s.LinesPlayed >= LineCount ||
-        std::int64_t{s.LinesPlayed + 1} * s.CoinsPerLine > s.Credits) {
+    if (!allowed) {
         RefuseBetChange();
         return;
     }
-    if (s.Sound) hooks_.PlayClick();
-    s.LinesPlayed += 1;
-    hooks_.DrawLinesPlayed();
-    hooks_.DrawCoinsPlayed();
+    if (state_.Sound) hooks_.PlayClick();
+    field += step;
+    (hooks_.*drawFirst)();
+    (hooks_.*drawSecond)();
+}
+
+void SlotEngine::AddLine()
+{
+    GameState& s = state_;
+    const bool allowed = !s.Spinning && s.LinesPlayed < LineCount &&
+                         std::int64_t{s.LinesPlayed + 1} * s.CoinsPerLine <= s.Credits;
+    ChangeBet(allowed, s.LinesPlayed, 1, &GameHooks::DrawLinesPlayed, &GameHooks::DrawCoinsPlayed);
 }
 
 void SlotEngine::RemoveLine()
 {
     GameState& s = state_;
-    if (s.Spinning || s.LinesPlayed <= 0) {
-        RefuseBetChange();
-        return;
-    }
-    if (s.Sound) hooks_.PlayClick();
-    s.LinesPlayed -= 1;
-    hooks_.DrawLinesPlayed();
-    hooks_.DrawCoinsPlayed();
+    ChangeBet(!s.Spinning && s.LinesPlayed > 0, s.LinesPlayed, -1, &GameHooks::DrawLinesPlayed,
+              &GameHooks::DrawCoinsPlayed);
 }
 
 void SlotEngine::AddCoin()
 {
     GameState& s = state_;
-    if (s.Spinning || s.CoinsPerLine >= 8 || std::int64_t{s.CoinsPerLine + 1} * s.LinesPlayed > s.Credits) {
-        RefuseBetChange();
-        return;
-    }
-    if (s.Sound) hooks_.PlayClick();
-    s.CoinsPerLine += 1;
-    hooks_.DrawCoinsPerLine();
-    hooks_.DrawCoinsPlayed();
+    const bool allowed =
+        !s.Spinning && s.CoinsPerLine < 8 && std::int64_t{s.CoinsPerLine + 1} * s.LinesPlayed <= s.Credits;
+    ChangeBet(allowed, s.CoinsPerLine, 1, &GameHooks::DrawCoinsPerLine, &GameHooks::DrawCoinsPlayed);
 }
 
 void SlotEngine::RemoveCoin()
 {
     GameState& s = state_;
-    if (s.Spinning || s.CoinsPerLine <= 0) {
-        RefuseBetChange();
-        return;
-    }
-    if (s.Sound) hooks_.PlayClick();
-    s.CoinsPerLine -= 1;
-    hooks_.DrawCoinsPlayed();
-    hooks_.DrawCoinsPerLine();
+    // Taking a coin away redraws the coins played first.
+    ChangeBet(!s.Spinning && s.CoinsPerLine > 0, s.CoinsPerLine, -1, &GameHooks::DrawCoinsPlayed,
+              &GameHooks::DrawCoinsPerLine);
 }
 
 bool SlotEngine::TrySpin()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The slot machine's rules: bet controls, the spin with its animation schedule, evaluation, bonus runs and
-// payout.
+// The slot machine's game: start-up, bet controls, a spin and the bonus spins it earns, booking what the
+// cells paid, and the payout.
 #pragma once
 
 #include <cstdint>
@@ -9,14 +9,13 @@
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/RandomSource.h"
+#include "engine/SpinEvaluation.h"
 #include "engine/StripSets.h"
 
 namespace zorvik {
 
 // The two orders of the payout sequence: a bonus spin starts the line flashing before the card game.
 enum class PayOutOrder { NormalSpin, BonusSpin };
-
-enum class SpinKind : std::uint8_t { Paid, Free, Cobra };
 
 // What the last SpinWheels call drew and paid, for logs and statistics outside the game state.
 struct SpinRecord {
@@ -78,13 +77,17 @@ public:
     static std::uint8_t LampsAfterChase(int start, int dir, int steps);
 
 private:
-    void RunAnimationSchedule(int& lamp, int& dir, const std::int32_t offsets[WheelCount]);
-    void SkillStop(const bool done[WheelCount]);
     void EvaluateBonusSpin(bool cobraRoll);
+    // Books a spin's line results in the game: counter steps with their displays and sounds, the line wins,
+    // their summary lines and the first line to flash.
+    void BookLines(const CellsResult& result);
     bool TrySpin();                             // one spin, or a refusal that ends auto spin
     void AppendSummary(std::string_view text);  // cut off at 255 characters
     void PlayWave(const char* file);
     void RefuseBetChange();
+    // A bet control: when allowed, clicks, moves field by step and redraws the two displays in this order.
+    void ChangeBet(bool allowed, std::int32_t& field, int step, void (GameHooks::*drawFirst)(),
+                   void (GameHooks::*drawSecond)());
     void InstallBonusStrips(const StripSet& set);
 
     GameState& state_;
@@ -93,6 +96,7 @@ private:
     SpinRecord lastSpin_;
     bool autoLoopRunning_ = false;  // an auto spin loop is on the stack, pausing or spinning
     bool spunDuringPause_ = false;  // the player started a spin in that loop's pause
+    bool summarize_ = true;         // the evaluation under way writes the spin summary
 };
 
 }  // namespace zorvik

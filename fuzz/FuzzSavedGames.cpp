@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: any bytes as "Zorvik.ini", read into every slot and saved back.
+// libFuzzer target: any bytes as "Zorvik.ini", read into every slot and saved back, in memory.
 #include "fuzz/SavedGamesFuzzCheck.h"
 
 #include <cstdio>

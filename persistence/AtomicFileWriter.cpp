@@ -64,15 +64,26 @@ int AtomicFileWriter::RenameFile(const std::string& from, const std::string& to)
     return ::rename(from.c_str(), to.c_str());
 }
 
-bool AtomicFileWriter::Replace(const std::string& path, const std::string& content, std::string& error)
+std::string AtomicFileWriter::Target(const std::string& path)
 {
     // Write through a symbolic link to its target rather than replacing the link with a plain file.
-    fs::path target(path);
     std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) return resolved.string();
     }
+    return path;
+}
+
+bool AtomicFileWriter::Replace(const std::string& path, const std::string& content, std::string& error)
+{
+    // Whatever is written must read back: a file past the reader's limit would load as a fresh game.
+    if (content.size() > MaxReadSize) {
+        error = "the file would grow past " + std::to_string(MaxReadSize) + " bytes";
+        return false;
+    }
+    const fs::path target(Target(path));
+    std::error_code ec;
     // A file the player made read-only is left alone, as the classic profile service would; renaming over
     // it would otherwise succeed wherever the folder is writable.
     struct stat existing {};
@@ -163,25 +174,34 @@ AtomicFileWriter::ReadStatus AtomicFileWriter::ReadAll(const std::string& path, 
         error = "too large";
         return ReadStatus::Failed;
     }
-    char buffer[65536];
+    // Read straight into a string of the file's size: no growth, no second copy. A file that changes size
+    // while being read is followed up to the limit.
+    content.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t filled = 0;
+    char more[4096];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const bool inPlace = filled < content.size();
+        const ssize_t n = inPlace ? ::read(fd, content.data() + filled, content.size() - filled)
+                                  : ::read(fd, more, sizeof more);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int err = errno;
             ::close(fd);
+            content.clear();
             error = Reason("cannot read", err);
             return ReadStatus::Failed;
         }
         if (n == 0) break;
-        content.append(buffer, static_cast<std::size_t>(n));
-        if (content.size() > MaxReadSize) {  // grew while being read
+        if (!inPlace) content.append(more, static_cast<std::size_t>(n));
+        filled += static_cast<std::size_t>(n);
+        if (filled > MaxReadSize) {  // grew while being read
             ::close(fd);
             content.clear();
             error = "too large";
             return ReadStatus::Failed;
         }
     }
+    content.resize(filled);
     ::close(fd);
     return ReadStatus::Ok;
 }

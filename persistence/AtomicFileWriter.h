@@ -17,12 +17,17 @@ public:
 
     virtual ~AtomicFileWriter() = default;
 
-    // Creates the folder when missing. On failure returns false with a readable reason in error; the file at
-    // path is then unchanged and no temporary file is left behind.
+    // Creates the folder when missing. Refuses content larger than MaxReadSize, which ReadAll could not read
+    // back. On failure returns false with a readable reason in error; the file at path is then unchanged and
+    // no temporary file is left behind.
     bool Replace(const std::string& path, const std::string& content, std::string& error);
 
-    // Far beyond any saved-game file; a bigger one is refused rather than read into memory whole.
+    // Far beyond any saved-game file; a bigger one is refused rather than read into memory whole, and is
+    // never written.
     static constexpr std::size_t MaxReadSize = 16u << 20;
+
+    // The file that Replace replaces: the target of a symbolic link, else path itself.
+    static std::string Target(const std::string& path);
 
     // The whole file; Missing when it does not exist, Failed when it exists and cannot be read or is larger
     // than MaxReadSize.

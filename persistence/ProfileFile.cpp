@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An INI file held line by line, read as the classic private-profile service reads it, rewritten in place.
+// An INI file read as the classic private-profile service reads it, indexed once, rewritten in place.
 #include "persistence/ProfileFile.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace zorvik {
 
@@ -11,6 +17,11 @@ namespace {
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
 }
 
 std::string_view Trim(std::string_view s)
@@ -44,55 +55,328 @@ int HexDigit(char c)
     return -1;
 }
 
-}  // namespace
-
-ProfileFile::Line::Line(std::string lineText, std::string lineEnding)
-    : text(std::move(lineText)), ending(std::move(lineEnding)), valueBegin(text.size())
+// FNV-1a over the lower-cased name, finished with the mix of splitmix64 so that every bit of the result
+// depends on every byte. Keys are hashed with their section's number as the seed.
+std::uint64_t HashName(std::string_view name, std::uint64_t seed)
 {
-    const Parsed parsed = Classify(text);
-    kind = parsed.kind;
-    if (kind == Kind::Other) return;
-    nameBegin = static_cast<std::size_t>(parsed.name.data() - text.data());
-    nameSize = parsed.name.size();
-    if (kind == Kind::Key) valueBegin = static_cast<std::size_t>(parsed.value.data() - text.data());
+    std::uint64_t h = 14695981039346656037ull ^ (seed * 0x9E3779B97F4A7C15ull);
+    for (char c : name) {
+        h ^= static_cast<unsigned char>(LowerAscii(c));
+        h *= 1099511628211ull;
+    }
+    h ^= h >> 30;
+    h *= 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 27;
+    h *= 0x94D049BB133111EBull;
+    return h ^ (h >> 31);
 }
 
-ProfileFile ProfileFile::Parse(std::string_view bytes)
+std::uint64_t SectionHash(std::string_view name)
+{
+    return HashName(name, 0);
+}
+
+std::uint64_t KeyHash(std::size_t section, std::string_view key)
+{
+    return HashName(key, section + 1);
+}
+
+// The lines of a text, each without its line end. A line ends at CR LF, LF or a lone CR; a text that ends
+// with a line end has no empty line after it.
+class LineWalker {
+public:
+    explicit LineWalker(std::string_view text, std::size_t from = 0)
+        : pos_(text.data() + from), end_(text.data() + text.size()), lf_(pos_)
+    {
+    }
+
+    // The next line; empty lines are passed over when asked, as the reader has no use for them.
+    bool Next(std::string_view& line, bool skipEmpty = false)
+    {
+        if (skipEmpty) {
+            while (pos_ < end_ && IsLineEnd(*pos_))
+                ++pos_;
+        }
+        if (pos_ >= end_) return false;
+        // Short lines are looked at byte by byte; a long one is left to memchr. The next LF is remembered
+        // until it is passed, and a CR is only looked for before it, so every byte is searched once.
+        const char* stop = pos_;
+        const char* near = pos_ + std::min<std::ptrdiff_t>(end_ - pos_, 64);
+        while (stop < near && !IsLineEnd(*stop))
+            ++stop;
+        if (stop == near && stop < end_) {
+            if (lf_ < stop) {
+                const void* lf = std::memchr(stop, '\n', static_cast<std::size_t>(end_ - stop));
+                lf_ = lf != nullptr ? static_cast<const char*>(lf) : end_;
+            }
+            const void* cr = std::memchr(stop, '\r', static_cast<std::size_t>(lf_ - stop));
+            stop = cr != nullptr ? static_cast<const char*>(cr) : lf_;
+        }
+        line = std::string_view(pos_, static_cast<std::size_t>(stop - pos_));
+        pos_ = stop;
+        if (pos_ < end_) pos_ += (*pos_ == '\r' && pos_ + 1 < end_ && pos_[1] == '\n') ? 2 : 1;
+        return true;
+    }
+    // Just past the line end of the line returned last.
+    const char* Position() const { return pos_; }
+
+private:
+    const char* pos_;
+    const char* end_;
+    const char* lf_;  // the next LF at or after the last search, or the end when there is none
+};
+
+// Estimates how many different hashes it was shown, within a few per cent, in one kilobyte (HyperLogLog
+// with 1024 registers).
+class DistinctCounter {
+public:
+    void Add(std::uint64_t hash)
+    {
+        const std::size_t index = static_cast<std::size_t>(hash >> 54);
+        // The guard bit keeps the rank at 55 or below when the remaining bits are all zero.
+        const int rank = std::countl_zero((hash << 10) | (1ull << 9)) + 1;
+        registers_[index] = std::max(registers_[index], static_cast<std::uint8_t>(rank));
+    }
+    std::size_t Estimate() const
+    {
+        constexpr double m = 1024;
+        double sum = 0;
+        int zeros = 0;
+        for (const std::uint8_t r : registers_) {
+            sum += std::ldexp(1.0, -r);
+            zeros += r == 0;
+        }
+        double estimate = 0.7213 / (1 + 1.079 / m) * m * m / sum;
+        // Few values leave registers empty; counting those is more exact there.
+        if (estimate <= 2.5 * m && zeros > 0) estimate = m * std::log(m / zeros);
+        return static_cast<std::size_t>(estimate);
+    }
+
+private:
+    std::array<std::uint8_t, 1024> registers_{};
+};
+
+}  // namespace
+
+std::size_t ProfileFile::NameTable::SlotsFor(std::size_t names)
+{
+    return std::max<std::size_t>(8, names + names / 3 + 1);
+}
+
+void ProfileFile::NameTable::Reserve(std::size_t expected, std::size_t most)
+{
+    slots_.assign(SlotsFor(std::min(expected, most)), Name{});
+    mostSlots_ = SlotsFor(most);
+    used_ = 0;
+}
+
+std::size_t ProfileFile::NameTable::Home(std::uint64_t hash) const
+{
+    return static_cast<std::size_t>((static_cast<unsigned __int128>(hash) * slots_.size()) >> 64);
+}
+
+template <typename Matches>
+const ProfileFile::Name* ProfileFile::NameTable::Find(std::uint64_t hash, Matches matches) const
+{
+    if (slots_.empty()) return nullptr;
+    for (std::size_t i = Home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
+        const Name& slot = slots_[i];
+        if (slot.offset == 0) return nullptr;
+        if (matches(slot)) return &slot;
+    }
+}
+
+template <typename Matches, typename HashOf>
+bool ProfileFile::NameTable::AddIfNew(std::uint64_t hash, Name name, Matches matches, HashOf hashOf)
+{
+    for (std::size_t i = Home(hash);; i = (i + 1 == slots_.size()) ? 0 : i + 1) {
+        if (slots_[i].offset != 0) {
+            if (matches(slots_[i])) return false;
+            continue;
+        }
+        if ((used_ + 1) * 4 <= slots_.size() * 3) {
+            slots_[i] = name;
+            ++used_;
+            return true;
+        }
+        // More names than the first pass foresaw: twice the room, but never more than all the names it
+        // counted can need, and every name moved to its new place.
+        std::vector<Name> old(std::min(slots_.size() * 2, mostSlots_));
+        old.swap(slots_);
+        for (const Name& moved : old) {
+            if (moved.offset == 0) continue;
+            std::size_t j = Home(hashOf(moved));
+            while (slots_[j].offset != 0)
+                j = (j + 1 == slots_.size()) ? 0 : j + 1;
+            slots_[j] = moved;
+        }
+        i = Home(hash);
+        while (slots_[i].offset != 0)
+            i = (i + 1 == slots_.size()) ? 0 : i + 1;
+        slots_[i] = name;
+        ++used_;
+        return true;
+    }
+}
+
+ProfileFile ProfileFile::Parse(std::string bytes)
 {
     ProfileFile file;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        if (end == std::string_view::npos) {
-            file.lines_.emplace_back(std::string(bytes), "");
-            break;
+    file.text_ = std::move(bytes);
+    std::string_view text = file.text_;
+    if (text.size() > std::numeric_limits<std::uint32_t>::max())
+        text = text.substr(0, std::numeric_limits<std::uint32_t>::max());
+
+    // The first pass estimates how many different names there are, so that the table is sized once for
+    // them: a file of one key repeated a million times needs one entry, not a million. Keys are told apart by
+    // the name of their section here, which is what the second pass does for the first section of a name.
+    std::size_t names = 0;
+    DistinctCounter distinct;
+    std::uint64_t sectionHash = 0;
+    std::string_view line;
+    for (LineWalker lines(text); lines.Next(line, true);) {
+        const Parsed parsed = Classify(line);
+        if (parsed.kind == Kind::Section) {
+            sectionHash = SectionHash(parsed.name);
+            distinct.Add(sectionHash);
+        } else if (parsed.kind == Kind::Key) {
+            distinct.Add(HashName(parsed.name, sectionHash));
+        } else {
+            continue;
         }
-        std::string_view text = bytes.substr(0, end);
-        const bool crlf = !text.empty() && text.back() == '\r';
-        if (crlf) text.remove_suffix(1);
-        file.lines_.emplace_back(std::string(text), crlf ? "\r\n" : "\n");
-        bytes.remove_prefix(end + 1);
+        ++names;
+    }
+    // A margin over the estimate's error; the table grows in the rare case it falls short.
+    file.names_.Reserve(distinct.Estimate() + distinct.Estimate() / 8 + 16, names);
+
+    const auto hashOf = [&file](const Name& name) {
+        const std::string_view text = file.NameText(name);
+        if (IsSection(name)) return SectionHash(text);
+        const auto after = std::upper_bound(file.sections_.begin(), file.sections_.end(), name.offset);
+        return KeyHash(static_cast<std::size_t>(after - file.sections_.begin()) - 1, text);
+    };
+    bool indexing = false;  // inside the first section of its name
+    for (LineWalker lines(text); lines.Next(line, true);) {
+        const Parsed parsed = Classify(line);
+        if (parsed.kind == Kind::Other) continue;
+        const bool section = parsed.kind == Kind::Section;
+        if (parsed.name.size() > MaxNameSize) {
+            indexing = indexing && !section;
+            continue;
+        }
+        if (!section && !indexing) continue;
+        const std::uint64_t hash =
+            section ? SectionHash(parsed.name) : KeyHash(file.sections_.size() - 1, parsed.name);
+        Name name;
+        name.offset = static_cast<std::uint32_t>(parsed.name.data() - text.data());
+        name.shape = Shape(parsed.name.size(), section, hash);
+        // Only keys of the section being read lie past its name.
+        const std::uint32_t after = section ? 0 : file.sections_.back();
+        const bool added = file.names_.AddIfNew(
+            hash, name,
+            [&](const Name& other) {
+                return other.shape == name.shape && other.offset > after &&
+                       SameName(file.NameText(other), parsed.name);
+            },
+            hashOf);
+        if (section) {
+            indexing = added;
+            if (added) file.sections_.push_back(name.offset);
+        }
     }
     return file;
 }
 
+std::uint32_t ProfileFile::Shape(std::size_t size, bool section, std::uint64_t hash)
+{
+    return static_cast<std::uint32_t>(size) | (static_cast<std::uint32_t>(hash >> 57) << 24) |
+           (section ? SectionBit : 0);
+}
+
+std::string_view ProfileFile::NameText(const Name& name) const
+{
+    return std::string_view(text_).substr(name.offset, name.shape & MaxNameSize);
+}
+
+std::string ProfileFile::NewLine() const
+{
+    const std::size_t end = text_.find_first_of("\r\n");
+    if (end == std::string::npos || text_[end] == '\n') return "\n";
+    return (end + 1 < text_.size() && text_[end + 1] == '\n') ? "\r\n" : "\r";
+}
+
 std::string ProfileFile::Serialize() const
 {
-    std::size_t size = 0;
-    for (const Line& line : lines_)
-        size += line.text.size() + line.ending.size();
+    // The edits in the order of the text; none overlap, since a replaced line is a key line and an addition
+    // goes in before a blank line, a section line or the end.
+    struct Splice {
+        std::uint32_t begin;
+        std::uint32_t end;
+        const Replacement* replacement;
+        const Addition* addition;
+    };
+    std::vector<Splice> splices;
+    std::size_t size = text_.size();
+    for (const auto& [offset, r] : replaced_) {
+        splices.push_back({r.lineBegin, r.lineEnd, &r, nullptr});
+        size += r.text.size();
+    }
+    for (const auto& [index, a] : added_) {
+        splices.push_back({a.at, a.at, nullptr, &a});
+        for (const std::string& line : a.lines)
+            size += line.size() + 2;
+    }
+    for (const NewSection& s : appended_) {
+        size += s.header.size() + 6;
+        for (const std::string& line : s.lines)
+            size += line.size() + 2;
+    }
+    std::sort(splices.begin(), splices.end(),
+              [](const Splice& a, const Splice& b) { return a.begin < b.begin; });
+
+    const std::string newline = NewLine();
     std::string out;
     out.reserve(size);
-    for (const Line& line : lines_) {
-        out += line.text;
-        out += line.ending;
+    std::size_t pos = 0;
+    for (const Splice& s : splices) {
+        out.append(text_, pos, s.begin - pos);
+        if (s.replacement != nullptr) {
+            out += s.replacement->text;
+        } else {
+            // A section whose last line is the file's unfinished last line gets that line ended first.
+            if (s.begin == text_.size() && !IsLineEnd(text_.back())) out += newline;
+            for (const std::string& line : s.addition->lines) {
+                out += line;
+                out += newline;
+            }
+        }
+        pos = s.end;
+    }
+    out.append(text_, pos);
+
+    for (const NewSection& s : appended_) {
+        if (!out.empty()) {
+            if (!IsLineEnd(out.back())) out += newline;
+            // A blank line goes between the last line and the new section, unless there is one already.
+            std::size_t end = out.size() - (out.ends_with("\r\n") ? 2 : 1);
+            const std::size_t lastBreak = end == 0 ? std::string::npos : out.find_last_of("\r\n", end - 1);
+            const std::size_t lastBegin = lastBreak == std::string::npos ? 0 : lastBreak + 1;
+            if (!Trim(std::string_view(out).substr(lastBegin, end - lastBegin)).empty()) out += newline;
+        }
+        out += s.header;
+        out += newline;
+        for (const std::string& line : s.lines) {
+            out += line;
+            out += newline;
+        }
     }
     return out;
 }
 
-ProfileFile::Parsed ProfileFile::Classify(std::string_view text)
+ProfileFile::Parsed ProfileFile::Classify(std::string_view line)
 {
     Parsed parsed;
-    std::string_view t = Trim(text);
+    std::string_view t = Trim(line);
     // Editors that save UTF-8 with a byte order mark put it before the first section's bracket.
     if (t.starts_with("\xEF\xBB\xBF")) t = Trim(t.substr(3));
     if (t.empty() || t.front() == ';') return parsed;
@@ -113,26 +397,51 @@ ProfileFile::Parsed ProfileFile::Classify(std::string_view text)
     return parsed;
 }
 
-std::size_t ProfileFile::FindSection(std::string_view section) const
+std::ptrdiff_t ProfileFile::FindSection(std::string_view section) const
 {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section)) return i;
-    }
-    return std::string::npos;
+    const std::uint64_t hash = SectionHash(section);
+    const std::uint32_t shape = Shape(section.size(), true, hash);
+    const Name* found = names_.Find(
+        hash, [&](const Name& name) { return name.shape == shape && SameName(NameText(name), section); });
+    if (found == nullptr) return -1;
+    return std::lower_bound(sections_.begin(), sections_.end(), found->offset) - sections_.begin();
 }
 
-std::size_t ProfileFile::FindKey(std::size_t sectionLine, std::string_view key) const
+const ProfileFile::Name* ProfileFile::FindKey(std::size_t section, std::string_view key) const
 {
-    for (std::size_t i = sectionLine + 1; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section) break;
-        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key)) return i;
+    const std::uint32_t from = sections_[section];
+    const std::uint32_t to =
+        section + 1 < sections_.size() ? sections_[section + 1] : std::numeric_limits<std::uint32_t>::max();
+    const std::uint64_t hash = KeyHash(section, key);
+    const std::uint32_t shape = Shape(key.size(), false, hash);
+    return names_.Find(hash, [&](const Name& name) {
+        return name.shape == shape && name.offset > from && name.offset < to && SameName(NameText(name), key);
+    });
+}
+
+std::ptrdiff_t ProfileFile::FindNewSection(std::string_view section) const
+{
+    for (std::size_t i = 0; i < appended_.size(); ++i) {
+        const Parsed parsed = Classify(appended_[i].header);
+        if (parsed.kind == Kind::Section && SameName(parsed.name, section))
+            return static_cast<std::ptrdiff_t>(i);
     }
-    return std::string::npos;
+    return -1;
+}
+
+std::optional<std::string> ProfileFile::ValueIn(const std::vector<std::string>& lines, std::string_view key)
+{
+    for (const std::string& line : lines) {
+        const Parsed parsed = Classify(line);
+        if (parsed.kind == Kind::Key && SameName(parsed.name, key))
+            return std::string(CleanValue(parsed.value));
+    }
+    return std::nullopt;
 }
 
 bool ProfileFile::HasSection(std::string_view section) const
 {
-    return FindSection(section) != std::string::npos;
+    return FindSection(section) >= 0 || FindNewSection(section) >= 0;
 }
 
 std::string_view ProfileFile::CleanValue(std::string_view raw)
@@ -146,11 +455,23 @@ std::string_view ProfileFile::CleanValue(std::string_view raw)
 
 std::optional<std::string> ProfileFile::ReadString(std::string_view section, std::string_view key) const
 {
-    const std::size_t s = FindSection(section);
-    if (s == std::string::npos) return std::nullopt;
-    const std::size_t k = FindKey(s, key);
-    if (k == std::string::npos) return std::nullopt;
-    return std::string(CleanValue(lines_[k].Value()));
+    const std::ptrdiff_t s = FindSection(section);
+    if (s < 0) {
+        const std::ptrdiff_t added = FindNewSection(section);
+        if (added < 0) return std::nullopt;
+        return ValueIn(appended_[static_cast<std::size_t>(added)].lines, key);
+    }
+    if (const Name* name = FindKey(static_cast<std::size_t>(s), key)) {
+        if (const auto r = replaced_.find(name->offset); r != replaced_.end())
+            return ValueIn({r->second.text}, key);
+        // The value runs from the '=' after the name to the end of the line.
+        const std::size_t eq = text_.find('=', name->offset + NameText(*name).size());
+        const std::size_t end = std::min(text_.find_first_of("\r\n", eq), text_.size());
+        return std::string(CleanValue(std::string_view(text_).substr(eq + 1, end - eq - 1)));
+    }
+    if (const auto a = added_.find(static_cast<std::size_t>(s)); a != added_.end())
+        return ValueIn(a->second.lines, key);
+    return std::nullopt;
 }
 
 std::optional<std::int32_t> ProfileFile::ParseInteger(std::string_view text)
@@ -209,12 +530,18 @@ bool ProfileFile::ReadFlag(std::string_view section, std::string_view key, bool 
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-std::string ProfileFile::NewLine() const
+std::uint32_t ProfileFile::EndOfSection(std::size_t section) const
 {
-    for (const Line& line : lines_) {
-        if (!line.ending.empty()) return line.ending;
+    // Past the section's own line, then past every non-blank line up to the next section line.
+    std::string_view line;
+    LineWalker lines(text_, sections_[section]);
+    lines.Next(line);
+    const char* end = lines.Position();
+    while (lines.Next(line)) {
+        if (Classify(line).kind == Kind::Section) break;
+        if (!Trim(line).empty()) end = lines.Position();
     }
-    return "\n";
+    return static_cast<std::uint32_t>(end - text_.data());
 }
 
 void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
@@ -226,34 +553,48 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     }
     if (CleanValue(v) != std::string_view(v)) v = '"' + v + '"';
     std::string text = std::string(key) + "=" + v;
-    const std::string newline = NewLine();
 
-    const std::size_t s = FindSection(section);
-    if (s == std::string::npos) {
-        if (!lines_.empty()) {
-            if (lines_.back().ending.empty()) lines_.back().ending = newline;
-            if (!Trim(lines_.back().text).empty()) lines_.emplace_back("", newline);
+    // Replaces the first of the added lines that holds the key, or adds one.
+    const auto setIn = [&](std::vector<std::string>& lines) {
+        for (std::string& line : lines) {
+            const Parsed parsed = Classify(line);
+            if (parsed.kind == Kind::Key && SameName(parsed.name, key)) {
+                line = std::move(text);
+                return;
+            }
         }
-        lines_.emplace_back("[" + std::string(section) + "]", newline);
-        lines_.emplace_back(std::move(text), newline);
+        lines.push_back(std::move(text));
+    };
+
+    const std::ptrdiff_t s = FindSection(section);
+    if (s < 0) {
+        std::ptrdiff_t added = FindNewSection(section);
+        if (added < 0) {
+            added = static_cast<std::ptrdiff_t>(appended_.size());
+            appended_.push_back({"[" + std::string(section) + "]", {}});
+        }
+        setIn(appended_[static_cast<std::size_t>(added)].lines);
         return;
     }
 
-    const std::size_t k = FindKey(s, key);
-    if (k != std::string::npos) {
-        lines_[k] = Line(std::move(text), lines_[k].ending);
+    if (const Name* name = FindKey(static_cast<std::size_t>(s), key)) {
+        auto [r, isNew] = replaced_.try_emplace(name->offset);
+        if (isNew) {
+            // The whole line goes, leading spaces and byte order mark included; its line end stays.
+            std::size_t lineBegin = name->offset;
+            while (lineBegin > 0 && !IsLineEnd(text_[lineBegin - 1]))
+                --lineBegin;
+            r->second.lineBegin = static_cast<std::uint32_t>(lineBegin);
+            r->second.lineEnd =
+                static_cast<std::uint32_t>(std::min(text_.find_first_of("\r\n", name->offset), text_.size()));
+        }
+        r->second.text = std::move(text);
         return;
     }
 
-    // Add after the last non-blank line of the section, so the blank line before the next section stays
-    // there.
-    std::size_t last = s;
-    for (std::size_t i = s + 1; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section) break;
-        if (!Trim(lines_[i].text).empty()) last = i;
-    }
-    if (lines_[last].ending.empty()) lines_[last].ending = newline;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), Line(std::move(text), newline));
+    auto [a, isNew] = added_.try_emplace(static_cast<std::size_t>(s));
+    if (isNew) a->second.at = EndOfSection(static_cast<std::size_t>(s));
+    setIn(a->second.lines);
 }
 
 }  // namespace zorvik

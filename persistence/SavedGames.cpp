@@ -2,6 +2,7 @@
 // The saved-game file "Zorvik.ini": nine game records moved between GameState and their sections.
 #include "persistence/SavedGames.h"
 
+#include "persistence/FileLock.h"
 #include "persistence/ProfileFile.h"
 
 #include <algorithm>
@@ -237,7 +238,17 @@ void SavedGames::LoadGameSlot(GameState& state, int slot)
     std::string error;
     // An unreadable file loads like a missing one: the player gets a fresh game instead of an error.
     if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    ReadSection(ProfileFile::Parse(content), slot, Today(), state, gameName_, gameDate_);
+    ReadSection(ProfileFile::Parse(std::move(content)), slot, Today(), state, gameName_, gameDate_);
+}
+
+SlotSummary SavedGames::Summarize(const ProfileFile& file, int slot, const std::string& today)
+{
+    GameState scratch;
+    SlotSummary summary;
+    ReadSection(file, slot, today, scratch, summary.GameName, summary.GameDate);
+    summary.Credits = scratch.Credits;
+    summary.Borrowed = scratch.Borrowed;
+    return summary;
 }
 
 SlotSummary SavedGames::ReadSlotSummary(int slot) const
@@ -245,17 +256,25 @@ SlotSummary SavedGames::ReadSlotSummary(int slot) const
     std::string content;
     std::string error;
     if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    GameState scratch;
-    SlotSummary summary;
-    ReadSection(ProfileFile::Parse(content), slot, Today(), scratch, summary.GameName, summary.GameDate);
-    summary.Credits = scratch.Credits;
-    summary.Borrowed = scratch.Borrowed;
-    return summary;
+    return Summarize(ProfileFile::Parse(std::move(content)), slot, Today());
 }
 
-bool SavedGames::Fail()
+std::array<SlotSummary, PlayerSlotCount> SavedGames::ReadSlotSummaries() const
 {
-    lastError_ = "Unable to write to " + BaseName(path_);
+    std::string content;
+    std::string error;
+    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
+    const ProfileFile file = ProfileFile::Parse(std::move(content));
+    const std::string today = Today();
+    std::array<SlotSummary, PlayerSlotCount> summaries;
+    for (int slot = 0; slot < PlayerSlotCount; ++slot)
+        summaries[static_cast<std::size_t>(slot)] = Summarize(file, slot, today);
+    return summaries;
+}
+
+bool SavedGames::Fail(const std::string& detail)
+{
+    lastError_ = "Unable to write to " + BaseName(path_) + detail;
     if (reporter_) reporter_(lastError_);
     return false;
 }
@@ -263,13 +282,25 @@ bool SavedGames::Fail()
 bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::string& name)
 {
     if (SectionName(slot).empty()) return Fail();
-    std::string content;
+    const std::string today = Today();
     std::string error;
+    // Held from the read to the rename, so that a second copy of the game cannot replace the file in between
+    // with one that lacks this save; released on every return.
+    FileLock lock;
+    switch (lock.Acquire(AtomicFileWriter::Target(path_) + ".lock", lockWait_, error)) {
+    case FileLock::Result::Locked:
+        break;
+    case FileLock::Result::Busy:
+        return Fail(": another copy of Zorvik Slots has kept it locked too long");
+    case FileLock::Result::Failed:
+        return Fail();
+    }
+    std::string content;
     // Never replace a file that exists but cannot be read: the other slots in it would be lost.
     if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed)
         return Fail();
-    ProfileFile file = ProfileFile::Parse(content);
-    WriteSection(file, slot, state, name, Today());
+    ProfileFile file = ProfileFile::Parse(std::move(content));
+    WriteSection(file, slot, state, name, today);
     if (!writer_->Replace(path_, file.Serialize(), error)) return Fail();
     lastError_.clear();
     return true;

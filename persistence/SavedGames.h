@@ -5,6 +5,8 @@
 #include "engine/GameState.h"
 #include "persistence/AtomicFileWriter.h"
 
+#include <array>
+#include <chrono>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -51,12 +53,17 @@ public:
 
     // Writes the saved subset of state into the section of slot (0-8) with name and today's date. The whole
     // file is replaced at once, so a failure leaves the previous file as it was; it returns false, keeps the
-    // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter.
+    // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter. A file that
+    // would grow past the reader's limit is not written. Another copy of the game saving at the same moment
+    // is waited for (see SetLockWait): the file is read, changed and replaced under a lock on
+    // "Zorvik.ini.lock" beside it, so neither copy's save is lost.
     bool SaveGameSlot(const GameState& state, int slot, const std::string& name);
 
     // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's
     // panels.
     SlotSummary ReadSlotSummary(int slot) const;
+    // The same for the eight player slots at once, reading the file once.
+    std::array<SlotSummary, PlayerSlotCount> ReadSlotSummaries() const;
 
     // Name and date of the section that LoadGameSlot read last.
     const std::string& GameName() const { return gameName_; }
@@ -67,6 +74,9 @@ public:
     // Seams for tests: the clock that dates a save, and the writer that replaces the file.
     void SetDateSource(DateSource source) { dateSource_ = std::move(source); }
     void SetWriter(std::shared_ptr<AtomicFileWriter> writer) { writer_ = std::move(writer); }
+    // How long a save waits for another copy's save before it gives up with a message saying so.
+    void SetLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
+    static constexpr std::chrono::milliseconds DefaultLockWait{5000};
 
     // "GameNo1".."GameNo8" for 0-7, "CurrentGame" for 8; empty for anything else.
     static std::string SectionName(int slot);
@@ -85,7 +95,8 @@ public:
 
 private:
     std::string Today() const;
-    bool Fail();
+    static SlotSummary Summarize(const ProfileFile& file, int slot, const std::string& today);
+    bool Fail(const std::string& detail = {});
 
     std::string path_;
     std::string gameName_;
@@ -94,6 +105,7 @@ private:
     ErrorReporter reporter_;
     DateSource dateSource_;
     std::shared_ptr<AtomicFileWriter> writer_;
+    std::chrono::milliseconds lockWait_ = DefaultLockWait;
 };
 
 }  // namespace zorvik

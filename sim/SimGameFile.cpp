@@ -5,31 +5,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "sim/JsonText.h"
+
 namespace zorvik {
-
-namespace {
-
-void AppendJsonText(std::string& out, const std::string& text)
-{
-    static const char hex[] = "0123456789abcdef";
-    out += '"';
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20 || c == 0x7f) {
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += ch;
-        }
-    }
-    out += '"';
-}
-
-}  // namespace
 
 SimGameFile::SimGameFile(std::string path) : games_(std::move(path))
 {
@@ -66,9 +44,9 @@ std::string SimGameFile::DumpJson(const GameState& state) const
 {
     const GameState s = ForSaving(state);
     std::string out = "{\"GameName\":";
-    AppendJsonText(out, games_.GameName());
+    AppendJsonString(out, games_.GameName());
     out += ",\"GameDate\":";
-    AppendJsonText(out, games_.GameDate());
+    AppendJsonString(out, games_.GameDate());
     const std::pair<const char*, std::int32_t> numbers[] = {
         {"Credits", s.Credits},
         {"Borrowed", s.Borrowed},

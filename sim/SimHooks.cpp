@@ -4,6 +4,8 @@
 
 #include <charconv>
 
+#include "sim/JsonText.h"
+
 namespace zorvik {
 
 namespace {
@@ -13,41 +15,6 @@ void AppendInt(std::string& out, std::int64_t value)
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
     out.append(buffer, result.ptr);
-}
-
-void AppendJsonString(std::string& out, const std::string& text)
-{
-    static const char hex[] = "0123456789abcdef";
-    out += '"';
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 15];
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
 }
 
 const char* KindName(SpinKind kind)

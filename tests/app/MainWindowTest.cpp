@@ -11,7 +11,11 @@
 #include "zorvik/Version.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -154,6 +158,91 @@ TEST_F(MainWindowTest, ClicksOnTheEdgesOfTheAreasCount)
     EXPECT_EQ(s.LinesPlayed, 8);
 }
 
+TEST_F(MainWindowTest, ClicksFollowTheZoom)
+{
+    // 1910 x 1440: zoomed to fill the width, the machine centred in the height.
+    MainWindow& f = Open(1920);
+    ASSERT_GT(f.Placement().Zoom, 1.8);
+    ASSERT_GT(f.Placement().Offset.y(), 40);
+    MachineFace& face = f.Face();
+    const CanvasMapping& map = face.Mapping();
+    GameState& s = f.State();
+    auto click = [&](QPoint p) { QTest::mouseClick(&f, Qt::LeftButton, {}, p); };
+    // The window's first and last pixel of a layout pixel.
+    auto first = [&](int x, int y) { return map.Map(QPoint(x, y)); };
+    auto last = [&](int x, int y) { return QPoint(map.X(x + 1) - 1, map.Y(y + 1) - 1); };
+
+    click(last(face.StopRect.Right, face.StopRect.Bottom));
+    EXPECT_TRUE(s.StopRequested);
+    s.StopRequested = false;
+    click(first(face.StopRect.Right + 1, face.StopRect.Bottom));
+    EXPECT_FALSE(s.StopRequested);
+    click(first(face.StopRect.Left, face.StopRect.Top));
+    EXPECT_TRUE(s.StopRequested);
+
+    click(last(face.LinesMinusRect().Right, face.LinesMinusRect().Bottom));
+    EXPECT_EQ(s.LinesPlayed, 7);
+    click(first(face.LinesPlusRect.Right + 3, face.LinesPlusRect.Top));  // the gap between plus and minus
+    EXPECT_EQ(s.LinesPlayed, 7);
+    click(first(face.LinesPlusRect.Left, face.LinesPlusRect.Top));
+    EXPECT_EQ(s.LinesPlayed, 8);
+    click(last(face.CoinsPlusRect.Right, face.CoinsPlusRect.Bottom));
+    EXPECT_EQ(s.CoinsPerLine, 2);
+    click(first(face.CoinsMinusRect().Left, face.CoinsMinusRect().Top));
+    EXPECT_EQ(s.CoinsPerLine, 1);
+    click(first(face.CoinsMinusRect().Left, face.CoinsMinusRect().Bottom + 1));
+    EXPECT_EQ(s.CoinsPerLine, 1);
+
+    dialogs.messages.clear();
+    click(last(face.LogoRect.right(), face.LogoRect.bottom()));
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "the logo's about box";
+
+    // The panel's buttons cover exactly their places in the layout, the lowest at the template's place.
+    for (int tag : {0, 6, 7, 13}) {
+        SCOPED_TRACE(tag);
+        const QRect place = face.OptionsRect.translated((tag / 7) * face.OptionsRect.width(),
+                                                        -(tag % 7) * face.OptionsRect.height());
+        EXPECT_EQ(f.Panel()->Button(tag)->geometry(), map.Map(place));
+    }
+}
+
+TEST_F(MainWindowTest, ClassicLayoutAndFullScreenAreRememberedOutsideTheSavedGames)
+{
+    QTemporaryDir config;
+    const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    {
+        MainWindow& f = Open(1920);
+        EXPECT_FALSE(f.IsClassicLayout()) << "fit is the default";
+        EXPECT_TRUE(f.Placement().Zoomed());
+        f.SetClassicLayout(true);
+        EXPECT_FALSE(f.Placement().Zoomed());
+        EXPECT_EQ(f.Face().BackgroundX(), (1920 - 510) / 2) << "laid out for the screen, as it always was";
+        f.ToggleFullScreen();
+        EXPECT_TRUE(f.IsFullScreen());
+    }
+    EXPECT_TRUE(QFileInfo::exists(config.path() + "/zorvik-slots/window.conf"));
+    {
+        MainWindow& f = Open(1920);
+        EXPECT_TRUE(f.IsClassicLayout());
+        EXPECT_TRUE(f.IsFullScreen());
+        f.ToggleFullScreen();
+        f.SetClassicLayout(false);
+        EXPECT_TRUE(f.Placement().Zoomed());
+    }
+    {
+        MainWindow& f = Open(1920);
+        EXPECT_FALSE(f.IsClassicLayout());
+        EXPECT_FALSE(f.IsFullScreen());
+        f.SaveCurrentGame();
+    }
+    QFile games(folder->Path() + "Zorvik.ini");
+    ASSERT_TRUE(games.open(QIODevice::ReadOnly));
+    const QByteArray saved = games.readAll();
+    EXPECT_FALSE(saved.contains("Classic") || saved.contains("FullScreen"));
+    qputenv("XDG_CONFIG_HOME", before);
+}
+
 TEST_F(MainWindowTest, LetterKeysChangeTheBet)
 {
     MainWindow& f = Open(800);
@@ -209,6 +298,7 @@ TEST_F(MainWindowTest, SpaceStopsTheWheelsAtOnce)
 
 TEST_F(MainWindowTest, WinningLinesFlashInTurn)
 {
+    // The walk itself is the engine's; the window hatches what it names and stops the timer when it ends.
     MainWindow& f = Open(640);
     GameState& s = f.State();
     s.LineWins[2] = 5;
@@ -216,30 +306,22 @@ TEST_F(MainWindowTest, WinningLinesFlashInTurn)
     s.SpinWin = 12;
     s.FirstWinLine = 2;
     s.LineFlashCount = 0;
-    std::vector<int> shown;
-    for (int tick = 0; tick < 18; ++tick) {
+    f.LineFlashTimer()->start();
+    for (int tick = 0; tick < 7; ++tick) {
         f.LineFlashTick();
-        shown.push_back(s.FirstWinLine);
         if (tick == 0) {
             EXPECT_EQ(At(f.Face().FlashRect(6).topLeft()), QColor(0, 128, 0));  // line 2, on
         }
-        if (tick == 6) {
-            EXPECT_EQ(At(f.Face().FlashRect(8).topLeft()), QColor(128, 128, 128));  // line 5, on
-        }
     }
-    const std::vector<int> expected = {2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5, 2, 2, 2, 2, 2, 2};
-    EXPECT_EQ(shown, expected);
+    // Line 2 was drawn plain before line 5 took the cell they share.
+    EXPECT_EQ(At(f.Face().FlashRect(8).topLeft()), QColor(128, 128, 128));  // line 5, on
+    EXPECT_EQ(At(f.Face().FlashRect(6).topLeft()), QColor(Qt::white));
 
-    // The screen bonus takes its turn after the lines; the spin total is never an item of its own.
-    s.ScreenBonus = 3;
-    s.LineWins[2] = 0;
-    s.FirstWinLine = 5;
+    s.LineWins[2] = s.LineWins[5] = 0;
     s.LineFlashCount = 6;
     f.LineFlashTick();
-    EXPECT_EQ(s.FirstWinLine, 9);
-    s.LineFlashCount = 6;
-    f.LineFlashTick();
-    EXPECT_EQ(s.FirstWinLine, 5);
+    EXPECT_FALSE(f.LineFlashTimer()->isActive());
+    EXPECT_EQ(At(f.Face().FlashRect(8).topLeft()), QColor(Qt::white));
 }
 
 TEST_F(MainWindowTest, CelebrationTicks)
@@ -310,6 +392,60 @@ TEST_F(MainWindowTest, ClosingDuringAutoSpinStopsAtOnceAndSavesNothing)
     EXPECT_EQ(s.Spins, 1);
     EXPECT_FALSE(s.Spinning);
     EXPECT_FALSE(QFileInfo::exists(folder->Path() + "Zorvik.ini"));
+}
+
+// Presses Space once, when the given wave is asked for: during the win sound, or during the count-off.
+class PressingForm : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    void PlayWave(const std::string& file) override
+    {
+        if (file == pressAt && !pressed) {
+            pressed = true;
+            QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+        }
+        if (file == "Zorvik8.wav") ++ticks;
+        MainWindow::PlayWave(file);
+    }
+    std::string pressAt;
+    bool pressed = false;
+    int ticks = 0;
+};
+
+TEST_F(MainWindowTest, OnlyAStopPressedDuringTheCountOffPaysTheRestAtOnce)
+{
+    struct Row {
+        const char* name;
+        const char* pressAt;
+        int ticks;
+    } rows[] = {{"a press waiting behind the win sound leaves the count whole", "Zorvik9.wav", 6},
+                {"a press during the count pays the rest at once", "Zorvik8.wav", 1}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        window.reset();
+        folder = std::make_unique<PictureFolder>();
+        MainWindowOptions options;
+        options.Screen = ScreenInfo{800, 600, 24, 96};
+        options.ProgramFolder = folder->Path();
+        options.SavedGamesPath = folder->Path() + "Zorvik.ini";
+        options.Dialogs = &dialogs;
+        options.Clock = &clock;
+        auto f = std::make_unique<PressingForm>(options);
+        f->Panel()->StartupTimer()->stop();
+        GameState& s = f->State();
+        s.Sound = true;
+        s.Double = false;
+        s.PayMode = true;
+        s.Credits = 100;
+        s.SpinWin = 6;  // six steps of one credit
+        s.Spinning = true;
+        f->pressAt = row.pressAt;
+        f->Engine().PayOut(PayOutOrder::NormalSpin);
+        EXPECT_TRUE(f->pressed);
+        EXPECT_EQ(f->ticks, row.ticks);
+        EXPECT_EQ(s.Credits, 106);
+        EXPECT_EQ(s.SpinWin, 0);
+    }
 }
 
 TEST_F(MainWindowTest, ClosingDuringAHugeCountOffEndsPromptly)

@@ -6,8 +6,6 @@
 
 namespace zorvik::test {
 
-namespace {
-
 std::uint32_t U32(const QByteArray& b, int at)
 {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
@@ -18,8 +16,6 @@ int U16(const QByteArray& b, int at)
 {
     return int(std::uint8_t(b[at])) | int(std::uint8_t(b[at + 1])) << 8;
 }
-
-}  // namespace
 
 QString ProgramFile(const QString& name)
 {

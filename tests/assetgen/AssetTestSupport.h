@@ -14,6 +14,10 @@ QString ProgramFile(const QString& name);  // in the program folder
 QString ArtFile(const QString& name);      // in the folder of the built-in artwork
 QByteArray ReadAll(const QString& path);
 
+// Little-endian numbers of a bitmap or wave file at byte offset at; the bytes must be there.
+std::uint32_t U32(const QByteArray& bytes, int at);
+int U16(const QByteArray& bytes, int at);
+
 // The fields of a Windows bitmap file that the game and these tests care about.
 struct BmpHeader {
     bool valid = false;

@@ -9,21 +9,6 @@
 
 using namespace zorvik::test;
 
-namespace {
-
-std::uint32_t U32(const QByteArray& b, int at)
-{
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
-
-int U16(const QByteArray& b, int at)
-{
-    return int(std::uint8_t(b[at])) | int(std::uint8_t(b[at + 1])) << 8;
-}
-
-}  // namespace
-
 TEST(WaveFiles, EveryWaveIsShortAudiblePcm)
 {
     // Synchronous sounds stall the game while they play; the count-off tick restarts every 0.1 s.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Replays every seed of the fuzz corpus through the fuzz target's own check in the normal test suite.
+// Replays every seed of the fuzz corpus through both fuzz targets' own checks in the normal test suite.
 #include "fuzz/SavedGamesFuzzCheck.h"
 
 #include "tests/support/TempFolder.h"
@@ -17,9 +17,9 @@ TEST(FuzzCorpus, EverySeedKeepsEveryPromise)
         if (!entry.is_regular_file()) continue;
         SCOPED_TRACE(entry.path().filename().string());
         const std::string bytes = zorvik::testing::ReadWholeFile(entry.path().string());
-        EXPECT_EQ(
-            zorvik::CheckSavedGamesInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
-            "");
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        EXPECT_EQ(zorvik::CheckSavedGamesInput(data, bytes.size()), "") << "in memory";
+        EXPECT_EQ(zorvik::CheckSavedGamesOnDisk(data, bytes.size()), "") << "on disk";
         ++seeds;
     }
     EXPECT_GE(seeds, 6u) << "the seed corpus went missing";

@@ -54,7 +54,9 @@ TEST(ProfileFileRead, FollowsTheRulesOfTheProfileService)
         {"missing section", "[S]\nK=1\n", "T", "K", std::nullopt},
         {"junk bytes and invalid UTF-8 around a readable key",
          "\xff\xfe\x00junk\n[S]\r\n\x01\x02\x03\nK=\xc3\x28 x\n"s, "S", "K", "\xc3\x28 x"},
-        {"old Mac line breaks are one long line", "[S]\rK=1\r", "S", "K", std::nullopt},
+        {"old Mac line breaks end lines", "[S]\rK=1\r", "S", "K", "1"},
+        {"CR LF, LF and lone CR mixed", "[T]\r\nA=0\n[S]\rK=1\nL=2\r\n", "S", "K", "1"},
+        {"a lone CR ends the value before it", "[S]\nK=1\rJ=2\n", "S", "K", "1"},
         {"a byte order mark before the first section", "\xEF\xBB\xBF[S]\r\nK=1\r\n", "S", "K", "1"},
     };
     for (const ReadCase& c : cases) {
@@ -140,6 +142,10 @@ TEST(ProfileFileWrite, ChangesOnlyWhatItNames)
          "\xEF\xBB\xBF[S]\nK=2\n"},
         {"keys before the first section stay", "loose=1\n", "T", "K", "v", "loose=1\n\n[T]\nK=v\n"},
         {"quotes a value that would lose its spaces", "[S]\n", "S", "K", "  v  ", "[S]\nK=\"  v  \"\n"},
+        {"a lone-CR file is changed in place, not given a second section", "[S]\rK=5\rA=1\r", "S", "K", "7",
+         "[S]\rK=7\rA=1\r"},
+        {"a key added to a lone-CR file ends in CR", "[S]\rA=1\r\r[T]\r", "S", "K", "v",
+         "[S]\rA=1\rK=v\r\r[T]\r"},
         {"line breaks in a value become spaces", "[S]\n", "S", "K", "a\r\n[S]\nK=b", "[S]\nK=a  [S] K=b\n"},
     };
     for (const WriteCase& c : cases) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving and loading game records: key order, defaults, range checks, damaged files, failed saves.
+// Saving and loading game records: key order, defaults, range checks, damaged files, failed saves, the size
+// limit and two copies saving at once.
 #include "persistence/SavedGames.h"
 
 #include "tests/support/TempFolder.h"
@@ -10,6 +11,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -330,6 +333,54 @@ TEST_F(SavedGamesTest, AHugeFileLoadsDefaultsAndIsNotReplaced)
     EXPECT_EQ(std::filesystem::file_size(path), AtomicFileWriter::MaxReadSize + 1);
 }
 
+TEST_F(SavedGamesTest, AFileNearTheLimitKeepsItOnEverySave)
+{
+    // One full slot, then comment lines up to 100 bytes below the limit.
+    ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 0, "Near"));
+    std::string file = ReadWholeFile(path);
+    const std::size_t below = AtomicFileWriter::MaxReadSize - 100;
+    const std::string line = ";" + std::string(62, '-') + "\n";
+    while (file.size() + line.size() <= below)
+        file += line;
+    file += ";" + std::string(below - file.size() - 2, '.') + "\n";
+    ASSERT_EQ(file.size(), below);
+    WriteWholeFile(path, file);
+
+    const std::size_t limit = AtomicFileWriter::MaxReadSize;
+    const struct {
+        const char* what;
+        int slot;
+        std::size_t nameSize;  // the slot was saved as "Near", 4 characters
+        bool fits;
+        std::size_t sizeAfter;
+    } saves[] = {
+        {"a save of the same size", 0, 4, true, below},
+        {"a new section would pass the limit", CurrentGameSlot, 4, false, below},
+        {"a longer name brings the file to the limit exactly", 0, 104, true, limit},
+        {"one character more would pass it", 0, 105, false, limit},
+    };
+    std::string slotName = "Near";
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.what);
+        const std::string before = ReadWholeFile(path);
+        const std::string name(save.nameSize, 'n');
+        reported.clear();
+        EXPECT_EQ(games.SaveGameSlot(DistinctGame(), save.slot, name), save.fits);
+        const std::string after = ReadWholeFile(path);
+        EXPECT_EQ(after.size(), save.sizeAfter);
+        if (save.fits) {
+            slotName = name;
+        } else {
+            EXPECT_EQ(after, before);
+            EXPECT_EQ(reported, std::vector<std::string>{"Unable to write to Zorvik.ini"});
+        }
+        GameState loaded;
+        games.LoadGameSlot(loaded, 0);
+        ExpectSavedFieldsEqual(loaded, DistinctGame());
+        EXPECT_EQ(games.GameName(), slotName.substr(0, GameNameLimit)) << "the file still loads";
+    }
+}
+
 TEST_F(SavedGamesTest, SummaryShowsASlotWithoutTouchingTheGame)
 {
     GameState saved = DistinctGame();
@@ -343,6 +394,14 @@ TEST_F(SavedGamesTest, SummaryShowsASlotWithoutTouchingTheGame)
     EXPECT_EQ(empty.GameName, "GameNo1");
     EXPECT_EQ(empty.Credits, 1000);
     EXPECT_EQ(empty.Borrowed, 1000);
+    const auto all = games.ReadSlotSummaries();
+    for (int slot = 0; slot < PlayerSlotCount; ++slot) {
+        SCOPED_TRACE(slot);
+        const SlotSummary one = games.ReadSlotSummary(slot);
+        const SlotSummary& many = all[static_cast<std::size_t>(slot)];
+        EXPECT_EQ(std::tie(many.GameName, many.GameDate, many.Credits, many.Borrowed),
+                  std::tie(one.GameName, one.GameDate, one.Credits, one.Borrowed));
+    }
     EXPECT_EQ(games.GameName(), "") << "the summary is not a load";
 }
 
@@ -417,11 +476,11 @@ private:
     std::size_t budget_;
 };
 
-std::size_t FilesIn(const std::filesystem::path& folder)
+std::size_t TemporariesIn(const std::filesystem::path& folder)
 {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++n;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        n += entry.path().filename().string().find(".new-") != std::string::npos;
     return n;
 }
 
@@ -450,7 +509,7 @@ TEST_F(SavedGamesTest, AFailedSaveLeavesTheOldFileByteForByte)
         EXPECT_EQ(ReadWholeFile(path), old);
         EXPECT_EQ(games.LastError(), "Unable to write to Zorvik.ini");
         EXPECT_EQ(reported, std::vector<std::string>{"Unable to write to Zorvik.ini"});
-        EXPECT_EQ(FilesIn(folder.Path()), 1u) << "the temporary file is removed";
+        EXPECT_EQ(TemporariesIn(folder.Path()), 0u) << "the temporary file is removed";
     }
     games.SetWriter(std::make_shared<AtomicFileWriter>());
     EXPECT_TRUE(games.SaveGameSlot(DistinctGame(), CurrentGameSlot, "CurrentGame"));
@@ -549,6 +608,66 @@ TEST_F(SavedGamesTest, KillingTheProcessInTheMiddleOfASaveKeepsTheOldFile)
     GameState s;
     games.LoadGameSlot(s, CurrentGameSlot);
     EXPECT_EQ(s.Credits, 55);
+}
+
+// Saves into its own slot again and again and checks after each save that the slot holds it: 0 when every
+// save held, 1 when one failed, 2 when one was lost.
+int SaveRepeatedly(const std::string& path, int slot, int times)
+{
+    SavedGames copy(path);
+    for (int i = 1; i <= times; ++i) {
+        GameState game = DistinctGame();
+        game.Credits = i;
+        if (!copy.SaveGameSlot(game, slot, "Copy " + std::to_string(slot))) return 1;
+        GameState loaded;
+        copy.LoadGameSlot(loaded, slot);
+        if (loaded.Credits != i) return 2;
+    }
+    return 0;
+}
+
+TEST_F(SavedGamesTest, TwoCopiesSavingAtOnceLoseNothing)
+{
+    ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 5, "Bystander"));
+    constexpr int Saves = 500;
+    pid_t children[2] = {-1, -1};
+    for (int slot : {0, 1}) {
+        children[slot] = ::fork();
+        if (children[slot] == 0) ::_exit(SaveRepeatedly(path, slot, Saves));
+    }
+    for (pid_t child : children) {
+        ASSERT_GT(child, 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: a save failed, 2: a save was lost";
+    }
+    for (int slot : {0, 1}) {
+        GameState loaded;
+        games.LoadGameSlot(loaded, slot);
+        EXPECT_EQ(loaded.Credits, Saves);
+        EXPECT_EQ(games.GameName(), "Copy " + std::to_string(slot));
+    }
+    GameState bystander;
+    games.LoadGameSlot(bystander, 5);
+    ExpectSavedFieldsEqual(bystander, DistinctGame());
+}
+
+TEST_F(SavedGamesTest, ASaveWaitsForAnotherCopyOnlySoLong)
+{
+    const std::string old = "[GameNo1]\nCredits=9\n";
+    WriteWholeFile(path, old);
+    const int other = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    games.SetLockWait(std::chrono::milliseconds(50));
+    EXPECT_FALSE(games.SaveGameSlot(DistinctGame(), 0, "x"));
+    EXPECT_EQ(reported,
+              std::vector<std::string>{
+                  "Unable to write to Zorvik.ini: another copy of Zorvik Slots has kept it locked too long"});
+    EXPECT_EQ(ReadWholeFile(path), old);
+    ::close(other);
+    EXPECT_TRUE(games.SaveGameSlot(DistinctGame(), 0, "x")) << "a lock given up is free again";
 }
 
 TEST_F(SavedGamesTest, ASaveSweepsAwayTemporaryFilesOfKilledSaves)

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TempFolder.h"
+
 namespace {
 
 struct SimRun {
@@ -20,14 +22,6 @@ struct SimRun {
     std::string err;
     std::vector<std::string> lines;  // stdout split at newlines
 };
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string TempPath(const std::string& name)
 {
@@ -42,8 +36,8 @@ SimRun Sim(const std::string& args)
     SimRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Slurp(out);
-    run.err = Slurp(err);
+    run.out = zorvik::testing::ReadWholeFile(out);
+    run.err = zorvik::testing::ReadWholeFile(err);
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);)
         run.lines.push_back(line);

@@ -3,6 +3,7 @@
 // for.
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv)
     // Listing the tests at build time must not need a display or a sound card either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    // The window's remembered choices go to a folder of the run's own, never the tester's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // The texts of the tests use a comma for thousands and a point for decimals.

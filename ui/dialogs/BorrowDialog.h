@@ -10,7 +10,6 @@
 #include <array>
 #include <cstdint>
 
-class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -25,39 +24,39 @@ class BorrowDialog : public QDialog {
 
 public:
     // Works on the state's Credits and Borrowed while open; everything passed in must outlive the window.
-    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr);
+    // zoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
+    BorrowDialog(GameState& state, PlayerDialogs& dialogs, HelpContext& help, QWidget* parent = nullptr,
+                 double zoom = 1.0);
 
-    // The amount of an amount button's tag: 0 -> 1000, 1 -> 100, 2 -> 10, 3 -> 1.
-    static std::int32_t AmountOfTag(int tag);
-    // The handler of all four amount buttons; the sender's "Tag" property picks the amount.
-    void BitBtn1Click(QAbstractButton* sender);
-    void BitBtn7Click();
+    // The amount of an amount button by its place, left to right: 0 -> 1000, 1 -> 100, 2 -> 10, 3 -> 1.
+    static std::int32_t AmountOfButton(int index);
+    // Borrows or pays back the amount of button index, as the mode buttons say, or tells why it cannot.
+    void AmountClicked(int index);
+    void ShowHelpText();
 
     // The main window's screen width, which picks the digit size; taken from the screen when the window
     // opens.
     int ScreenWidth = 0;
 
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* BitBtn4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* BitBtn7 = nullptr;
+    std::array<QPushButton*, 4> AmountButtons{};  // $1,000, $100, $10 and $1, left to right
+    QLabel* ModeLabel = nullptr;
+    QRadioButton* BorrowModeButton = nullptr;
+    QRadioButton* PayBackModeButton = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* HelpButton = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    QPushButton* AmountButton(int tag, int x);
+    QPushButton* AddAmountButton(int index, int x);
 
-    GameState& state;
-    PlayerDialogs& dialogs;
+    GameState& state_;
+    PlayerDialogs& dialogs_;
     // Built-in artwork, the same digit strips the main window draws with.
-    PictureSet pictures;
+    PictureSet pictures_;
+    double zoom_ = 1.0;  // window pixels per pixel of the window's fixed layout
 };
 
 }  // namespace zorvik

@@ -2,11 +2,14 @@
 // The nine pictures of the card game and the faces composed from them, each card 73 x 98 pixels.
 #include "ui/dialogs/CardPictures.h"
 
+#include "assetgen/CardArt.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -31,11 +34,26 @@ QPainterPath CardOutline()
     return path;
 }
 
-// A picture of the wanted size from the resources, or the plain replacement.
-QImage Load(const char* name, QSize size, const std::function<QImage()>& plain)
+// A picture of the wanted size from the resources, or the plain replacement. At another scale the built-in
+// picture is drawn afresh by drawn; the plain one can only be resampled.
+QImage Load(const char* name, QSize size, const std::function<QImage()>& plain, double scale,
+            const std::function<QImage(double)>& drawn)
 {
     QImage image(QStringLiteral(":/art/cards/") + QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (image.size() != size) return plain().convertToFormat(QImage::Format_RGB32);
+    const bool builtIn = image.size() == size;
+    if (scale != 1.0) {
+        const QSize pixels(static_cast<int>(std::ceil(size.width() * scale - 1e-6)),
+                           static_cast<int>(std::ceil(size.height() * scale - 1e-6)));
+        if (builtIn) {
+            const QImage fresh = drawn(scale);
+            if (fresh.size() == pixels) return fresh.convertToFormat(QImage::Format_RGB32);
+        }
+        // A mask must stay black and white: it is combined bit by bit.
+        const QImage source = builtIn ? image : plain();
+        return source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    if (!builtIn) return plain().convertToFormat(QImage::Format_RGB32);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -209,35 +227,60 @@ void AddPipBoxes(int value, std::vector<PipBox>& boxes)
 
 }  // namespace
 
-CardPictures::CardPictures()
-    : back(Load("back", {W, H}, PlainBack)), joker(Load("Joker", {W, H}, PlainJoker)),
-      pos(Load("Pos", {W, H}, [] { return PlainCard([](QPainter&) {}); })),
-      neg(Load("Neg", {W, H}, PlainNeg)),
-      black(Load("Black", {117, 28}, [] { return PlainValues(Qt::black); })),
-      red(Load("Red", {117, 28}, [] { return PlainValues(CardRed); })),
-      suitSm(Load("SuitSm", {44, 22}, [] { return PlainSuits(11); })),
-      suits(Load("Suits", {60, 30}, [] { return PlainSuits(15); })),
-      royal(Load("Royal", {141, 148}, PlainRoyal))
+CardPictures::CardPictures(double scale)
+    : scale(scale),
+      back(Load("back", {W, H}, PlainBack, scale, [](double s) { return art::CardArt::Back(s); })),
+      joker(Load("Joker", {W, H}, PlainJoker, scale, [](double s) { return art::CardArt::Joker(s); })),
+      pos(Load(
+          "Pos", {W, H}, [] { return PlainCard([](QPainter&) {}); }, scale,
+          [](double s) { return art::CardArt::Pos(s); })),
+      neg(Load("Neg", {W, H}, PlainNeg, scale, [](double s) { return art::CardArt::Neg(s); })),
+      black(Load(
+          "Black", {117, 28}, [] { return PlainValues(Qt::black); }, scale,
+          [](double s) { return art::CardArt::Values(false, s); })),
+      red(Load(
+          "Red", {117, 28}, [] { return PlainValues(CardRed); }, scale,
+          [](double s) { return art::CardArt::Values(true, s); })),
+      suitSm(Load(
+          "SuitSm", {44, 22}, [] { return PlainSuits(11); }, scale,
+          [](double s) { return art::CardArt::SuitsSmall(s); })),
+      suits(Load(
+          "Suits", {60, 30}, [] { return PlainSuits(15); }, scale,
+          [](double s) { return art::CardArt::SuitsLarge(s); })),
+      royal(Load("Royal", {141, 148}, PlainRoyal, scale, [](double s) { return art::CardArt::Royal(s); }))
 {
+}
+
+QRect CardPictures::Scaled(const QRect& r) const
+{
+    if (scale == 1.0) return r;
+    const auto at = [this](int v) { return static_cast<int>(std::lround(v * scale)); };
+    return QRect(QPoint(at(r.left()), at(r.top())),
+                 QPoint(at(r.left() + r.width()) - 1, at(r.top() + r.height()) - 1));
 }
 
 QImage CardPictures::Face(int rank, int suit) const
 {
-    QImage face(W + 1, H + 1, QImage::Format_RGB32);
+    const QRect whole = Scaled(QRect(0, 0, W + 1, H + 1));
+    QImage face(whole.size(), QImage::Format_RGB32);
     face.fill(Qt::black);
     QPainter p(&face);
     // Destinations one pixel wider than their source stretch it; no smoothing, as a bitmap copy would.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QPoint(0, 0), pos);
+    // Every place on the card and in the strips is scaled alike, so a zoomed face is this one, finer.
+    const auto copy = [&](const QRect& to, const QImage& from, const QRect& part) {
+        p.drawImage(Scaled(to), from, Scaled(part));
+    };
 
     const bool redSuit = suit == 1 || suit == 2;
     const int v = rank + 1;
     const QImage& values = redSuit ? red : black;
-    p.drawImage(Box(3, 3, 12, 16), values, Box(9 * (v - 1), 0, 9 * v, 13));
-    p.drawImage(Box(61, 82, 69, 95), values, Box(9 * (v - 1), 14, 9 * v - 1, 27));
+    copy(Box(3, 3, 12, 16), values, Box(9 * (v - 1), 0, 9 * v, 13));
+    copy(Box(61, 82, 69, 95), values, Box(9 * (v - 1), 14, 9 * v - 1, 27));
 
-    p.drawImage(Box(2, 18, 13, 29), suitSm, Box(11 * suit, 0, 11 * suit + 11, 11));
-    p.drawImage(Box(60, 70, 71, 81), suitSm, Box(11 * suit, 11, 11 * suit + 11, 22));
+    copy(Box(2, 18, 13, 29), suitSm, Box(11 * suit, 0, 11 * suit + 11, 11));
+    copy(Box(60, 70, 71, 81), suitSm, Box(11 * suit, 11, 11 * suit + 11, 22));
 
     const QRect pipUp = Box(15 * suit, 0, 15 * suit + 15, 15);
     const QRect pipDown = Box(15 * suit, 15, 15 * suit + 15, 30);
@@ -245,18 +288,18 @@ QImage CardPictures::Face(int rank, int suit) const
         std::vector<PipBox> boxes;
         AddPipBoxes(v, boxes);
         for (const PipBox& b : boxes)
-            p.drawImage(Box(b.left, b.top, b.right, b.bottom), suits, pipUp);
+            copy(Box(b.left, b.top, b.right, b.bottom), suits, pipUp);
     } else {
         // Court columns run King, Queen, Jack; black suits use the top row, red suits the bottom one.
         const int column = 13 - v;
         const int row = redSuit ? 1 : 0;
-        p.drawImage(Box(13, 13, 60, 87), royal, QRect(column * 47, row * 74, 47, 74));
+        copy(Box(13, 13, 60, 87), royal, QRect(column * 47, row * 74, 47, 74));
         if (v == 13) {
-            p.drawImage(Box(15, 15, 30, 30), suits, pipUp);
-            p.drawImage(Box(43, 70, 58, 85), suits, pipDown);
+            copy(Box(15, 15, 30, 30), suits, pipUp);
+            copy(Box(43, 70, 58, 85), suits, pipDown);
         } else {
-            p.drawImage(Box(43, 15, 58, 30), suits, pipUp);
-            p.drawImage(Box(15, 70, 30, 85), suits, pipDown);
+            copy(Box(43, 15, 58, 30), suits, pipUp);
+            copy(Box(15, 70, 30, 85), suits, pipDown);
         }
     }
     return face;

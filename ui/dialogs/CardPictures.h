@@ -13,8 +13,14 @@ public:
     static constexpr int CardHeight = 98;
 
     // Loads the built-in pictures; one that is missing or of the wrong size is replaced by a plain one
-    // drawn here in the same size and cell layout.
-    CardPictures();
+    // drawn here in the same size and cell layout. At another scale than 1 (a zoomed window, a screen of
+    // finer pixels) every picture holds scale pixels for each of its pixels: the built-in ones drawn afresh,
+    // the plain ones resampled, and the faces composed at that scale.
+    explicit CardPictures(double scale = 1.0);
+
+    double Scale() const { return scale; }
+    // A place on the card given in the card's own pixels, in the pixels of these pictures.
+    QRect Scaled(const QRect& r) const;
 
     const QImage& Back() const { return back; }
     const QImage& Joker() const { return joker; }
@@ -29,6 +35,7 @@ public:
     static void MaskedCopy(QImage& surface, QPoint at, const QImage& mask, const QImage& picture);
 
 private:
+    double scale = 1.0;
     QImage back, joker, pos, neg, black, red, suitSm, suits, royal;
 };
 

@@ -4,6 +4,7 @@
 
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
+#include "ui/face/CanvasMapping.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+
+#include <cmath>
 
 namespace zorvik {
 
@@ -26,7 +29,7 @@ constexpr int TableCards = DoubleOrNothingGame::TableCards;
 }  // namespace
 
 DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks,
-                                             HelpContext& help, QWidget* parent)
+                                             HelpContext& help, QWidget* parent, double machineZoom)
     : QDialog(parent), state_(state), hooks_(hooks), game_(state, engine.Rng(), hooks.TimeOfDayMs())
 {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
@@ -73,6 +76,10 @@ DoubleOrNothingDialog::DoubleOrNothingDialog(GameState& state, SlotEngine& engin
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpCardGame); });
 
     ShowWinnings();
+    // Zoomed with the machine; the cards are then drawn afresh at the window's resolution.
+    zoom_ = ZoomSideWindow(*this, machineZoom);
+    const double scale = zoom_ * devicePixelRatioF();
+    if (scale != 1.0) pictures_ = CardPictures(scale);
 }
 
 int DoubleOrNothingDialog::CardPlaceAt(int x, int y)
@@ -101,7 +108,8 @@ void DoubleOrNothingDialog::FormMouseUp(int x, int y)
 
     if (const auto effect = game_.Turn(place)) {
         // Show the card before its sound, which may hold everything up until it ends.
-        repaint(QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight)));
+        repaint(CanvasMapping{zoom_, {}}.Map(
+            QRect(CardOrigin(place), QSize(CardPictures::CardWidth, CardPictures::CardHeight))));
         hooks_.PlayWave(DoubleOrNothingGame::WaveOf(*effect));
     }
     ShowWinnings();
@@ -121,29 +129,37 @@ QImage DoubleOrNothingDialog::CardPicture(const Card& card) const
 
 QImage DoubleOrNothingDialog::RenderTable() const
 {
-    QImage table(size(), QImage::Format_RGB32);
+    const double scale = pictures_.Scale();
+    QImage table(QSize(static_cast<int>(std::ceil(width() * scale / zoom_)),
+                       static_cast<int>(std::ceil(height() * scale / zoom_))),
+                 QImage::Format_RGB32);
     table.fill(TableGreen);
     for (int place = 0; place < TableCards; ++place)
-        CardPictures::MaskedCopy(table, CardOrigin(place), pictures_.Neg(), CardPicture(game_.Deck()[place]));
+        CardPictures::MaskedCopy(table, pictures_.Scaled(QRect(CardOrigin(place), QSize(1, 1))).topLeft(),
+                                 pictures_.Neg(), CardPicture(game_.Deck()[place]));
     return table;
 }
 
 void DoubleOrNothingDialog::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), RenderTable(), event->rect());
+    const QRect area = event->rect();
+    const double pixels = pictures_.Scale() / zoom_;  // device pixels per window pixel
+    painter.drawImage(
+        QRectF(area), RenderTable(),
+        QRectF(area.x() * pixels, area.y() * pixels, area.width() * pixels, area.height() * pixels));
 }
 
 void DoubleOrNothingDialog::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = CanvasMapping{zoom_, {}}.Unmap(event->position());
     FormMouseUp(at.x(), at.y());
     UpdateCursor(at);
 }
 
 void DoubleOrNothingDialog::mouseMoveEvent(QMouseEvent* event)
 {
-    UpdateCursor(event->position().toPoint());
+    UpdateCursor(CanvasMapping{zoom_, {}}.Unmap(event->position()));
 }
 
 void DoubleOrNothingDialog::UpdateCursor(QPoint at)

@@ -39,7 +39,7 @@ QFont DialogFont(bool bold)
 }  // namespace
 
 LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, PlayerDialogs& dialogs,
-                               HelpContext& help, QWidget* parent)
+                               HelpContext& help, QWidget* parent, double zoom)
     : QDialog(parent), mode_(mode), state_(state), games_(games), dialogs_(dialogs), help_(help)
 {
     // The current game goes to disk before anything else: closing the dialog reloads it from there.
@@ -47,6 +47,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, P
     opened_ = true;
     BuildWindow();
     ShowSlotsOnDisk();
+    ZoomSideWindow(*this, zoom);
 }
 
 void LoadSaveDialog::BuildWindow()
@@ -81,9 +82,11 @@ void LoadSaveDialog::BuildWindow()
 
 void LoadSaveDialog::ShowSlotsOnDisk()
 {
-    // The panels show the slots as they are on disk; the game itself is not touched while the dialog is open.
+    // The panels show the slots as they are on disk, read in one go; the game itself is not touched while the
+    // dialog is open.
+    const auto summaries = games_.ReadSlotSummaries();
     for (int index = 0; index < PlayerSlotCount; ++index) {
-        const SlotSummary slot = games_.ReadSlotSummary(index);
+        const SlotSummary& slot = summaries[static_cast<std::size_t>(index)];
         SlotPanel& panel = panels_[static_cast<std::size_t>(index)];
         panel.name->setText(QString::fromStdString(slot.GameName));
         panel.name->setCursorPosition(0);

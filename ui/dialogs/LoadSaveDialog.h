@@ -26,8 +26,9 @@ public:
 
     // Puts the current game on disk first, then shows the eight slots. The mode is fixed for the dialog's
     // life; everything passed in must outlive the dialog.
+    // zoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
     LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, PlayerDialogs& dialogs, HelpContext& help,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, double zoom = 1.0);
 
     // False when the current game could not be written at opening; the dialog must then not be shown, so the
     // game is not replaced by an older copy from disk when it closes. The error has already been reported.

@@ -2,6 +2,7 @@
 // The payoff chart window: the pay table as one built-in picture, the window fitted exactly around it.
 #include "ui/dialogs/PayChartDialog.h"
 
+#include "assetgen/ChartArt.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/SideWindowStyle.h"
 
@@ -33,7 +34,7 @@ QImage MissingChart()
 
 }  // namespace
 
-PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent) : QDialog(parent)
+PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent, double zoom) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -47,6 +48,15 @@ PayChartDialog::PayChartDialog(HelpContext& help, QWidget* parent) : QDialog(par
     chartLabel_->setGeometry(0, 0, chart.width(), chart.height());
     // The window is built hidden, so fitting it to the picture needs no frozen drawing.
     setFixedSize(chart.size());
+    // Zoomed, or on a screen of finer pixels, the chart is drawn afresh from the pay table at the window's
+    // resolution rather than stretched.
+    const double zoomed = ZoomSideWindow(*this, zoom);
+    const double ratio = devicePixelRatioF();
+    if (zoomed != 1.0 || ratio != 1.0) {
+        QImage sharp = art::ChartArt::Chart(zoomed * ratio);
+        sharp.setDevicePixelRatio(ratio);
+        chartLabel_->setPixmap(QPixmap::fromImage(sharp));
+    }
 
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, [this, &help] { help.ShowTopic(this, HelpPayChart); });

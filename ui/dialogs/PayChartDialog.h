@@ -15,7 +15,8 @@ class PayChartDialog : public QDialog {
 
 public:
     // The help context must outlive the window.
-    explicit PayChartDialog(HelpContext& help, QWidget* parent = nullptr);
+    // zoom: the zoom of the machine it opens above; the chart takes it as far as its screen has room.
+    explicit PayChartDialog(HelpContext& help, QWidget* parent = nullptr, double zoom = 1.0);
 
     // The label that shows the chart picture.
     QLabel* ChartLabel() const { return chartLabel_; }

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 
-class QLabel;
 class QPushButton;
 
 namespace zorvik {
@@ -21,33 +20,20 @@ class StatisticsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The values derived from the counters, in exact 64-bit arithmetic so odd loaded counters cannot wrap.
-    struct Figures {
-        std::int64_t AllSpins = 0;
-        std::int64_t Payoffs = 0;
-        std::int64_t Normal = 0;
-        std::int64_t Regular = 0;
-        double SkillStopPercent = 0.0;
-        double OverallPercent = 0.0;
-    };
-    static Figures Compute(const GameState& state);
-
     // "%10.0n": grouped by the locale, right-aligned in ten characters. Percentages: "%4.2f" and "%".
     static QString FormatCount(std::int64_t value, const QLocale& locale = QLocale());
     static QString FormatPercent(double value, const QLocale& locale = QLocale());
 
-    // Fills every value once from the state; the window shows a snapshot and changes nothing.
-    // The help context must outlive the window.
-    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr);
+    // Fills every value once from the state; the window shows a snapshot and changes nothing. Each value
+    // label is named after its caption ("payoffsValue" beside "payoffsCaption"). The help context must
+    // outlive the window.
+    // zoom: the zoom of the machine it opens above; the dialog takes it as far as its screen has room.
+    StatisticsDialog(const GameState& state, HelpContext& help, QWidget* parent = nullptr, double zoom = 1.0);
 
-    QPushButton* BitBtn1 = nullptr;
+    QPushButton* OkButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
-    QLabel* Caption(const char* name, int x, int y, const QString& text, bool bold = false);
-    QLabel* Value(const char* name, int right, int y, bool bold, bool red = false);
 };
 
 }  // namespace zorvik

@@ -106,13 +106,8 @@ ControlPanel::ControlPanel(QWidget& window, GameState& state, SlotEngine& engine
                                                : optionsPicture.convertToFormat(QImage::Format_RGB32)),
       buttonStyle_(std::make_unique<ControlPanelStyle>())
 {
-    // Every button has the picture's size; the buttons grow upward from the template's place.
-    const int width = templatePicture_.width();
-    const int height = templatePicture_.height();
     for (int tag = 0; tag < ButtonCount; ++tag) {
         auto* button = new QLabel(&window_);
-        button->setGeometry(optionsTemplate.left() + (tag / 7) * width,
-                            optionsTemplate.top() - (tag % 7) * height, width, height);
         button->setStyle(buttonStyle_.get());
         button->setToolTip(StartupTooltip(tag));
         button->setAccessibleName(Caption(tag));
@@ -122,7 +117,7 @@ ControlPanel::ControlPanel(QWidget& window, GameState& state, SlotEngine& engine
         button->show();
         buttons_[static_cast<std::size_t>(tag)] = button;
     }
-    DrawCaptions();
+    Place(optionsTemplate, CanvasMapping{}, QImage());
 
     startupTimer_ = new QTimer(this);
     startupTimer_->setInterval(StartupTimerMs);
@@ -161,6 +156,21 @@ QLabel* ControlPanel::Button(int tag) const
     return buttons_[static_cast<std::size_t>(tag)];
 }
 
+void ControlPanel::Place(const QRect& layoutTemplate, const CanvasMapping& mapping, const QImage& face)
+{
+    zoom_ = mapping.Scale;
+    scaledFace_ = face;
+    // Every button has the template's size; the buttons grow upward from the template's place. Each is
+    // placed by its own edges, so the two columns of seven meet without gaps at any zoom.
+    const int width = templatePicture_.width();
+    const int height = templatePicture_.height();
+    for (int tag = 0; tag < ButtonCount; ++tag)
+        buttons_[static_cast<std::size_t>(tag)]->setGeometry(
+            mapping.Map(QRect(layoutTemplate.left() + (tag / 7) * width,
+                              layoutTemplate.top() - (tag % 7) * height, width, height)));
+    DrawCaptions();
+}
+
 void ControlPanel::DrawCaptions()
 {
     // Frozen for the whole pass so the fourteen captions appear together.
@@ -169,16 +179,28 @@ void ControlPanel::DrawCaptions()
 
     const QFont font = CaptionFont();
     const QFontMetrics metrics(font);
-    // Drawn at the screen's whole-number scale so the captions stay sharp on a scaled desktop.
-    const qreal scale = std::max<qreal>(1.0, std::round(window_.devicePixelRatioF()));
+    // Drawn at the window's own resolution: the captions stay sharp on a scaled desktop and a zoomed window.
+    const qreal ratio = window_.devicePixelRatioF();
+    const qreal scale = zoom_ * ratio;
 
     for (int tag = 0; tag < ButtonCount; ++tag) {
+        QLabel* button = buttons_[static_cast<std::size_t>(tag)];
+        const QSize pixels(std::max(1, int(std::lround(button->width() * ratio))),
+                           std::max(1, int(std::lround(button->height() * ratio))));
         // Each pass starts from the template, so a caption that changed colour leaves no trace of the old
         // one.
-        QImage face(templatePicture_.size() * scale, QImage::Format_RGB32);
-        face.setDevicePixelRatio(scale);
-        QPainter painter(&face);
-        painter.drawImage(QRect(QPoint(0, 0), templatePicture_.size()), templatePicture_);
+        QImage image(pixels, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        if (scale == 1.0)
+            painter.drawImage(0, 0, templatePicture_);
+        else if (!scaledFace_.isNull())
+            painter.drawImage(0, 0, scaledFace_);
+        else
+            painter.drawImage(
+                0, 0, templatePicture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        // The caption is laid out in the template's pixels and written at the button's resolution.
+        painter.scale(scale, scale);
         // A button held down looks pushed in: a darker face and its caption one pixel down and right.
         const bool pushed = tag == pressedTag_;
         if (pushed) painter.fillRect(QRect(QPoint(0, 0), templatePicture_.size()), QColor(0, 0, 0, 90));
@@ -189,7 +211,8 @@ void ControlPanel::DrawCaptions()
         const int y = (templatePicture_.height() - metrics.height()) / 2 + (pushed ? 1 : 0);
         painter.drawText(x, y + metrics.ascent(), caption);
         painter.end();
-        buttons_[static_cast<std::size_t>(tag)]->setPixmap(QPixmap::fromImage(face));
+        image.setDevicePixelRatio(ratio);
+        button->setPixmap(QPixmap::fromImage(image));
     }
 
     window_.setUpdatesEnabled(wasEnabled);

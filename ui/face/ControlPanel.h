@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "ui/face/CanvasMapping.h"
 
 #include <QColor>
 #include <QFont>
@@ -39,6 +40,11 @@ public:
                  PanelRequests& requests, const QRect& optionsTemplate, const QImage& optionsPicture);
     ~ControlPanel() override;
 
+    // Lays the buttons out again from the template's place in the layout, for a window on which the layout
+    // lands as mapping says (window pixels); face is the template picture drawn at the window's own
+    // resolution (the mapping's scale times the device pixel ratio), or null to resample the template.
+    void Place(const QRect& layoutTemplate, const CanvasMapping& mapping, const QImage& face);
+
     // Redraws the fourteen captions in the colours of the current switches, with the window frozen meanwhile.
     void DrawCaptions();
     // The action of the button with this tag (0-13); any other tag does nothing.
@@ -66,6 +72,8 @@ private:
     GameHooks& hooks_;
     PanelRequests& requests_;
     QImage templatePicture_;
+    QImage scaledFace_;  // the template at the window's resolution, when the window is zoomed
+    double zoom_ = 1.0;  // window pixels per layout pixel
     std::array<QLabel*, ButtonCount> buttons_{};
     std::unique_ptr<QStyle> buttonStyle_;
     QTimer* startupTimer_ = nullptr;

@@ -3,17 +3,19 @@
 // window.
 #include "ui/face/DigitPainter.h"
 
+#include "ui/face/CanvasMapping.h"
 #include "ui/face/DisplayClass.h"
 #include "ui/face/PictureSet.h"
 
 #include <QPainter>
 
+#include <cmath>
 #include <string>
 
 namespace zorvik {
 
 DigitPainter::DigitPainter(const PictureSet& pictures, int screenWidth)
-    : pictures_(pictures), screenWidth_(screenWidth)
+    : pictures_(&pictures), screenWidth_(screenWidth)
 {
 }
 
@@ -30,13 +32,36 @@ int DigitPainter::DigitCount(std::int32_t value)
 QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green,
                                bool rightAligned, bool noSpareCell) const
 {
+    return Draw(painter, value, x, y, green, rightAligned, noSpareCell, CanvasMapping{}, false);
+}
+
+QRect DigitPainter::DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green,
+                               bool rightAligned, bool noSpareCell) const
+{
+    QPainter painter(&target);
+    return DrawNumber(painter, value, x, y, green, rightAligned, noSpareCell);
+}
+
+QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green,
+                               bool rightAligned, bool noSpareCell, const CanvasMapping& mapping) const
+{
+    return Draw(painter, value, x, y, green, rightAligned, noSpareCell, mapping, true);
+}
+
+QRect DigitPainter::Draw(QPainter& painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
+                         bool noSpareCell, const CanvasMapping& mapping, bool scaled) const
+{
     std::string text = std::to_string(value < 0 ? 0 : value);
     if (text.size() > 10) text.resize(10);
     const int n = static_cast<int>(text.size());
     const int w = DigitSize().width(), h = DigitSize().height();
     const bool large = UsesLargeDigits(screenWidth_);
-    const QImage& strip = green ? (large ? pictures_.GreenLarge : pictures_.GreenSmall)
-                                : (large ? pictures_.DigitsLarge : pictures_.DigitsSmall);
+    const ScaledPictures& at = pictures_->Scaled();
+    const QImage& strip =
+        scaled ? (green ? (large ? at.GreenLarge : at.GreenSmall) : (large ? at.DigitsLarge : at.DigitsSmall))
+               : (green ? (large ? pictures_->GreenLarge : pictures_->GreenSmall)
+                        : (large ? pictures_->DigitsLarge : pictures_->DigitsSmall));
+    const double scale = scaled ? at.Scale : 1.0;
 
     if (rightAligned) x -= n * w;
     QRect cleared;
@@ -46,21 +71,18 @@ QRect DigitPainter::DrawNumber(QPainter& painter, std::int32_t value, int x, int
         cleared = QRect(x, y, (n + 1) * w, h);
     else
         cleared = QRect(x, y, n * w, h);
-    painter.fillRect(cleared, Qt::black);
+    painter.fillRect(mapping.Map(cleared), Qt::black);
 
     for (char c : text) {
         const int d = c - '0';
-        painter.drawImage(QRect(x, y, w, h), strip, QRect(d * w, 0, w, h));
+        // Each digit's cell is placed by its own edges; its picture is read from where the cell starts in
+        // the strip, as much as the place holds.
+        const QRect place = mapping.Map(QRect(x, y, w, h));
+        const QPoint from(static_cast<int>(std::lround(d * w * scale)), 0);
+        painter.drawImage(place, strip, QRect(from, place.size()));
         x += w;
     }
     return cleared;
-}
-
-QRect DigitPainter::DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green,
-                               bool rightAligned, bool noSpareCell) const
-{
-    QPainter painter(&target);
-    return DrawNumber(painter, value, x, y, green, rightAligned, noSpareCell);
 }
 
 }  // namespace zorvik

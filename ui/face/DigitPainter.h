@@ -14,10 +14,12 @@ class QPainter;
 namespace zorvik {
 
 class PictureSet;
+struct CanvasMapping;
 
 class DigitPainter {
 public:
-    // The strips belong to pictures, which must outlive the painter. The digit size follows screenWidth.
+    // The strips belong to pictures, which must outlive the painter. The digit size follows screenWidth, in
+    // layout pixels.
     DigitPainter(const PictureSet& pictures, int screenWidth);
 
     // 16 x 21 below 1000 pixels of screen width, 32 x 42 from there on.
@@ -34,9 +36,16 @@ public:
                      bool noSpareCell) const;
     QRect DrawNumber(QImage& target, std::int32_t value, int x, int y, bool green, bool rightAligned,
                      bool noSpareCell) const;
+    // The same on a surface where the layout lands as mapping says, from the strips the pictures hold at
+    // the mapping's scale (PictureSet::ScaleTo). Positions and the area returned are layout pixels.
+    QRect DrawNumber(QPainter& painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
+                     bool noSpareCell, const CanvasMapping& mapping) const;
 
 private:
-    const PictureSet& pictures_;
+    QRect Draw(QPainter& painter, std::int32_t value, int x, int y, bool green, bool rightAligned,
+               bool noSpareCell, const CanvasMapping& mapping, bool scaled) const;
+
+    const PictureSet* pictures_;
     int screenWidth_;
 };
 

@@ -6,6 +6,7 @@
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/SoundRecordingHooks.h"
 #include "ui/dialogs/HelpContext.h"
+#include "ui/face/CanvasMapping.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -158,6 +159,27 @@ TEST_F(CardFormTest, ClicksOutsideTheCardsTurnNothing)
     EXPECT_EQ(DoubleOrNothingDialog::CardPlaceAt(81, 106), 0);
     EXPECT_EQ(DoubleOrNothingDialog::CardPlaceAt(86, 108), 9);
     EXPECT_EQ(DoubleOrNothingDialog::CardPlaceAt(78 * 7 + 81, 2 * 100 + 106), 23);
+}
+
+TEST_F(CardFormTest, ClicksOnAZoomedTableFollowTheZoom)
+{
+    state.SpinWin = 20;
+    DoubleOrNothingDialog form(state, engine, hooks, help, nullptr, 2.0);
+    const double zoom = form.Zoom();
+    ASSERT_GT(zoom, 1.0) << "zoomed as far as the test screen has room";
+    const CanvasMapping map{zoom, {}};
+    EXPECT_EQ(form.size(), map.Map(QRect(0, 0, 632, 413)).size());
+    for (int place = 0; place < DoubleOrNothingGame::TableCards; ++place)
+        form.Game().Deck()[place] = Ordinary(8);  // nines: a push, the game goes on
+    auto click = [&form](QPoint at) { QTest::mouseClick(&form, Qt::LeftButton, {}, at); };
+    click(map.Map(QPoint(82, 50)));  // the first window pixel right of card 0's place
+    EXPECT_FALSE(form.Game().Deck()[0].FaceUp);
+    EXPECT_FALSE(form.Game().Deck()[1].FaceUp);
+    click(QPoint(map.X(82) - 1, map.Y(107) - 1));  // the last window pixel of it
+    EXPECT_TRUE(form.Game().Deck()[0].FaceUp);
+    click(map.Map(QPoint(86, 108)));  // the first of card 9's
+    EXPECT_TRUE(form.Game().Deck()[9].FaceUp);
+    EXPECT_EQ(state.SpinWin, 20);
 }
 
 TEST_F(CardFormTest, TurnedCardClickedAgainOnlyRewritesTheLabel)

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics window: the derived values, both number formats and the labels they land in.
+// The statistics window: both number formats and the labels the figures land in.
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
 #include "engine/TheoreticalReturn.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/StatisticsExample.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
 
 #include <QLabel>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace zorvik {
 namespace {
@@ -21,130 +25,71 @@ QString Text(const StatisticsDialog& form, const char* label)
     return found ? found->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(label));
 }
 
-TEST(StatsFormTest, ThirteenSpinsExample)
+// The figures are the engine's; here each lands in its own label, formatted. Every value differs, so a label
+// showing another's value cannot pass.
+TEST(StatsFormTest, EveryValueInItsLabel)
 {
-    GameState state;
-    state.Spins = 10;
-    state.TotalBets = 80;
-    state.NumberOfBarRolls = 3;
-    state.GotBonusCount = 2;
-    state.Credits = 1040;
-    state.Borrowed = 1000;
-    testing::DialogRecorder dialogs;
-    HelpContext help(QString(), dialogs);
-    const StatisticsDialog form(state, help);
-
-    EXPECT_EQ(Text(form, "Label11"), "        13");
-    EXPECT_EQ(Text(form, "Label37"), "        10");
-    EXPECT_EQ(Text(form, "Label39"), "         3");
-    EXPECT_EQ(Text(form, "Label38"), "         0");
-    EXPECT_EQ(Text(form, "Label27"), "        80");
-    EXPECT_EQ(Text(form, "Label14"), "       120");
-    EXPECT_EQ(Text(form, "Label22"), "       120");
-    EXPECT_EQ(Text(form, "Label12"), "     1,040");
-    EXPECT_EQ(Text(form, "Label13"), "     1,000");
-    EXPECT_EQ(Text(form, "Label19"), "         2");
-    EXPECT_EQ(Text(form, "Label20"), "15.38%");
-    EXPECT_EQ(Text(form, "Label25"), "150.00%");
-}
-
-TEST(StatsFormTest, NewGameShowsZeroPercentages)
-{
-    GameState state;
-    state.Credits = 1000;
-    state.Borrowed = 1000;
-    testing::DialogRecorder dialogs;
-    HelpContext help(QString(), dialogs);
-    const StatisticsDialog form(state, help);
-    EXPECT_EQ(Text(form, "Label11"), "         0");
-    EXPECT_EQ(Text(form, "Label14"), "         0");
-    EXPECT_EQ(Text(form, "Label20"), "0.00%");
-    EXPECT_EQ(Text(form, "Label25"), "0.00%");
-}
-
-TEST(StatsFormTest, BreakdownOfThePayoffs)
-{
-    GameState state;
-    state.Credits = 5000;
-    state.Borrowed = 1000;
-    state.TotalBets = 2000;
-    state.DoubleOrNothingWon = 600;
-    state.BellPoolWon = 300;
-    state.CherryRollsWon = 200;
-    state.BarRollWon = 100;
-    state.FruitWon = 50;
-    state.SevensWon = 25;
-    testing::DialogRecorder dialogs;
-    HelpContext help(QString(), dialogs);
-    const StatisticsDialog form(state, help);
-    EXPECT_EQ(Text(form, "Label14"), "     6,000");  // 5000 - 1000 + 2000
-    EXPECT_EQ(Text(form, "Label22"), "     4,800");  // less the four bonus sources
-    EXPECT_EQ(Text(form, "Label31"), "     4,725");  // less the screen bonuses
-    EXPECT_EQ(Text(form, "Label18"), "       600");
-    EXPECT_EQ(Text(form, "Label15"), "       200");
-    EXPECT_EQ(Text(form, "Label16"), "       100");
-    EXPECT_EQ(Text(form, "Label17"), "       300");
-    EXPECT_EQ(Text(form, "Label32"), "        25");
-    EXPECT_EQ(Text(form, "Label33"), "        50");
-    // The card game's gain raises the payoffs but not the overall percentage: (6000 - 600) / 2000.
-    EXPECT_EQ(Text(form, "Label25"), "270.00%");
-}
-
-// The theoretical percentage is that of the bet set now, lines first, and not the card game's; no bet shows
-// none.
-TEST(StatsFormTest, TheoreticalPercentageOfTheCurrentBet)
-{
-    const struct {
-        int lines, coins;
-        QString expected;
-    } rows[] = {
-        {5, 3, StatisticsDialog::FormatPercent(TheoreticalReturnPercent[4][2][0])},
-        {3, 5, StatisticsDialog::FormatPercent(TheoreticalReturnPercent[2][4][0])},
-        {8, 1, StatisticsDialog::FormatPercent(TheoreticalReturnPercent[7][0][0])},
-        {0, 4, QString()},
-        {8, 0, QString()},
+    struct Row {
+        const char* name;
+        GameState counters;
+        std::vector<std::pair<const char*, QString>> shown;
     };
-    ASSERT_NE(rows[0].expected, rows[1].expected);
+    const Row rows[] = {
+        {"every counter",
+         testing::EveryCounterDifferent(),
+         {{"spinsValue", "        17"},
+          {"regularSpinsValue", "        10"},
+          {"cherryRollSpinsValue", "         4"},
+          {"barRollSpinsValue", "         3"},
+          {"creditsValue", "     5,000"},
+          {"borrowedValue", "     1,000"},
+          {"skillStopWinsValue", "         2"},
+          {"skillStopPercentValue", "11.76%"},
+          {"overallPercentValue", "270.00%"},
+          {"totalBetsValue", "     2,000"},
+          {"payoffsValue", "     6,000"},
+          {"normalValue", "     4,800"},
+          {"regularValue", "     4,725"},
+          {"sevensValue", "        25"},
+          {"allFruitValue", "        50"},
+          {"cherryRollsValue", "       200"},
+          {"barRollsValue", "       100"},
+          {"bellPoolValue", "       300"},
+          {"doubleOrNothingValue", "       600"}}},
+        {"new game",
+         {.Credits = 1000, .Borrowed = 1000},
+         {{"spinsValue", "         0"},
+          {"payoffsValue", "         0"},
+          {"skillStopPercentValue", "0.00%"},
+          {"overallPercentValue", "0.00%"}}},
+        {"negative payoffs keep their sign",
+         {.Borrowed = 500, .TotalBets = 100},
+         {{"payoffsValue", "      -400"}, {"overallPercentValue", "-400.00%"}}},
+        {"saturated counters show no negative remainder",
+         {.Credits = Int32Max,
+          .Borrowed = Int32Max,
+          .TotalBets = Int32Max,
+          .BarRollWon = Int32Max,
+          .BellPoolWon = Int32Max},
+         {{"payoffsValue", "2,147,483,647"}, {"normalValue", "         0"}}},
+        // The theoretical percentage is that of the bet set now, lines first, without the card game.
+        {"five lines at three coins",
+         {.LinesPlayed = 5, .CoinsPerLine = 3, .Double = true},
+         {{"theoreticalPercentValue", StatisticsDialog::FormatPercent(TheoreticalReturnPercent[4][2][0])},
+          {"theoreticalPercentCaption", "Theoretical Payoff Percentage:"}}},
+        {"three lines at five coins",
+         {.LinesPlayed = 3, .CoinsPerLine = 5},
+         {{"theoreticalPercentValue", StatisticsDialog::FormatPercent(TheoreticalReturnPercent[2][4][0])}}},
+        {"no bet", {.LinesPlayed = 0}, {{"theoreticalPercentValue", ""}}},
+    };
     testing::DialogRecorder dialogs;
     HelpContext help(QString(), dialogs);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.lines << " lines, " << row.coins << " coins");
-        GameState state;
-        state.LinesPlayed = row.lines;
-        state.CoinsPerLine = row.coins;
-        state.Double = true;
-        const StatisticsDialog form(state, help);
-        EXPECT_EQ(Text(form, "TheoreticalPercent"), row.expected);
-        EXPECT_EQ(Text(form, "TheoreticalPercentCaption"), "Theoretical Payoff Percentage:");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const StatisticsDialog form(row.counters, help);
+        for (const auto& [label, text] : row.shown)
+            EXPECT_EQ(Text(form, label), text) << label;
     }
-}
-
-TEST(StatsFormTest, OddCountersNeitherWrapNorDivideByZero)
-{
-    GameState state;
-    state.Credits = Int32Max;
-    state.Borrowed = Int32Min;
-    state.TotalBets = Int32Max;
-    state.Spins = 0;
-    state.GotBonusCount = 5;
-    const StatisticsDialog::Figures f = StatisticsDialog::Compute(state);
-    EXPECT_EQ(f.Payoffs, std::int64_t{Int32Max} * 2 - std::int64_t{Int32Min});
-    EXPECT_GT(f.OverallPercent, 0.0);
-    EXPECT_EQ(f.SkillStopPercent, 0.0);
-
-    // Bonus spins whose counter cancels the paid ones out must not divide by zero.
-    state.Spins = 2;
-    state.NumberOfBarRolls = -2;
-    EXPECT_EQ(StatisticsDialog::Compute(state).SkillStopPercent, 0.0);
-
-    state.Credits = 0;
-    state.Borrowed = 500;
-    state.TotalBets = 100;
-    testing::DialogRecorder dialogs;
-    HelpContext help(QString(), dialogs);
-    const StatisticsDialog form(state, help);
-    EXPECT_EQ(Text(form, "Label14"), "      -400");
-    EXPECT_EQ(Text(form, "Label25"), "-400.00%");
 }
 
 TEST(StatsFormTest, FormatsFollowTheLocale)

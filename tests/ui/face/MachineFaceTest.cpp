@@ -2,10 +2,13 @@
 // The machine face read back from its canvas: geometry, counters, lamps, wheel windows, flashing, winnings.
 #include "tests/support/PictureFolder.h"
 
+#include "ui/face/FacePlacement.h"
 #include "ui/face/MachineFace.h"
 #include "ui/face/PictureSet.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zorvik {
 namespace {
@@ -25,6 +28,15 @@ protected:
             state.Strips[w][0] = static_cast<std::uint8_t>(w);
         face->FormPaint();
         return *face;
+    }
+
+    // Only the places, for a screen of the given width: nothing is painted.
+    MachineGeometry Geometry(int width)
+    {
+        pictures.LoadPictures(folder.Path(), width, 24);
+        MachineGeometry geometry(pictures, width);
+        geometry.ComputeGeometry();
+        return geometry;
     }
 
     QColor At(QPoint p) const { return face->Canvas().pixelColor(p); }
@@ -47,7 +59,7 @@ protected:
 TEST_F(FaceTest, FixedGeometryOnALargeScreen)
 {
     // Background 510 x 610: BackgroundX 257, BgRight 767, BgBottom 612.
-    MachineFace& f = Build(1024);
+    const MachineGeometry f = Geometry(1024);
     EXPECT_EQ(f.BackgroundX(), 257);
     EXPECT_EQ(f.StopRect, (Area{833, 540, 957, 612}));
     EXPECT_EQ(f.SpinRect, (Area{833, 458, 957, 530}));
@@ -62,10 +74,10 @@ TEST_F(FaceTest, FixedGeometryOnALargeScreen)
 TEST_F(FaceTest, SmallAndMediumBetControlsAndCoinsOffset)
 {
     // Background 330 wide: at 640 BgRight is 485, at 800 it is 565.
-    MachineFace& small = Build(640);
+    const MachineGeometry small = Geometry(640);
     EXPECT_EQ(small.LinesPlusRect, (Area{521, 32, 536, 47}));
     EXPECT_EQ(small.CoinsPlusRect.Left, 521 + 75);
-    MachineFace& medium = Build(800);
+    const MachineGeometry medium = Geometry(800);
     EXPECT_EQ(medium.LinesPlusRect, (Area{613, 32, 628, 47}));
     EXPECT_EQ(medium.CoinsPlusRect.Left, 613 + 121);
 }
@@ -111,10 +123,10 @@ TEST_F(FaceTest, IdolAndCobraCounters)
 
 TEST_F(FaceTest, CobraIconsOverlapOnlyOnSmallScreens)
 {
-    Build(640);
-    EXPECT_EQ(face->CobraSlot(2).left() - face->CobraSlot(1).left(), 32 - 7);
-    Build(800);
-    EXPECT_EQ(face->CobraSlot(2).left() - face->CobraSlot(1).left(), 32);
+    const MachineGeometry small = Geometry(640);
+    EXPECT_EQ(small.CobraSlot(2).left() - small.CobraSlot(1).left(), 32 - 7);
+    const MachineGeometry medium = Geometry(800);
+    EXPECT_EQ(medium.CobraSlot(2).left() - medium.CobraSlot(1).left(), 32);
 }
 
 TEST_F(FaceTest, MediumLampRowLiesFortyPixelsLower)
@@ -190,6 +202,10 @@ TEST_F(FaceTest, FlashLineHatchesItsThreeCellsInItsColour)
     for (int cell : {0, 4, 8}) {
         EXPECT_EQ(At(f.ClearRect(cell).topLeft()), QColor(Qt::white)) << cell;
         EXPECT_EQ(At(f.CellRect(cell).center()), SymbolColour(state.Cell(cell))) << cell;
+        // The flash is a column wider than the white field here; that column shows the machine again.
+        const QRect flash = f.FlashRect(cell);
+        EXPECT_EQ(At(flash.topRight()), BackgroundColour) << cell;
+        EXPECT_EQ(At(flash.bottomRight()), BackgroundColour) << cell;
     }
     f.FlashLine(9, true);  // not a line: draws nothing, breaks nothing
 }
@@ -204,6 +220,108 @@ TEST_F(FaceTest, ScreenBonusFlashesCrestsOrEveryCell)
     state.ScreenBonus = 10;
     f.FlashScreenBonus(true);
     EXPECT_EQ(At(f.FlashRect(1).topLeft()), QColor(Qt::black));
+    f.FlashScreenBonus(false);
+    EXPECT_EQ(At(f.FlashRect(1).topRight()), BackgroundColour);
+}
+
+TEST(FacePlacementTest, NativeUntilTheWindowOutgrowsTheLargeLayout)
+{
+    const QSize large(1024, 724);  // the reference of the large pictures the game draws
+    const double across = 1910.0 / 1024;
+    struct Row {
+        const char* name;
+        QSize window;
+        int screenWidth;
+        bool fit;
+        QSize reference;
+        int layoutWidth;
+        double zoom;
+        double offsetY;
+    } rows[] = {
+        {"640 x 480 keeps its layout", {630, 480}, 640, true, {}, 640, 1, 0},
+        {"800 x 600 keeps its layout", {790, 600}, 800, true, {}, 800, 1, 0},
+        {"1024 x 768 keeps its layout", {1014, 768}, 1024, true, large, 1024, 1, 0},
+        {"1920 x 1080 fills the height", {1910, 1080}, 1920, true, large, 1280, 1080.0 / 724, 0},
+        {"2560 x 1440 fills the height", {2550, 1440}, 2560, true, large, 1282, 1440.0 / 724, 0},
+        {"4:3 is filled across", {1910, 1440}, 1920, true, large, 1024, across, (1440 - 724 * across) / 2},
+        {"too short: the machine shrinks", {1270, 720}, 1280, true, large, 1277, 720.0 / 724, 0},
+        {"the classic layout never zooms", {1910, 1080}, 1920, false, large, 1920, 1, 0},
+        {"narrower: laid out for itself", {1200, 724}, 1920, true, large, 1210, 1, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const FacePlacement p = PlaceFace(row.window, row.screenWidth, row.fit, row.reference);
+        EXPECT_EQ(p.LayoutWidth, row.layoutWidth);
+        EXPECT_DOUBLE_EQ(p.Zoom, row.zoom);
+        EXPECT_NEAR(p.Offset.y(), row.offsetY, 1e-9);
+        EXPECT_EQ(p.Offset.x(), 0);
+    }
+}
+
+TEST_F(FaceTest, ZoomedFaceIsTheNativeLayoutScaled)
+{
+    // The layout of a logical screen, drawn at a zoom: every flat area of the native drawing (the test
+    // pictures are flat colours) shows the same colour where the mapping puts it. Cases: the zooms of a
+    // 1920 x 1080, 2560 x 1440 and 3840 x 2160 window, the first on a desktop scaled by 2, and a
+    // 4:3 window centred in its height.
+    struct Row {
+        const char* name;
+        int layoutWidth;
+        double scale;
+        QPoint offset;
+    } rows[] = {
+        {"1920 x 1080", 1280, 1080.0 / 724, {}},
+        {"2560 x 1440", 1282, 1440.0 / 724, {}},
+        {"3840 x 2160", 1283, 2160.0 / 724, {}},
+        {"1920 x 1080 at twice the pixels", 1280, 2 * 1080.0 / 724, {}},
+        {"1920 x 1440, centred", 1024, 1910.0 / 1024, {0, 45}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        state.Bells = 2;
+        state.Cherries = 4;
+        state.Lamps[1] = state.Lamps[4] = true;
+        state.SpinWin = 0;
+        pictures.LoadPictures(folder.Path(), 1024, 24);
+        face = std::make_unique<MachineFace>(state, pictures, row.layoutWidth, 96);
+        face->ComputeGeometry();
+        face->ResizeCanvas(QSize(row.layoutWidth, 724));
+        face->FormPaint();
+        const QImage native = face->Canvas();
+
+        const CanvasMapping map{row.scale, row.offset};
+        pictures.ScaleTo(row.scale);
+        face->SetMapping(map);
+        face->ResizeCanvas(map.Map(QRect(0, 0, row.layoutWidth, 724)).size() + QSize(0, 2 * row.offset.y()));
+        face->FormPaint();
+        const QImage& zoomed = face->Canvas();
+
+        // Text is written at each size by the font's own rules, so the labels' boxes are left out.
+        const int r = face->BgRight();
+        const QRect labels[] = {{0, 0, 240, 36},   {0, 95, 240, 36}, {0, 195, 240, 36},
+                                {0, 295, 240, 36}, {r, 0, 260, 36},  {r, 145, 240, 36}};
+        int compared = 0, differing = 0;
+        for (int y = 1; y < native.height() - 1; y += 3)
+            for (int x = 1; x < native.width() - 1; x += 3) {
+                if (std::any_of(std::begin(labels), std::end(labels),
+                                [x, y](const QRect& box) { return box.contains(x, y); }))
+                    continue;
+                const QRgb c = native.pixel(x, y);
+                bool flat = true;
+                for (int dy = -1; dy <= 1 && flat; ++dy)
+                    for (int dx = -1; dx <= 1 && flat; ++dx)
+                        flat = native.pixel(x + dx, y + dy) == c;
+                if (!flat) continue;
+                const QPoint at((map.X(x) + map.X(x + 1)) / 2, (map.Y(y) + map.Y(y + 1)) / 2);
+                ++compared;
+                if (zoomed.pixel(at) != c && ++differing <= 5)
+                    ADD_FAILURE() << "layout pixel " << x << "," << y << " shows "
+                                  << qPrintable(QColor(zoomed.pixel(at)).name()) << ", natively "
+                                  << qPrintable(QColor(c).name());
+            }
+        EXPECT_GT(compared, 20000);
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 TEST_F(FaceTest, FreeSpinTextCoversALongerCountAndBlinksToBlack)
