@@ -3,6 +3,7 @@
 #include "assetgen/ManualWriter.h"
 
 #include "engine/PayTable.h"
+#include "engine/TheoreticalReturn.h"
 #include "zorvik/Version.h"
 
 #include <QDir>
@@ -138,6 +139,29 @@ QString ManualWriter::BonusPaysTable()
                .arg(GoldCoinMultiplier);
 }
 
+QString ManualWriter::ReturnTable()
+{
+    QString html;
+    for (const bool oneCard : {false, true}) {
+        html += oneCard ? "<h3>Turning one Double or Nothing card after every win</h3>\n"
+                        : "<h3>Without Double or Nothing</h3>\n";
+        html += "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">\n<tr><th>Lines</th>"
+                "<th colspan=\"8\">Coins per line</th></tr>\n<tr><th>&nbsp;</th>";
+        for (int coins = 1; coins <= 8; ++coins)
+            html += QString("<th>%1</th>").arg(coins);
+        html += "</tr>\n";
+        for (int lines = 1; lines <= 8; ++lines) {
+            html += QString("<tr><th>%1</th>").arg(lines);
+            for (int coins = 1; coins <= 8; ++coins)
+                html += QString("<td align=\"right\">%1%</td>")
+                            .arg(*TheoreticalPayoffPercent(lines, coins, oneCard), 0, 'f', 2);
+            html += "</tr>\n";
+        }
+        html += "</table>\n";
+    }
+    return html;
+}
+
 bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, QString* error)
 {
     const QDir source(sourceFolder);
@@ -157,6 +181,7 @@ bool ManualWriter::Write(const QString& sourceFolder, const QString& outFolder, 
         body.replace("{{LINEPAYS}}", LinePaysTable());
         body.replace("{{SCREENPAYS}}", ScreenPaysTable());
         body.replace("{{BONUSPAYS}}", BonusPaysTable());
+        body.replace("{{RETURNTABLE}}", ReturnTable());
         const QRegularExpressionMatch match = heading.match(body);
         const QString title = match.hasMatch() ? match.captured(1) : QString("Zorvik Slots");
         QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +

@@ -10,12 +10,14 @@ class ManualWriter {
 public:
     // Every *.html of sourceFolder becomes a page of the same name in outFolder. The markers
     // {{LINEPAYS}}, {{SCREENPAYS}} and {{BONUSPAYS}} are replaced by tables built from the engine's pay
-    // tables. On failure returns false and says why in *error.
+    // tables, {{RETURNTABLE}} by the theoretical payoff percentage of every bet. On failure returns false and
+    // says why in *error.
     static bool Write(const QString& sourceFolder, const QString& outFolder, QString* error);
 
     static QString LinePaysTable();
     static QString ScreenPaysTable();
     static QString BonusPaysTable();
+    static QString ReturnTable();
 };
 
 }  // namespace zorvik::art

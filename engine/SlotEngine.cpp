@@ -313,9 +313,11 @@ void SlotEngine::BookLines(const CellsResult& result)
         s.FreeSpinsLeft = SaturatingAdd(s.FreeSpinsLeft, line.FreeSpins);
         s.LineWins[n] = line.Pay;
         if (line.Pay > 0) {
-            Text t;
-            t << "Line " << n + 1 << " paid " << line.Pay << "." << std::string_view(s.LineBreak);
-            AppendSummary(t.View());
+            if (summarize_) {
+                Text t;
+                t << "Line " << n + 1 << " paid " << line.Pay << "." << std::string_view(s.LineBreak);
+                AppendSummary(t.View());
+            }
             if (s.FirstWinLine == -1) s.FirstWinLine = n;
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, line.Pay);
@@ -330,7 +332,8 @@ void SlotEngine::EvaluateSpin()
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
     s.LastSpinSummary.clear();
-    if (s.LinesDoubled) {
+    summarize_ = hooks_.KeepsSpinSummary();
+    if (s.LinesDoubled && summarize_) {
         Text t;
         t << "Return Bet of " << SaturatingMul(s.CoinsPerLine, s.LinesPlayed) << " Credits." << lineBreak
           << "All Winnings Lines are Doubled." << lineBreak;
@@ -348,20 +351,26 @@ void SlotEngine::EvaluateSpin()
         s.ScreenBonus = result.ScreenBonus;
         Text t;
         if (result.Crests >= 3) {
-            t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "."
-              << lineBreak;
-            AppendSummary(t.View());
+            if (summarize_) {
+                t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "."
+                  << lineBreak;
+                AppendSummary(t.View());
+            }
             s.SevensWon = SaturatingAdd(s.SevensWon, result.ScreenPay);
         } else if (result.AllAnimals) {
-            t << "Screen Bonus for All Fruit paid " << result.ScreenPay << "." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize_) {
+                t << "Screen Bonus for All Fruit paid " << result.ScreenPay << "." << lineBreak;
+                AppendSummary(t.View());
+            }
             s.FruitWon = SaturatingAdd(s.FruitWon, result.ScreenPay);
             PlayWave("Zorvik10.wav");
         } else if (result.PoolContribution > 0) {
             s.BellPool = SaturatingAdd(s.BellPool, result.PoolContribution);
             hooks_.DrawIdolPool();
-            t << result.PoolContribution << " Credits were added to the Bell Pool." << lineBreak;
-            AppendSummary(t.View());
+            if (summarize_) {
+                t << result.PoolContribution << " Credits were added to the Bell Pool." << lineBreak;
+                AppendSummary(t.View());
+            }
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
         if (s.ScreenBonus > 0 && s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
@@ -376,9 +385,11 @@ void SlotEngine::EvaluateSpin()
         }
         const std::int32_t award = s.LinesDoubled ? SaturatingMul(s.BellPool, 2) : s.BellPool;
         s.SpinWin = SaturatingAdd(s.SpinWin, award);
-        Text t;
-        t << "Won the Bell Pool Worth " << award << lineBreak;
-        AppendSummary(t.View());
+        if (summarize_) {
+            Text t;
+            t << "Won the Bell Pool Worth " << award << lineBreak;
+            AppendSummary(t.View());
+        }
         s.BellPoolWon = SaturatingAdd(s.BellPoolWon, award);
         s.BellPool = PoolRestartValue;
         lastSpin_.PoolAward = award;
@@ -396,7 +407,8 @@ void SlotEngine::EvaluateSpin()
     if (s.LinesDoubled) s.SpinWin = SaturatingAdd(s.SpinWin, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
     if (s.SpinWin > 0) PayOut(PayOutOrder::NormalSpin);
-    if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
+    if (summarize_ && s.LastSpinSummary.empty())
+        s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
 void SlotEngine::EvaluateCobraRoll()
@@ -415,7 +427,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
     s.LastSpinSummary.clear();
-    if (s.LinesDoubled) {
+    summarize_ = hooks_.KeepsSpinSummary();
+    if (s.LinesDoubled && summarize_) {
         Text t;
         t << "All Winnings Lines are Doubled.." << std::string_view(s.LineBreak);
         AppendSummary(t.View());
@@ -429,9 +442,12 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     if (result.GoldCoins > 0) {
         s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
-        Text t;
-        t << result.GoldCoins << " Sevens Paid " << result.ScreenPay << "." << std::string_view(s.LineBreak);
-        AppendSummary(t.View());
+        if (summarize_) {
+            Text t;
+            t << result.GoldCoins << " Sevens Paid " << result.ScreenPay << "."
+              << std::string_view(s.LineBreak);
+            AppendSummary(t.View());
+        }
         if (s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
         s.ScreenBonus = result.ScreenBonus;
     }
@@ -441,7 +457,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
-    if (s.LastSpinSummary.empty()) s.LastSpinSummary = "There were no winning lines on the last spin.";
+    if (summarize_ && s.LastSpinSummary.empty())
+        s.LastSpinSummary = "There were no winning lines on the last spin.";
 }
 
 // ---- Payout ----

@@ -105,6 +105,7 @@ private:
     std::int64_t spinsPastCeiling_ = 0;
     bool autoLoopRunning_ = false;  // an auto spin loop is on the stack, pausing or spinning
     bool spunDuringPause_ = false;  // the player started a spin in that loop's pause
+    bool summarize_ = true;         // the evaluation under way writes the spin summary
 };
 
 }  // namespace zorvik

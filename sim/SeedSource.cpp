@@ -65,6 +65,17 @@ bool SeedSource::ReadValue(std::uint32_t& value)
     return false;
 }
 
+// splitmix64's top 32 bits, to be scaled onto the day or the pool.
+std::uint32_t SeedSource::NextBits()
+{
+    state_ += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<std::uint32_t>(z >> 32);
+}
+
 std::uint32_t SeedSource::Next()
 {
     if (fromFile_) {
@@ -76,13 +87,9 @@ std::uint32_t SeedSource::Next()
         ReadValue(value);
         return value;
     }
-    // splitmix64, then the top 32 bits scaled onto the day.
-    state_ += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return static_cast<std::uint32_t>(((z >> 32) * MillisecondsPerDay) >> 32);
+    const std::uint64_t bits = NextBits();
+    if (!pool_.empty()) return pool_[(bits * pool_.size()) >> 32];
+    return static_cast<std::uint32_t>((bits * MillisecondsPerDay) >> 32);
 }
 
 }  // namespace zorvik

@@ -32,8 +32,9 @@ const char* KindName(SpinKind kind)
 
 }  // namespace
 
-SimHooks::SimHooks(SeedSource& seeds, SimStatistics& statistics, std::int64_t paidSpins, std::FILE* trace)
-    : seeds_(seeds), statistics_(statistics), paidSpins_(paidSpins), trace_(trace)
+SimHooks::SimHooks(SeedSource& seeds, SimStatistics& statistics, std::int64_t paidSpins, std::FILE* trace,
+                   int cardTurns)
+    : seeds_(seeds), statistics_(statistics), paidSpins_(paidSpins), trace_(trace), cardTurns_(cardTurns)
 {
 }
 
@@ -48,10 +49,28 @@ void SimHooks::SpinEvaluated()
     const GameState& state = engine_->State();
     statistics_.AddSpin(spin, state.LinesDoubled);
     if (trace_) {
-        line_ = TraceLine(state, spin);
+        line_ = TraceLine(state, spin, cardPlayed_ ? &card_ : nullptr);
         line_ += '\n';
         std::fwrite(line_.data(), 1, line_.size(), trace_);
     }
+    cardPlayed_ = false;
+}
+
+void SimHooks::ShowDoubleOrNothing()
+{
+    GameState& state = engine_->State();
+    card_.Seed = TimeOfDayMs();
+    card_.Stake = state.SpinWin;
+    card_.Turned = 0;
+    DoubleOrNothingGame game(state, engine_->Rng(), card_.Seed);
+    for (int place = 0; place < cardTurns_ && !game.Over(); ++place) {
+        game.Turn(place);
+        card_.Ids[card_.Turned++] = game.Deck()[place].Id;
+    }
+    game.Book();
+    card_.Result = state.SpinWin;
+    cardPlayed_ = true;
+    statistics_.AddCardGame(card_.Stake, card_.Result);
 }
 
 void SimHooks::WaitSeconds(double /*seconds*/)
@@ -65,7 +84,7 @@ void SimHooks::ShowInformation(const std::string& text)
     refusal_ = text;
 }
 
-std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin)
+std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin, const CardGameRecord* card)
 {
     std::string out;
     out.reserve(512);
@@ -110,6 +129,20 @@ std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin)
     AppendInt(out, s.CobraRollsLeft);
     out += ",\"summary\":";
     AppendJsonString(out, s.LastSpinSummary);
+    if (card) {
+        out += ",\"cardGame\":{\"seed\":";
+        AppendInt(out, card->Seed);
+        out += ",\"stake\":";
+        AppendInt(out, card->Stake);
+        out += ",\"turned\":[";
+        for (int i = 0; i < card->Turned; ++i) {
+            if (i) out += ',';
+            AppendInt(out, card->Ids[i]);
+        }
+        out += "],\"result\":";
+        AppendInt(out, card->Result);
+        out += '}';
+    }
     out += '}';
     return out;
 }

@@ -25,7 +25,7 @@ template <typename T> bool ParseNumber(std::string_view text, T low, T high, T& 
 const char* SimOptions::Usage()
 {
     return "Usage: zorvik-sim [options]\n"
-           "Plays Zorvik Slots headless with auto spin on, sound and Double or Nothing off.\n"
+           "Plays Zorvik Slots headless with auto spin on and sound off.\n"
            "  --spins N             paid spins to play (default 1000000)\n"
            "  --lines L             lines played, 0-8 (default 8)\n"
            "  --coins C             coins per line, 0-8 (default 1)\n"
@@ -41,6 +41,16 @@ const char* SimOptions::Usage()
            "  --dump-state          with --game: print the loaded game as one JSON object and exit\n"
            "  --history FILE        add the paid spins to the record of recent spins in FILE (the game's\n"
            "                        recent-spins.dat), keeping the newest 1000\n"
+           "  --double N            play Double or Nothing after every win, turning the first N of the 24\n"
+           "                        cards in order until one loses everything (default 0: not played)\n"
+           "  --threads N           threads to use (default: one per core). A run of more than 1000000\n"
+           "                        paid spins is played as games of 1000000 paid spins each, every one\n"
+           "                        from its own seed, so the report is the same for any N; --game and\n"
+           "                        --seeds play one game on one thread\n"
+           "  --exact               instead of playing, work out the long-run return of the bet (--lines,\n"
+           "                        --coins, --double) from every time of day of every kind of spin\n"
+           "  --exact-table         print the theoretical return of all 64 bets, Double or Nothing off\n"
+           "                        and at one card, as the C++ header that the game shows it from\n"
            "  --help                show this text\n";
 }
 
@@ -106,6 +116,16 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
             if (!value(text)) return false;
             if (text.empty()) return bad(text);
             options.HistoryFile = text;
+        } else if (name == "--double") {
+            if (!value(text)) return false;
+            if (!ParseNumber<int>(text, 0, 24, options.CardTurns)) return bad(text);
+        } else if (name == "--threads") {
+            if (!value(text)) return false;
+            if (!ParseNumber<int>(text, 1, 256, options.Threads)) return bad(text);
+        } else if (name == "--exact") {
+            options.Exact = true;
+        } else if (name == "--exact-table") {
+            options.ExactTable = true;
         } else if (name == "--dump-state") {
             options.DumpState = true;
         } else if (name == "--trace") {
@@ -121,6 +141,11 @@ bool SimOptions::Parse(int argc, char** argv, SimOptions& options, std::string& 
     }
     if (seedGiven && !options.SeedsFile.empty()) {
         error = "--seed and --seeds cannot be used together";
+        return false;
+    }
+    if ((options.Exact || options.ExactTable) &&
+        (options.Trace || !options.GameFile.empty() || !options.SeedsFile.empty())) {
+        error = "--exact and --exact-table play no game: they take no --trace, --game or --seeds";
         return false;
     }
     if (options.DumpState && options.GameFile.empty()) {

@@ -22,6 +22,10 @@ struct SimOptions {
     std::string GameFile;  // --game: load "CurrentGame" from it before playing, save it back after
     bool DumpState = false;
     std::string HistoryFile;  // --history: keep the newest paid spins in this record of recent spins
+    int CardTurns = 0;        // --double: cards each Double or Nothing game turns; 0 leaves the game off
+    int Threads = 0;          // 0: one per core
+    bool Exact = false;
+    bool ExactTable = false;
     // Which of the bet and money options were given, so that they override a loaded game.
     bool LinesGiven = false;
     bool CoinsGiven = false;

@@ -11,10 +11,15 @@ namespace zorvik {
 
 class SimStatistics {
 public:
-    explicit SimStatistics(std::int32_t bet) : bet_(bet) {}
+    // cardTurns above 0 adds the card game's lines to the report.
+    explicit SimStatistics(std::int32_t bet, int cardTurns = 0) : bet_(bet), cardTurns_(cardTurns) {}
 
     // Called once per SpinWheels call, after its evaluation and payout.
     void AddSpin(const SpinRecord& spin, bool doubled);
+    // Called once per card game with the winnings before and after it.
+    void AddCardGame(std::int32_t stake, std::int32_t result);
+    // Adds another finished tally of the same bet (a later block of the same run).
+    void Add(const SimStatistics& other);
     // Closes the last paid spin's tally; call once before reading the figures.
     void Finish();
 
@@ -24,6 +29,9 @@ public:
     std::int64_t TotalBet() const { return paid_ * bet_; }
     std::int64_t TotalWon() const { return won_; }
     std::int64_t PoolWins() const { return poolWins_; }
+    std::int64_t CardGames() const { return cardGames_; }
+    std::int64_t CardGameNet() const { return cardNet_; }
+    double CardGameShare() const;  // percent of the bet that the card games added (negative: took away)
     // Percent of the bet returned, and the half-width of its 95% confidence interval (each paid spin
     // with its bonus spins is one sample).
     double ReturnToPlayer() const;
@@ -38,6 +46,7 @@ private:
     void CloseCycle();
 
     std::int32_t bet_;
+    int cardTurns_;
     std::int64_t paid_ = 0;
     std::int64_t free_ = 0;
     std::int64_t cobra_ = 0;
@@ -45,6 +54,8 @@ private:
     std::int64_t hits_ = 0;
     std::int64_t doubled_ = 0;
     std::int64_t poolWins_ = 0;
+    std::int64_t cardGames_ = 0;
+    std::int64_t cardNet_ = 0;
     std::int64_t cycleWon_ = 0;  // the open paid spin with its bonus spins so far
     bool cycleOpen_ = false;
     double sum_ = 0;

@@ -220,17 +220,17 @@ TEST(KeyboardSessionTest, AWholeSessionWithTheKeyboardAlone)
         ASSERT_NE(cards, nullptr);
         auto* table = cards->findChild<CardTableAccess*>();
         int faceDown = 0;
-        for (int place = 0; place < DoubleOrNothingDialog::TableCards; ++place)
-            faceDown += cards->CardDeck[place].FaceUp ? 0 : 1;
-        if (cards->CardGameOver || faceDown == 0) {
-            const std::int32_t won = s.SpinWin - cards->StartWinnings;
+        for (int place = 0; place < DoubleOrNothingGame::TableCards; ++place)
+            faceDown += cards->Game().Deck()[place].FaceUp ? 0 : 1;
+        if (cards->Game().Over() || faceDown == 0) {
+            const std::int32_t won = s.SpinWin - cards->Game().StartWinnings();
             PressKey(Qt::Key_Escape);
             EXPECT_EQ(s.DoubleOrNothingWon, bookedBefore + won) << "Esc ends the game as OK does";
             return;
         }
         // Down the table in a snake, turning every card met face down, with Enter and Space in turn.
         const int place = table->Highlight(), row = place / 8, column = place % 8;
-        if (!cards->CardDeck[place].FaceUp)
+        if (!cards->Game().Deck()[place].FaceUp)
             PressKey(place % 2 ? Qt::Key_Space : Qt::Key_Return);
         else if (row % 2 == 0)
             PressKey(column < 7 ? Qt::Key_Right : Qt::Key_Down);

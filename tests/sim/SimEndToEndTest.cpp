@@ -96,6 +96,79 @@ TEST(Sim, OneTracedSpinGolden)
     std::remove(seeds.c_str());
 }
 
+TEST(Sim, OneTracedSpinWithItsCardGameGolden)
+{
+    // The golden spin above wins 4; the next time of day, 12345, deals the 9 of diamonds, the Ace of
+    // clubs and the 2 of hearts onto the first three places: a push, three times, then all is lost.
+    const std::string seeds = WriteFile("card", "43210987\n12345\n");
+    const SimRun run = Sim("--spins 1 --seeds " + seeds + " --double 3 --trace");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_GE(run.lines.size(), 1u);
+    EXPECT_NE(run.lines[0].find("\"spinWin\":0,"), std::string::npos) << run.lines[0];
+    EXPECT_NE(
+        run.lines[0].find(",\"cardGame\":{\"seed\":12345,\"stake\":4,\"turned\":[34,0,15],\"result\":0}}"),
+        std::string::npos)
+        << run.lines[0];
+    EXPECT_NE(run.out.find("Card games:            1 (3 cards each at most)\n"
+                           "Card game share:       -50.000% of the bet\n"),
+              std::string::npos)
+        << run.out;
+    std::remove(seeds.c_str());
+}
+
+TEST(Sim, CardGamesFollowEveryWinAndAddUpInTheReport)
+{
+    const SimRun run = Sim("--spins 3000 --seed 11 --double 2 --trace --json");
+    ASSERT_EQ(run.status, 0);
+    ASSERT_GE(run.lines.size(), 3001u);
+    long long games = 0, net = 0;
+    for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
+        const std::string& line = run.lines[i];
+        const std::size_t card = line.find("\"cardGame\":");
+        if (card == std::string::npos) {
+            EXPECT_EQ(Field(line, "spinWin"), 0) << "a win without a card game: " << line;
+            continue;
+        }
+        const std::string game = line.substr(card);
+        ++games;
+        EXPECT_GT(Field(game, "stake"), 0) << line;
+        EXPECT_EQ(Field(game, "result"), Field(line, "spinWin")) << line;
+        net += Field(game, "result") - Field(game, "stake");
+    }
+    EXPECT_GT(games, 100);
+    EXPECT_EQ(Field(run.lines.back(), "cardGames"), games);
+    EXPECT_EQ(Field(run.lines.back(), "cardGameNet"), net);
+}
+
+TEST(Sim, ThreadCountChangesNothingButTheTime)
+{
+    const auto report = [](const SimRun& run) {
+        EXPECT_EQ(run.status, 0);
+        return std::regex_replace(run.out, std::regex("\"elapsedSeconds.*"), "");
+    };
+    // Three blocks of a million paid spins each, and games that run out of credits within a few spins,
+    // whose traces must still come out in block order.
+    const std::string big = "--spins 2500000 --seed 9 --json";
+    const SimRun one = Sim(big + " --threads 1");
+    EXPECT_EQ(report(one), report(Sim(big + " --threads 2")));
+    EXPECT_EQ(report(one), report(Sim(big + " --threads 3")));
+    EXPECT_EQ(Field(one.out, "paidSpins"), 2500000);
+
+    const std::string broke = "--spins 3000000 --credits 300 --coins 8 --seed 4 --trace --json";
+    const SimRun broke1 = Sim(broke + " --threads 1");
+    const SimRun broke2 = Sim(broke + " --threads 2");
+    EXPECT_EQ(report(broke1), report(broke2));
+    EXPECT_EQ(broke1.err, broke2.err);
+    EXPECT_NE(broke1.err.find("3 of 3 games of 1000000 paid spins ended early"), std::string::npos)
+        << broke1.err;
+    // The first block is the run as one game would play it.
+    const SimRun single = Sim("--spins 1000000 --credits 300 --coins 8 --seed 4 --trace --json");
+    ASSERT_GT(single.lines.size(), 1u);
+    for (std::size_t i = 0; i + 1 < single.lines.size(); ++i)
+        ASSERT_EQ(broke2.lines.at(i), single.lines[i]) << i;
+    EXPECT_GT(Field(broke2.lines.back(), "paidSpins"), Field(single.lines.back(), "paidSpins"));
+}
+
 TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
 {
     const std::string badSeeds = WriteFile("bad", "100\nnoon\n");
@@ -118,6 +191,9 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
         {"seeds file with a bad line", "--seeds " + badSeeds},
         {"seed past the end of the day", "--seeds " + lateSeeds},
         {"seeds file without values", "--seeds " + emptySeeds},
+        {"more cards than the table holds", "--double 25"},
+        {"no threads", "--threads 0"},
+        {"exact with a trace", "--exact --trace"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,6 +204,14 @@ TEST(Sim, BadOptionsGiveUsageAndStatusTwo)
     }
     for (const auto& path : {badSeeds, lateSeeds, emptySeeds})
         std::remove(path.c_str());
+}
+
+TEST(Sim, ExactReturnOfNoBetIsRefused)
+{
+    const SimRun run = Sim("--exact --lines 0");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "zorvik-sim: a bet of 0 credits has no return\n");
+    EXPECT_TRUE(run.out.empty());
 }
 
 TEST(Sim, RefusedSpinStopsTheRunWithStatusZero)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Double or Nothing card game: 24 cards face down, one Joker, each turned card changes the spin's win.
+// The Double or Nothing card game's window: shows the engine's deal and passes the player's clicks to it.
 #pragma once
 
+#include "engine/DoubleOrNothingGame.h"
 #include "engine/GameHooks.h"
 #include "engine/GameState.h"
 #include "engine/SlotEngine.h"
@@ -10,7 +11,6 @@
 #include <QDialog>
 #include <QImage>
 
-#include <array>
 #include <cstdint>
 
 class QLabel;
@@ -25,31 +25,16 @@ class DoubleOrNothingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    struct CardRecord {
-        int Id = 0;    // 0-51 an ordinary card, 52 the Joker
-        int Rank = 0;  // 0 Ace, 1-9 the two to the ten, 10 Jack, 11 Queen, 12 King, 13 Joker
-        int Suit = 0;  // 0 clubs, 1 hearts, 2 diamonds, 3 spades
-        bool FaceUp = false;
-    };
-
-    static constexpr int Rows = 3;
-    static constexpr int Columns = 8;
-    static constexpr int TableCards = Rows * Columns;
-    static constexpr int JokerRank = 13;
-
     // Deals a new table at once; SpinWin of the state is the stake. All references must outlive the window.
     // machineZoom: the zoom of the machine it opens above; the table takes it as far as its screen has room.
     DoubleOrNothingDialog(GameState& state, SlotEngine& engine, GameHooks& hooks, HelpContext& help,
                           QWidget* parent = nullptr, double machineZoom = 1.0);
 
-    // Records 0-23 are the table, row * 8 + column; the rest of the deck is never shown.
-    std::array<CardRecord, 52> CardDeck{};
-    bool CardGameOver = false;
-    std::int32_t StartWinnings = 0;
+    // The game on the table: its deck, whether it is over, its stake. Tests lay out known cards through it.
+    DoubleOrNothingGame& Game() { return game_; }
 
-    void Deal();
     // Turns the card under a click in the pixels of the unzoomed window, if any; every click on a card
-    // place rewrites Label1.
+    // place rewrites the winnings.
     void FormMouseUp(int x, int y);
     // The table place (row * 8 + column) whose card covers the point, or -1 for the gaps and margins.
     static int CardPlaceAt(int x, int y);
@@ -59,13 +44,13 @@ public:
     // window's zoom times its device pixel ratio).
     QImage RenderTable() const;
     // Window pixels per pixel of the unzoomed window.
-    double Zoom() const { return zoom; }
-    QImage CardPicture(const CardRecord& card) const;
+    double Zoom() const { return zoom_; }
+    QImage CardPicture(const Card& card) const;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QLabel* WinningsLabel() const { return winningsLabel_; }
+    QLabel* RulesLabel() const { return rulesLabel_; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* HelpButton() const { return helpButton_; }
 
 public slots:
     void done(int result) override;
@@ -79,15 +64,18 @@ protected:
 private:
     void ShowWinnings();
     void UpdateCursor(QPoint at);
-    void FormClose();
 
-    GameState& state;
-    SlotEngine& engine;
-    GameHooks& hooks;
-    CardPictures pictures;
-    CardTableAccess* cardTable = nullptr;  // the keyboard's and the screen reader's way over the cards
-    double zoom = 1.0;
-    bool closed = false;
+    GameState& state_;
+    SlotEngine& engine_;
+    GameHooks& hooks_;
+    DoubleOrNothingGame game_;
+    CardPictures pictures_;
+    CardTableAccess* cardTable_ = nullptr;  // the keyboard's and the screen reader's way over the cards
+    double zoom_ = 1.0;
+    QLabel* winningsLabel_ = nullptr;
+    QLabel* rulesLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
 };
 
 }  // namespace zorvik

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics window: the game's counters, the payoffs they add up to and two percentages.
+// The statistics window: the game's counters, the payoffs they add up to, and the payoff percentages.
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/StatisticsFigures.h"
+#include "engine/TheoreticalReturn.h"
 #include "ui/dialogs/CreditsChart.h"
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LocaleFormat.h"
@@ -68,6 +69,10 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
     // The indents show the breakdown: all spins into their three kinds, the payoffs into the normal ones and
     // the four bonus sources, the normal ones into regular lines and the two screen bonuses.
     const StatisticsFigures f = StatisticsFigures::Of(state);
+    // What the current bet returns in the long run, beside what it has returned so far. Like the overall
+    // percentage it leaves the card game out; what one card after every win would make of it is the tip.
+    const auto theory = TheoreticalPayoffPercent(state.LinesPlayed, state.CoinsPerLine, false);
+    const auto theoryOneCard = TheoreticalPayoffPercent(state.LinesPlayed, state.CoinsPerLine, true);
     const Row rows[] = {
         {"spins", "Spins:", 12, 14, false, 281, true, false, FormatCount(f.AllSpins)},
         {"regularSpins", "Regular Spins:", 28, 38, false, 257, false, false, FormatCount(state.Spins)},
@@ -95,6 +100,8 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
         {"bellPool", "Bell Pool:", 364, 214, false, 585, false, false, FormatCount(state.BellPoolWon)},
         {"doubleOrNothing", "Double or Nothing:", 364, 238, false, 585, false, false,
          FormatCount(state.DoubleOrNothingWon)},
+        {"theoreticalPercent", "Theoretical Payoff Percentage:", 340, 278, true, 609, true, false,
+         theory ? FormatPercent(*theory) : QString()},
     };
     for (const Row& row : rows) {
         const QString name = QString::fromLatin1(row.name);
@@ -110,6 +117,18 @@ StatisticsDialog::StatisticsDialog(const GameState& state, HelpContext& help, QW
             palette.setColor(QPalette::WindowText, Qt::red);
             value->setPalette(palette);
         }
+    }
+
+    if (theoryOneCard) {
+        const QString tip = QStringLiteral("For %1 %2 at %3 %4 each. With one Double or Nothing card turned "
+                                           "after every win: %5")
+                                .arg(state.LinesPlayed)
+                                .arg(state.LinesPlayed == 1 ? "line" : "lines")
+                                .arg(state.CoinsPerLine)
+                                .arg(state.CoinsPerLine == 1 ? "coin" : "coins")
+                                .arg(FormatPercent(*theoryOneCard));
+        for (const char* label : {"theoreticalPercentCaption", "theoreticalPercentValue"})
+            findChild<QLabel*>(QString::fromLatin1(label))->setToolTip(tip);
     }
 
     auto* note =

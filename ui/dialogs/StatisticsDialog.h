@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics window: the game's counters, the payoffs they add up to and two percentages.
+// The statistics window: the game's counters, the payoffs they add up to, and the payoff percentages.
 #pragma once
 
 #include "engine/GameState.h"

@@ -88,7 +88,7 @@ TEST_F(HelpTopicTest, CardGameHelpButtonOpensItsTopic)
 {
     DoubleOrNothingDialog form(state, engine, hooks, help);
     form.show();
-    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(form.HelpButton(), Qt::LeftButton);
     EXPECT_EQ(ShownPage(form), "41006.html");
     EXPECT_TRUE(form.isVisible());
 }
@@ -102,7 +102,7 @@ TEST_F(HelpTopicTest, HelpButtonsShowTheGamesIconNotTheDesktopsFallback)
     const QImage ours = HelpButtonIcon().pixmap(16).toImage();
     const QImage desktops = borrow.style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(16).toImage();
     for (const QPushButton* help :
-         {borrow.HelpButton, cards.BitBtn2, loadSave.findChild<QPushButton*>("helpButton")}) {
+         {borrow.HelpButton, cards.HelpButton(), loadSave.findChild<QPushButton*>("helpButton")}) {
         ASSERT_NE(help, nullptr);
         SCOPED_TRACE(help->objectName().toStdString());
         const QImage shown = help->icon().pixmap(16).toImage();

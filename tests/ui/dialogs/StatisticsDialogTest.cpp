@@ -3,6 +3,7 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
 #include "engine/Saturating.h"
+#include "engine/TheoreticalReturn.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/StatisticsExample.h"
 #include "ui/dialogs/HelpContext.h"
@@ -71,6 +72,15 @@ TEST(StatsFormTest, EveryValueInItsLabel)
           .BarRollWon = Int32Max,
           .BellPoolWon = Int32Max},
          {{"payoffsValue", "2,147,483,647"}, {"normalValue", "         0"}}},
+        // The theoretical percentage is that of the bet set now, lines first, without the card game.
+        {"five lines at three coins",
+         {.LinesPlayed = 5, .CoinsPerLine = 3, .Double = true},
+         {{"theoreticalPercentValue", StatisticsDialog::FormatPercent(TheoreticalReturnPercent[4][2][0])},
+          {"theoreticalPercentCaption", "Theoretical Payoff Percentage:"}}},
+        {"three lines at five coins",
+         {.LinesPlayed = 3, .CoinsPerLine = 5},
+         {{"theoreticalPercentValue", StatisticsDialog::FormatPercent(TheoreticalReturnPercent[2][4][0])}}},
+        {"no bet", {.LinesPlayed = 0}, {{"theoreticalPercentValue", ""}}},
     };
     testing::DialogRecorder dialogs;
     HelpContext help(QString(), dialogs);
