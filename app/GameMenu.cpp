@@ -20,24 +20,6 @@ namespace zorvik {
 
 namespace {
 
-// The tags of the panel buttons the menu names.
-enum Tag {
-    HelpTag,
-    PayModeTag,
-    PayChartTag,
-    BorrowTag,
-    NewGameTag,
-    SummaryTag,
-    AutoSpinTag,
-    ExitTag,
-    SoundTag,
-    WebSiteTag,
-    DoubleTag,
-    SaveGameTag,
-    LoadGameTag,
-    StatsTag,
-};
-
 QString KeyName(const QKeySequence& key)
 {
     return key.toString(QKeySequence::NativeText);

@@ -21,23 +21,6 @@ namespace zorvik {
 
 namespace {
 
-enum Tag {
-    HelpTag,
-    PayModeTag,
-    PayChartTag,
-    BorrowTag,
-    NewGameTag,
-    SummaryTag,
-    AutoSpinTag,
-    ExitTag,
-    SoundTag,
-    WebSiteTag,
-    DoubleTag,
-    SaveGameTag,
-    LoadGameTag,
-    StatsTag,
-};
-
 constexpr const char* Captions[ControlPanel::ButtonCount] = {
     "Help?", "Pay Mode", "Pay Chart", "Borrow", "New Game",  "Summary",   "Auto Spin",
     "Exit",  "Sound",    "WWW Site",  "Double", "Save Game", "Load Game", "Stats",

@@ -27,6 +27,24 @@ class PanelButton;
 class PanelRequests;
 class SlotEngine;
 
+// The tags of the fourteen buttons, in the order they are laid out: up the first column, then the second.
+enum PanelTag {
+    HelpTag,
+    PayModeTag,
+    PayChartTag,
+    BorrowTag,
+    NewGameTag,
+    SummaryTag,
+    AutoSpinTag,
+    ExitTag,
+    SoundTag,
+    WebSiteTag,
+    DoubleTag,
+    SaveGameTag,
+    LoadGameTag,
+    StatsTag,
+};
+
 class ControlPanel : public QObject {
     Q_OBJECT
 
