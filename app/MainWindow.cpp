@@ -77,7 +77,7 @@ int ClassWidth(DisplayClass c)
 }  // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
-    : QWidget(parent), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
+    : QWidget(parent), FaceHooks(face_), screen_(ScreenOf(options)), programFolder_(FolderOf(options)),
       ownDialogs_(options.Dialogs ? nullptr : std::make_unique<ModalPlayerDialogs>()),
       dialogs_(options.Dialogs ? *options.Dialogs : *ownDialogs_),
       // The manual stands in for the help file beside the program.
@@ -574,72 +574,10 @@ void MainWindow::StopTimer(GameTimer timer)
 
 // ---- drawing hooks
 
-void MainWindow::UnflashLine(int line)
-{
-    // A spin starts by clearing what flashes: a line, or the cells of a screen bonus.
-    if (line == ScreenBonusIndex)
-        face_.FlashScreenBonus(false);
-    else
-        face_.FlashLine(line, false);
-}
-void MainWindow::DrawLeftSideLamp(bool lit)
-{
-    face_.DrawLeftSideLamp(lit);
-}
-void MainWindow::DrawRightSideLamp(bool lit)
-{
-    face_.DrawRightSideLamp(lit);
-}
-void MainWindow::DrawLamp(int lamp, bool lit)
-{
-    face_.DrawLamp(lamp, lit);
-}
-void MainWindow::DrawMotionWindow(int wheel, int offset)
-{
-    face_.DrawMotionWindow(wheel, offset);
-}
-
 void MainWindow::ShowStoppedWheel(int wheel)
 {
     PlayClick();
     face_.ShowStoppedWheel(wheel);
-}
-
-void MainWindow::BounceWheel(int wheel, int dy, bool capture)
-{
-    face_.BounceWheel(wheel, dy, capture);
-}
-void MainWindow::DrawCredits()
-{
-    face_.DrawCredits();
-}
-void MainWindow::ShowWinnings(bool on)
-{
-    face_.ShowWinnings(on);
-}
-void MainWindow::DrawCobraCounter()
-{
-    face_.DrawCobraCounter();
-}
-void MainWindow::DrawIdolCounter()
-{
-    face_.DrawIdolCounter();
-}
-void MainWindow::DrawIdolPool()
-{
-    face_.DrawIdolPool();
-}
-void MainWindow::DrawLinesPlayed()
-{
-    face_.DrawLinesPlayed();
-}
-void MainWindow::DrawCoinsPerLine()
-{
-    face_.DrawCoinsPerLine();
-}
-void MainWindow::DrawCoinsPlayed()
-{
-    face_.DrawCoinsPlayed();
 }
 
 void MainWindow::DrawControlPanel()

@@ -2,6 +2,7 @@
 // The main window: owns the game, builds the machine face at start-up and is the engine's front end.
 #pragma once
 
+#include "app/FaceHooks.h"
 #include "app/FrameClock.h"
 #include "app/GameMenu.h"
 #include "app/MachineKeys.h"
@@ -48,7 +49,7 @@ struct MainWindowOptions {
     FrameClock* Clock = nullptr;       // default: a SteadyFrameClock; must outlive the window
 };
 
-class MainWindow : public QWidget, public GameHooks {
+class MainWindow : public QWidget, public FaceHooks {
     Q_OBJECT
     // Assistive technology finds the painted Spin, Stop, bet controls and displays among the children.
     Q_CLASSINFO("AccessiblePaintedElements", "yes")
@@ -139,24 +140,10 @@ public slots:
     void SetClassicLayout(bool classic);
 
 public:
-    // GameHooks.
-    void UnflashLine(int line) override;
-    void DrawLeftSideLamp(bool lit) override;
-    void DrawRightSideLamp(bool lit) override;
-    void DrawLamp(int lamp, bool lit) override;
-    void DrawMotionWindow(int wheel, int offset) override;
+    // GameHooks beyond the face's own drawing, which FaceHooks hands on.
     void ShowStoppedWheel(int wheel) override;
-    void BounceWheel(int wheel, int dy, bool capture) override;
     // Repaints the canvas from the game state and puts it on screen, captions of the panel included.
     void RepaintWindow() override;
-    void DrawCredits() override;
-    void ShowWinnings(bool on) override;
-    void DrawCobraCounter() override;
-    void DrawIdolCounter() override;
-    void DrawIdolPool() override;
-    void DrawLinesPlayed() override;
-    void DrawCoinsPerLine() override;
-    void DrawCoinsPlayed() override;
     void DrawControlPanel() override;
     void PlayClick() override;
     void PlayWave(const std::string& file) override;
