@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The clock that paces the main window's frames and pauses: what the engine's tick count reads.
+// The clock that paces the main window's frames and pauses, and tells the time of day that seeds a spin.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,8 @@ public:
     // Handles the window's events until the clock reaches untilUs or an event has been handled, whichever
     // comes first; the caller asks again while its time has not come.
     virtual void WaitUntil(std::int64_t untilUs) = 0;
+    // UTC milliseconds since midnight: the seed of every spin and deal.
+    virtual std::uint32_t TimeOfDayMs() = 0;
 };
 
 }  // namespace zorvik

@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -650,7 +649,7 @@ std::uint32_t MainWindow::GetTickCount()
 
 std::uint32_t MainWindow::TimeOfDayMs()
 {
-    return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+    return clock_.TimeOfDayMs();
 }
 
 void MainWindow::PumpMessages(std::uint32_t untilTick)

@@ -3,6 +3,7 @@
 #include "app/SteadyFrameClock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QThread>
 
 namespace zorvik {
@@ -12,6 +13,11 @@ SteadyFrameClock::SteadyFrameClock()
     elapsed_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
+}
+
+std::uint32_t SteadyFrameClock::TimeOfDayMs()
+{
+    return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
 std::int64_t SteadyFrameClock::NowUs()

@@ -16,6 +16,7 @@ public:
 
     std::int64_t NowUs() override;
     void WaitUntil(std::int64_t untilUs) override;
+    std::uint32_t TimeOfDayMs() override;
 
 private:
     QElapsedTimer elapsed_;

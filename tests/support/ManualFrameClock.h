@@ -29,8 +29,17 @@ public:
         nowUs_ = std::max(nowUs_, untilUs);
     }
 
+    // A time of day that moves with the clock from a fixed start, so that every spin a test plays is the
+    // same on every run.
+    std::uint32_t TimeOfDayMs() override
+    {
+        return static_cast<std::uint32_t>((TimeOfDayStartMs + NowMs()) % 86400000);
+    }
+
     // Runs action when the clock passes ms milliseconds.
     void At(std::int64_t ms, std::function<void()> action) { actions_.emplace(ms * 1000, std::move(action)); }
+
+    std::int64_t TimeOfDayStartMs = 45000000;  // 12:30 UTC
 
 private:
     std::int64_t nowUs_ = 0;
