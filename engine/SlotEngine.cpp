@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <string_view>
 
 #include "engine/LampChaser.h"
@@ -18,31 +17,6 @@
 namespace zorvik {
 
 namespace {
-
-constexpr std::size_t SummaryLimit = 255;
-
-// Builds one summary text in a fixed buffer; nothing it holds can exceed the summary limit anyway.
-class Text {
-public:
-    Text& operator<<(std::string_view piece)
-    {
-        const std::size_t n = std::min(piece.size(), sizeof(buffer_) - size_);
-        piece.copy(buffer_ + size_, n);
-        size_ += n;
-        return *this;
-    }
-    Text& operator<<(std::int32_t value)
-    {
-        const auto result = std::to_chars(buffer_ + size_, buffer_ + sizeof(buffer_), value);
-        if (result.ec == std::errc()) size_ = static_cast<std::size_t>(result.ptr - buffer_);
-        return *this;
-    }
-    std::string_view View() const { return {buffer_, size_}; }
-
-private:
-    char buffer_[SummaryLimit + 1];
-    std::size_t size_ = 0;
-};
 
 void ReadCells(const GameState& state, std::uint8_t (&cells)[WheelCount])
 {
@@ -68,7 +42,6 @@ void SlotEngine::SetStartupValues()
 void SlotEngine::SetEarlyStartupValues()
 {
     state_.Spinning = false;
-    state_.LineBreak = "\r\n";
     state_.Spins = 0;
     state_.Bells = 3;
     state_.PayMode = true;
@@ -189,13 +162,12 @@ void SlotEngine::SpinWheels()
     hooks_.ShowWinnings(false);
 
     // The 20 draws of a spin, in this order: lamp direction, start lamp, then offset and stop per wheel.
-    const int dir = rng_.Random(2) == 0 ? -1 : 1;
-    const int lamp = rng_.Random(LampCount);
-    std::int32_t offsets[WheelCount];
-    for (int w = 0; w < WheelCount; ++w) {
-        offsets[w] = rng_.Random(MotionPictureHeight);
-        s.Stops[w] = rng_.Random(StripLength);
-    }
+    const RandomSource draws = rng_;
+    rng_.Skip(2 + 2 * WheelCount);
+    const int dir = draws.Ahead(0, 2) == 0 ? -1 : 1;
+    const int lamp = draws.Ahead(1, LampCount);
+    for (int w = 0; w < WheelCount; ++w)
+        s.Stops[w] = draws.Ahead(3 + 2 * w, StripLength);
     lastSpin_ = SpinRecord{seed, kind, lamp, dir, 0, 0};
 
     // The last spin's results are cleared here, so an instant payoff left in SpinWin is never paid twice.
@@ -212,6 +184,10 @@ void SlotEngine::SpinWheels()
 
     if (hooks_.ShowsAnimation()) {
         // The start row is not drawn: the chaser's steps redraw the lamps one by one.
+        // The wheels' offsets in their motion pictures matter only to a spin that is shown.
+        std::int32_t offsets[WheelCount];
+        for (int w = 0; w < WheelCount; ++w)
+            offsets[w] = draws.Ahead(2 + 2 * w, MotionPictureHeight);
         const LampChaser chaser(lamp, dir);
         chaser.LightStartRow(s.Lamps);
         SpinAnimation(s, hooks_).Run(chaser, offsets);
@@ -276,13 +252,6 @@ bool SlotEngine::IsAnySeven(int code)
     return IsAnySevenCode(code);
 }
 
-void SlotEngine::AppendSummary(std::string_view text)
-{
-    std::string& summary = state_.LastSpinSummary;
-    if (summary.size() >= SummaryLimit) return;
-    summary.append(text.substr(0, SummaryLimit - summary.size()));
-}
-
 void SlotEngine::PlayWave(const char* file)
 {
     if (state_.Sound) hooks_.PlayWave(file);
@@ -292,8 +261,9 @@ void SlotEngine::BookLines(const CellsResult& result)
 {
     GameState& s = state_;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
-    for (int n = 0; n < lines; ++n)
-        s.LineWins[n] = 0;
+    // Over all eight, so that the compiler writes them at once instead of calling memset for a few bytes.
+    for (int n = 0; n < LineCount; ++n)
+        s.LineWins[n] = n < lines ? 0 : s.LineWins[n];
     // The matched lines in their order, lowest bit first: the counters step and the summary grows line by
     // line.
     for (unsigned matched = result.MatchedLines; matched != 0; matched &= matched - 1) {
@@ -313,11 +283,7 @@ void SlotEngine::BookLines(const CellsResult& result)
         s.FreeSpinsLeft = SaturatingAdd(s.FreeSpinsLeft, line.FreeSpins);
         s.LineWins[n] = line.Pay;
         if (line.Pay > 0) {
-            if (summarize_) {
-                Text t;
-                t << "Line " << n + 1 << " paid " << line.Pay << "." << std::string_view(s.LineBreak);
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::Line, n + 1, line.Pay);
             if (s.FirstWinLine == -1) s.FirstWinLine = n;
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, line.Pay);
@@ -327,18 +293,11 @@ void SlotEngine::BookLines(const CellsResult& result)
 void SlotEngine::EvaluateSpin()
 {
     GameState& s = state_;
-    const std::string_view lineBreak = s.LineBreak;
-
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
-    s.LastSpinSummary.clear();
-    summarize_ = hooks_.KeepsSpinSummary();
-    if (s.LinesDoubled && summarize_) {
-        Text t;
-        t << "Return Bet of " << SaturatingMul(s.CoinsPerLine, s.LinesPlayed) << " Credits." << lineBreak
-          << "All Winnings Lines are Doubled." << lineBreak;
-        AppendSummary(t.View());
-    }
+    s.LastSpinSummary.Clear();
+    if (s.LinesDoubled)
+        s.LastSpinSummary.Add(SpinSummary::Piece::ReturnBet, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
     std::uint8_t cells[WheelCount];
     ReadCells(s, cells);
@@ -349,28 +308,17 @@ void SlotEngine::EvaluateSpin()
     if (s.LinesPlayed == LineCount) {
         if (s.LinesDoubled) s.GotBonusCount = SaturatingAdd(s.GotBonusCount, 1);
         s.ScreenBonus = result.ScreenBonus;
-        Text t;
         if (result.Crests >= 3) {
-            if (summarize_) {
-                t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "."
-                  << lineBreak;
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::CrestScreen, result.Crests, result.ScreenPay);
             s.SevensWon = SaturatingAdd(s.SevensWon, result.ScreenPay);
         } else if (result.AllAnimals) {
-            if (summarize_) {
-                t << "Screen Bonus for All Fruit paid " << result.ScreenPay << "." << lineBreak;
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::AnimalScreen, result.ScreenPay);
             s.FruitWon = SaturatingAdd(s.FruitWon, result.ScreenPay);
             PlayWave("Zorvik10.wav");
         } else if (result.PoolContribution > 0) {
             s.BellPool = SaturatingAdd(s.BellPool, result.PoolContribution);
             hooks_.DrawIdolPool();
-            if (summarize_) {
-                t << result.PoolContribution << " Credits were added to the Bell Pool." << lineBreak;
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::PoolAdded, result.PoolContribution);
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
         if (s.ScreenBonus > 0 && s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
@@ -385,11 +333,7 @@ void SlotEngine::EvaluateSpin()
         }
         const std::int32_t award = s.LinesDoubled ? SaturatingMul(s.BellPool, 2) : s.BellPool;
         s.SpinWin = SaturatingAdd(s.SpinWin, award);
-        if (summarize_) {
-            Text t;
-            t << "Won the Bell Pool Worth " << award << lineBreak;
-            AppendSummary(t.View());
-        }
+        s.LastSpinSummary.Add(SpinSummary::Piece::PoolWon, award);
         s.BellPoolWon = SaturatingAdd(s.BellPoolWon, award);
         s.BellPool = PoolRestartValue;
         lastSpin_.PoolAward = award;
@@ -407,8 +351,7 @@ void SlotEngine::EvaluateSpin()
     if (s.LinesDoubled) s.SpinWin = SaturatingAdd(s.SpinWin, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
     if (s.SpinWin > 0) PayOut(PayOutOrder::NormalSpin);
-    if (summarize_ && s.LastSpinSummary.empty())
-        s.LastSpinSummary = "There were no winning lines on the last spin.";
+    s.LastSpinSummary.CloseSpin();
 }
 
 void SlotEngine::EvaluateCobraRoll()
@@ -426,13 +369,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
-    s.LastSpinSummary.clear();
-    summarize_ = hooks_.KeepsSpinSummary();
-    if (s.LinesDoubled && summarize_) {
-        Text t;
-        t << "All Winnings Lines are Doubled.." << std::string_view(s.LineBreak);
-        AppendSummary(t.View());
-    }
+    s.LastSpinSummary.Clear();
+    if (s.LinesDoubled) s.LastSpinSummary.Add(SpinSummary::Piece::DoubledBonus, 0);
 
     std::uint8_t cells[WheelCount];
     ReadCells(s, cells);
@@ -442,12 +380,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     if (result.GoldCoins > 0) {
         s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
-        if (summarize_) {
-            Text t;
-            t << result.GoldCoins << " Sevens Paid " << result.ScreenPay << "."
-              << std::string_view(s.LineBreak);
-            AppendSummary(t.View());
-        }
+        s.LastSpinSummary.Add(SpinSummary::Piece::GoldCoins, result.GoldCoins, result.ScreenPay);
         if (s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
         s.ScreenBonus = result.ScreenBonus;
     }
@@ -457,8 +390,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
-    if (summarize_ && s.LastSpinSummary.empty())
-        s.LastSpinSummary = "There were no winning lines on the last spin.";
+    s.LastSpinSummary.CloseSpin();
 }
 
 // ---- Payout ----

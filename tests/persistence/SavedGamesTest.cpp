@@ -182,13 +182,13 @@ TEST_F(SavedGamesTest, LoadLeavesTheFieldsOutsideTheFileAlone)
     s.CobraRollsLeft = 2;
     s.AutoSpin = true;
     s.Stops[4] = 13;
-    s.LastSpinSummary = "kept";
+    s.LastSpinSummary.SetText("kept");
     games.LoadGameSlot(s, CurrentGameSlot);
     EXPECT_EQ(s.FreeSpinsLeft, 7);
     EXPECT_EQ(s.CobraRollsLeft, 2);
     EXPECT_TRUE(s.AutoSpin);
     EXPECT_EQ(s.Stops[4], 13);
-    EXPECT_EQ(s.LastSpinSummary, "kept");
+    EXPECT_EQ(s.LastSpinSummary.Text(), "kept");
     EXPECT_EQ(s.Credits, 1234);
 }
 
@@ -339,10 +339,11 @@ TEST_F(SavedGamesTest, AFileNearTheLimitKeepsItOnEverySave)
     ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 0, "Near"));
     std::string file = ReadWholeFile(path);
     const std::size_t below = AtomicFileWriter::MaxReadSize - 100;
-    const std::string line = ";" + std::string(62, '-') + "\n";
+    const std::string line = std::string(";").append(62, '-').append("\n");
     while (file.size() + line.size() <= below)
         file += line;
-    file += ";" + std::string(below - file.size() - 2, '.') + "\n";
+    const std::size_t dots = below - file.size() - 2;
+    file.append(";").append(dots, '.').append("\n");
     ASSERT_EQ(file.size(), below);
     WriteWholeFile(path, file);
 

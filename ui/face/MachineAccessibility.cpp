@@ -149,7 +149,7 @@ QString MachineAccessibility::SpinResultLine(const GameState& state, const SpinR
                                 : QStringLiteral("%1 won nothing.").arg(kind);
     // The summary's lines, each a sentence, follow on the same line.
     const QStringList details =
-        QString::fromStdString(state.LastSpinSummary).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QString::fromUtf8(state.LastSpinSummary.Text()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString& detail : details)
         line += QLatin1Char(' ') + detail.trimmed();
     return line;
