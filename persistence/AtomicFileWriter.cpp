@@ -152,6 +152,12 @@ bool AtomicFileWriter::Replace(const std::string& path, const std::string& conte
     return true;
 }
 
+AtomicFileWriter::ReadStatus AtomicFileWriter::Read(const std::string& path, std::string& content,
+                                                    std::string& error)
+{
+    return ReadAll(path, content, error);
+}
+
 AtomicFileWriter::ReadStatus AtomicFileWriter::ReadAll(const std::string& path, std::string& content,
                                                        std::string& error)
 {

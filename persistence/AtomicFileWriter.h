@@ -32,6 +32,8 @@ public:
     // The whole file; Missing when it does not exist, Failed when it exists and cannot be read or is larger
     // than MaxReadSize.
     static ReadStatus ReadAll(const std::string& path, std::string& content, std::string& error);
+    // ReadAll, as the saved games read their file; a seam for tests that count or refuse the reads.
+    virtual ReadStatus Read(const std::string& path, std::string& content, std::string& error);
 
 protected:
     // Creates and opens a unique file from a mkstemp template (ending in XXXXXX), filling in its name.

@@ -231,14 +231,24 @@ void SavedGames::WriteSection(ProfileFile& file, int slot, const GameState& stat
         file.WriteString(section, key.name, state.*key.field ? "1" : "0");
 }
 
-void SavedGames::LoadGameSlot(GameState& state, int slot)
+ProfileFile SavedGames::ReadFile() const
 {
-    if (SectionName(slot).empty()) return;
     std::string content;
     std::string error;
     // An unreadable file loads like a missing one: the player gets a fresh game instead of an error.
-    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    ReadSection(ProfileFile::Parse(std::move(content)), slot, Today(), state, gameName_, gameDate_);
+    if (writer_->Read(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
+    return ProfileFile::Parse(std::move(content));
+}
+
+void SavedGames::LoadGameSlot(GameState& state, int slot)
+{
+    if (SectionName(slot).empty()) return;
+    LoadGameSlot(state, slot, ReadFile());
+}
+
+void SavedGames::LoadGameSlot(GameState& state, int slot, const ProfileFile& file)
+{
+    ReadSection(file, slot, Today(), state, gameName_, gameDate_);
 }
 
 SlotSummary SavedGames::Summarize(const ProfileFile& file, int slot, const std::string& today)
@@ -253,18 +263,16 @@ SlotSummary SavedGames::Summarize(const ProfileFile& file, int slot, const std::
 
 SlotSummary SavedGames::ReadSlotSummary(int slot) const
 {
-    std::string content;
-    std::string error;
-    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    return Summarize(ProfileFile::Parse(std::move(content)), slot, Today());
+    return Summarize(ReadFile(), slot, Today());
 }
 
 std::array<SlotSummary, PlayerSlotCount> SavedGames::ReadSlotSummaries() const
 {
-    std::string content;
-    std::string error;
-    if (AtomicFileWriter::ReadAll(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    const ProfileFile file = ProfileFile::Parse(std::move(content));
+    return ReadSlotSummaries(ReadFile());
+}
+
+std::array<SlotSummary, PlayerSlotCount> SavedGames::ReadSlotSummaries(const ProfileFile& file) const
+{
     const std::string today = Today();
     std::array<SlotSummary, PlayerSlotCount> summaries;
     for (int slot = 0; slot < PlayerSlotCount; ++slot)
@@ -279,9 +287,37 @@ bool SavedGames::Fail(const std::string& detail)
     return false;
 }
 
-bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::string& name)
+bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::string& name, ProfileFile* written)
 {
     if (SectionName(slot).empty()) return Fail();
+    return Update(
+        [&](ProfileFile& file, const std::string& today) { WriteSection(file, slot, state, name, today); },
+        written);
+}
+
+bool SavedGames::CopyGameSlot(GameState& state, int from, int to, const std::string& name,
+                              ProfileFile* written)
+{
+    if (SectionName(from).empty() || SectionName(to).empty()) return Fail();
+    GameState game = state;
+    std::string gameName;
+    std::string gameDate;
+    const bool saved = Update(
+        [&](ProfileFile& file, const std::string& today) {
+            ReadSection(file, from, today, game, gameName, gameDate);
+            WriteSection(file, to, game, name, today);
+        },
+        written);
+    if (!saved) return false;
+    state = std::move(game);
+    gameName_ = std::move(gameName);
+    gameDate_ = std::move(gameDate);
+    return true;
+}
+
+bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::string& today)>& change,
+                        ProfileFile* written)
+{
     const std::string today = Today();
     std::string error;
     // Held from the read to the rename, so that a second copy of the game cannot replace the file in between
@@ -297,12 +333,14 @@ bool SavedGames::SaveGameSlot(const GameState& state, int slot, const std::strin
     }
     std::string content;
     // Never replace a file that exists but cannot be read: the other slots in it would be lost.
-    if (AtomicFileWriter::ReadAll(path_, content, error) == AtomicFileWriter::ReadStatus::Failed)
-        return Fail();
+    if (writer_->Read(path_, content, error) == AtomicFileWriter::ReadStatus::Failed) return Fail();
     ProfileFile file = ProfileFile::Parse(std::move(content));
-    WriteSection(file, slot, state, name, today);
-    if (!writer_->Replace(path_, file.Serialize(), error)) return Fail();
+    change(file, today);
+    std::string text = file.Serialize();
+    if (!writer_->Replace(path_, text, error)) return Fail();
     lastError_.clear();
+    // Parsed afresh from the bytes on disk, so that what is loaded from it is what a read would give.
+    if (written != nullptr) *written = ProfileFile::Parse(std::move(text));
     return true;
 }
 

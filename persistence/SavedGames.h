@@ -4,6 +4,7 @@
 
 #include "engine/GameState.h"
 #include "persistence/AtomicFileWriter.h"
+#include "persistence/ProfileFile.h"
 
 #include <array>
 #include <chrono>
@@ -14,8 +15,6 @@
 #include <string_view>
 
 namespace zorvik {
-
-class ProfileFile;
 
 // Slot indexes: 0-7 are the player's slots GameNo1..GameNo8, 8 is the current game.
 inline constexpr int PlayerSlotCount = 8;
@@ -50,20 +49,35 @@ public:
     // impossible ones are brought into range. Also sets GameName and GameDate. Never fails: a missing or
     // damaged file loads as a fresh game named after the section.
     void LoadGameSlot(GameState& state, int slot);
+    // The same from the file as one read or one save of it left it (ReadFile, SaveGameSlot's `written`):
+    // nothing is read again.
+    void LoadGameSlot(GameState& state, int slot, const ProfileFile& file);
+    // The file as it stands now, read once; a missing or unreadable file gives an empty one, as the loads
+    // take it.
+    ProfileFile ReadFile() const;
 
     // Writes the saved subset of state into the section of slot (0-8) with name and today's date. The whole
     // file is replaced at once, so a failure leaves the previous file as it was; it returns false, keeps the
     // text "Unable to write to Zorvik.ini" in LastError() and passes it to the error reporter. A file that
     // would grow past the reader's limit is not written. Another copy of the game saving at the same moment
     // is waited for (see SetLockWait): the file is read, changed and replaced under a lock on
-    // "Zorvik.ini.lock" beside it, so neither copy's save is lost.
-    bool SaveGameSlot(const GameState& state, int slot, const std::string& name);
+    // "Zorvik.ini.lock" beside it, so neither copy's save is lost. After a successful save, `written` (when
+    // given) holds the file as this save left it.
+    bool SaveGameSlot(const GameState& state, int slot, const std::string& name,
+                      ProfileFile* written = nullptr);
+    // Loads the game of slot `from` into state and saves it into slot `to` with name, as LoadGameSlot and
+    // SaveGameSlot one after the other would, but with one read of the file, made under the save's lock: what
+    // another copy saved meanwhile is what is loaded and kept. On failure, as SaveGameSlot, and nothing is
+    // loaded.
+    bool CopyGameSlot(GameState& state, int from, int to, const std::string& name,
+                      ProfileFile* written = nullptr);
 
     // The name, date, credits and borrowed of a slot as LoadGameSlot would read them, for the dialog's
     // panels.
     SlotSummary ReadSlotSummary(int slot) const;
-    // The same for the eight player slots at once, reading the file once.
+    // The same for the eight player slots at once, reading the file once, or from a file already read.
     std::array<SlotSummary, PlayerSlotCount> ReadSlotSummaries() const;
+    std::array<SlotSummary, PlayerSlotCount> ReadSlotSummaries(const ProfileFile& file) const;
 
     // Name and date of the section that LoadGameSlot read last.
     const std::string& GameName() const { return gameName_; }
@@ -71,7 +85,7 @@ public:
     const std::string& LastError() const { return lastError_; }
 
     void SetErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
-    // Seams for tests: the clock that dates a save, and the writer that replaces the file.
+    // Seams for tests: the clock that dates a save, and the writer that reads and replaces the file.
     void SetDateSource(DateSource source) { dateSource_ = std::move(source); }
     void SetWriter(std::shared_ptr<AtomicFileWriter> writer) { writer_ = std::move(writer); }
     // How long a save waits for another copy's save before it gives up with a message saying so.
@@ -97,6 +111,10 @@ private:
     std::string Today() const;
     static SlotSummary Summarize(const ProfileFile& file, int slot, const std::string& today);
     bool Fail(const std::string& detail = {});
+    // Reads the file under the lock, lets change edit it with today's date and replaces it; the save behind
+    // SaveGameSlot and CopyGameSlot.
+    bool Update(const std::function<void(ProfileFile& file, const std::string& today)>& change,
+                ProfileFile* written);
 
     std::string path_;
     std::string gameName_;

@@ -17,7 +17,10 @@ SimGameFile::SimGameFile(std::string path) : games_(std::move(path))
 
 void SimGameFile::Load(GameState& state)
 {
-    games_.LoadGameSlot(state, CurrentGameSlot);
+    // The simulator loads twice, for the report's bet and then over the game it plays; one read serves both,
+    // so they cannot differ either.
+    if (!onDisk_) onDisk_ = games_.ReadFile();
+    games_.LoadGameSlot(state, CurrentGameSlot, *onDisk_);
     loaded_ = true;
     sound_ = state.Sound;
     double_ = state.Double;

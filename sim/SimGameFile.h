@@ -2,6 +2,7 @@
 // The simulator's use of the saved-game file: load "CurrentGame" before playing, save it during and after.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/GameState.h"
@@ -14,7 +15,8 @@ public:
     explicit SimGameFile(std::string path);
 
     // Reads "CurrentGame" over a game that already holds the start-up values. Remembers the player's
-    // options, which the simulator switches off for its own play but must not change in the file.
+    // options, which the simulator switches off for its own play but must not change in the file. The file is
+    // read at the first call only; a later one loads the same game again from what that read.
     void Load(GameState& state);
     // Writes "CurrentGame"; on failure prints "zorvik-sim: Unable to write to ..." to stderr and returns
     // false.
@@ -27,6 +29,7 @@ public:
 
 private:
     SavedGames games_;
+    std::optional<ProfileFile> onDisk_;
     bool loaded_ = false;
     bool sound_ = true;
     bool double_ = true;

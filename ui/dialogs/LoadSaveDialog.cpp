@@ -43,11 +43,14 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, GameState& state, SavedGames& games, P
                                HelpContext& help, QWidget* parent, double zoom)
     : QDialog(parent), mode_(mode), state_(state), games_(games), dialogs_(dialogs), help_(help)
 {
-    // The current game goes to disk before anything else: closing the dialog reloads it from there.
-    if (!games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName)) return;
+    // The current game goes to disk before anything else: closing the dialog reloads it from there. That save
+    // reads the file under its lock; the panels show the file as the save left it, without a second read.
+    ProfileFile onDisk;
+    if (!games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName, &onDisk)) return;
+    onDisk_ = std::move(onDisk);
     opened_ = true;
     BuildWindow();
-    ShowSlotsOnDisk();
+    ShowSlots(*onDisk_);
     ZoomSideWindow(*this, zoom);
 }
 
@@ -97,11 +100,10 @@ void LoadSaveDialog::BuildWindow()
     new SlotGridNavigation(this, grid);
 }
 
-void LoadSaveDialog::ShowSlotsOnDisk()
+void LoadSaveDialog::ShowSlots(const ProfileFile& onDisk)
 {
-    // The panels show the slots as they are on disk, read in one go; the game itself is not touched while the
-    // dialog is open.
-    const auto summaries = games_.ReadSlotSummaries();
+    // The game itself is not touched while the dialog is open.
+    const auto summaries = games_.ReadSlotSummaries(onDisk);
     for (int index = 0; index < PlayerSlotCount; ++index) {
         const SlotSummary& slot = summaries[static_cast<std::size_t>(index)];
         SlotPanel& panel = panels_[static_cast<std::size_t>(index)];
@@ -174,15 +176,22 @@ void LoadSaveDialog::ChooseSlot(int number)
         const QString proposal = panels_[static_cast<std::size_t>(slot)].name->text();
         const std::optional<QString> name =
             dialogs_.AskText(this, tr("Name for this saved game?"), QString(), proposal);
-        if (name) {
-            games_.LoadGameSlot(state_, CurrentGameSlot);
-            games_.SaveGameSlot(state_, slot, name->toStdString());
-        }
+        if (name) CopyOnDisk(CurrentGameSlot, slot, name->toStdString());
     } else {
-        games_.LoadGameSlot(state_, slot);
-        games_.SaveGameSlot(state_, CurrentGameSlot, CurrentGameName);
+        CopyOnDisk(slot, CurrentGameSlot, CurrentGameName);
     }
     accept();
+}
+
+void LoadSaveDialog::CopyOnDisk(int from, int to, const std::string& name)
+{
+    // The copy reads the file afresh under the save's lock, not the dialog's copy of it: another copy of the
+    // game may have saved since the dialog opened, and its slots must stay.
+    ProfileFile onDisk;
+    if (games_.CopyGameSlot(state_, from, to, name, &onDisk))
+        onDisk_ = std::move(onDisk);
+    else
+        onDisk_.reset();
 }
 
 void LoadSaveDialog::done(int result)
@@ -197,7 +206,10 @@ void LoadSaveDialog::ReloadCurrentGame()
     // a load, the game as it was before the dialog opened after a save or a cancel.
     if (!opened_ || closed_) return;
     closed_ = true;
-    games_.LoadGameSlot(state_, CurrentGameSlot);
+    if (onDisk_)
+        games_.LoadGameSlot(state_, CurrentGameSlot, *onDisk_);
+    else
+        games_.LoadGameSlot(state_, CurrentGameSlot);
 }
 
 void LoadSaveDialog::keyPressEvent(QKeyEvent* event)

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -54,7 +55,9 @@ private:
 
     void BuildWindow();
     void BuildSlotPanel(int index, QWidget* parent);
-    void ShowSlotsOnDisk();
+    void ShowSlots(const ProfileFile& onDisk);
+    // Loads slot `from` and saves it into slot `to` as name, as the file stands now.
+    void CopyOnDisk(int from, int to, const std::string& name);
     void ReloadCurrentGame();
 
     const Mode mode_;
@@ -63,6 +66,9 @@ private:
     PlayerDialogs& dialogs_;
     HelpContext& help_;
     std::array<SlotPanel, PlayerSlotCount> panels_{};
+    // The file as the dialog's last save left it, which the panels and the closing load read instead of the
+    // disk; empty after a failed save, when only the disk can tell what the file holds.
+    std::optional<ProfileFile> onDisk_;
     bool opened_ = false;
     bool closed_ = false;
 };

@@ -7,6 +7,7 @@
 #include "ui/dialogs/HelpContext.h"
 #include "ui/dialogs/LoadSaveDialog.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,17 @@ protected:
         errno = EROFS;
         return -1;
     }
+};
+
+// Reads as the real writer does, counting the reads of the file.
+class CountingReader : public AtomicFileWriter {
+public:
+    ReadStatus Read(const std::string& path, std::string& content, std::string& error) override
+    {
+        ++reads;
+        return AtomicFileWriter::Read(path, content, error);
+    }
+    int reads = 0;
 };
 
 struct Saved {
@@ -276,6 +288,54 @@ TEST_F(LoadSaveDialogTest, LeftAndRightStayInANameBeingEdited)
     testing::PressKey(Qt::Key_Up);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "slotName5")
         << "up and down still move between slots";
+}
+
+TEST_F(LoadSaveDialogTest, EverySaveReadsTheFileOnceAndKeepsWhatAnotherCopySavedMeanwhile)
+{
+    // Opening is a save of the current game, and the panels and the closing load take the file as that save
+    // left it. A slot picked later is another save, which reads the file again under the lock: another copy
+    // of the game may have saved in between.
+    struct Row {
+        const char* name;
+        LoadSaveDialog::Mode mode;
+        int pick;  // 0: cancel
+        int reads;
+        std::int32_t credits;  // of the game afterwards
+    } rows[] = {
+        {"cancel", LoadSaveDialog::Mode::Load, 0, 1, 2345},
+        {"save into slot 2", LoadSaveDialog::Mode::Save, 2, 2, 2345},
+        {"load slot 7", LoadSaveDialog::Mode::Load, 7, 2, 77},
+    };
+    dialogs.textAnswer = "Weekend";
+    const GameState start = state;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(QString::fromStdString(games.Path()));
+        state = start;
+        GameState seventh;
+        seventh.Credits = 77;
+        ASSERT_TRUE(games.SaveGameSlot(seventh, 6, "Seventh"));
+        auto reader = std::make_shared<CountingReader>();
+        games.SetWriter(reader);
+
+        LoadSaveDialog dialog(row.mode, state, games, dialogs, help);
+        dialog.show();
+        SavedGames otherCopy(games.Path());
+        GameState theirs;
+        theirs.Credits = 55;
+        ASSERT_TRUE(otherCopy.SaveGameSlot(theirs, 4, "Theirs"));
+        if (row.pick == 0)
+            dialog.findChild<QPushButton*>("cancelButton")->click();
+        else
+            dialog.findChild<QPushButton*>(QStringLiteral("slotOkButton%1").arg(row.pick))->click();
+
+        EXPECT_EQ(reader->reads, row.reads);
+        EXPECT_EQ(state.Credits, row.credits);
+        EXPECT_EQ(CurrentGameOnDisk().Credits, row.credits);
+        const SlotSummary kept = games.ReadSlotSummary(4);
+        EXPECT_EQ(kept.GameName, "Theirs");
+        EXPECT_EQ(kept.Credits, 55);
+    }
 }
 
 TEST_F(LoadSaveDialogTest, LoadingANeverSavedSlotGivesAFreshGame)
