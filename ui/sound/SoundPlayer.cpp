@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's sound effects through SDL2's own audio: one voice, so a new sound cuts off the one still playing.
+// The game's sound effects through SDL2's own audio: one voice, so a new sound cuts off the last.
 #include "ui/sound/SoundPlayer.h"
 
 #include <QFile>
@@ -142,18 +142,27 @@ struct SoundPlayer::Audio {
     }
 };
 
-SoundPlayer::SoundPlayer()
-{
-    opening_ = std::thread([this] { audio_ = Audio::Open(); });
-}
+SoundPlayer::SoundPlayer() = default;
 
 SoundPlayer::~SoundPlayer()
 {
-    if (Device()) audio_->Close();
+    if (opening_.joinable()) opening_.join();
+    if (audio_) audio_->Close();
+}
+
+void SoundPlayer::OpenInBackground()
+{
+    if (openingStarted_) return;
+    openingStarted_ = true;
+    opening_ = std::thread([this] { audio_ = Audio::Open(); });
 }
 
 const SoundPlayer::Audio* SoundPlayer::Device()
 {
+    if (!openingStarted_) {
+        openingStarted_ = true;
+        audio_ = Audio::Open();
+    }
     if (opening_.joinable()) opening_.join();
     return audio_.get();
 }
@@ -247,7 +256,8 @@ void SoundPlayer::Play(const Samples& samples, Mode mode)
     // put in place of one of ours would freeze the window for its whole length: past the game's longest
     // wait the sound plays on without holding the game.
     using Clock = std::chrono::steady_clock;
-    const double length = std::min(1000.0 * samples.size() / BytesPerSecond, double{LongestSynchronousWaitMs});
+    const double length =
+        std::min(1000.0 * samples.size() / BytesPerSecond, double{LongestSynchronousWaitMs});
     const auto limit = Clock::now() + std::chrono::milliseconds(static_cast<int>(length) + 500);
     while (audio->GetQueuedAudioSize(audio->Device) > 0 && Clock::now() < limit)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -278,7 +288,8 @@ void SoundPlayer::PlayWave(const QString& path, Mode mode)
     Silence();
     // A named pipe or a device in the file's place would hold the game, so only plain files are opened.
     Samples samples;
-    if (!QFileInfo(path).isFile() || !Decode(audio->RWFromFile(path.toLocal8Bit().constData(), "rb"), &samples)) {
+    if (!QFileInfo(path).isFile() ||
+        !Decode(audio->RWFromFile(path.toLocal8Bit().constData(), "rb"), &samples)) {
         last_.usedDefault = true;
         Play(DefaultSound(), mode);
         return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's sound effects through SDL2's own audio: one voice, so a new sound cuts off the one still playing.
+// The game's sound effects through SDL2's own audio: one voice, so a new sound cuts off the last.
 #pragma once
 
 #include <QByteArray>
@@ -25,14 +25,17 @@ public:
         bool usedDefault = false;  // the file could not be played, so our own short sound stood in
     };
 
-    // Starts opening the audio device (no video, no signal handlers) on a thread of its own and returns at
-    // once: loading the audio library and finding a device must never hold up the window. The first call
-    // that needs the device waits for it. Without a device, or without the library, every call is silent.
+    // Opens nothing yet: the audio device (no video, no signal handlers) opens on the first call that needs
+    // it, or earlier, without waiting, after OpenInBackground. Without a device, or without the library,
+    // every call is silent.
     SoundPlayer();
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
+    // Loads the audio library and opens the device on a thread of its own and returns at once, so that the
+    // window never waits for either; the first sound waits for them if it comes before they are ready.
+    void OpenInBackground();
     bool DeviceOpen();
 
     // Reads the whole click file into memory. On failure returns false with the reason in error and the
@@ -62,6 +65,7 @@ private:
     const Samples& DefaultSound();
 
     std::thread opening_;
+    bool openingStarted_ = false;
     std::unique_ptr<Audio> audio_;  // set by the opening thread; read only after it has been joined
     QByteArray clickBytes_;
     Samples click_;
