@@ -118,6 +118,24 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     classic_ = settings.value(ClassicLayoutKey, false).toBool();
     resize(StartupClientSize());
     move(5, 0);
+    ApplyWindowMode();
+    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
+
+    lampCelebrationRowTimer_.setInterval(200);
+    lampCelebrationAlternateTimer_.setInterval(200);
+    lineFlashTimer_.setInterval(400);
+    freeSpinTextTimer_.setInterval(300);
+    connect(&lampCelebrationRowTimer_, &QTimer::timeout, this, &MainWindow::LampCelebrationRowTick);
+    connect(&lampCelebrationAlternateTimer_, &QTimer::timeout, this,
+            &MainWindow::LampCelebrationAlternateTick);
+    connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
+    connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
+    // Its size and state settled, the window can open while the machine is built and drawn into it: the
+    // first paint comes from the event loop, when all is ready.
+    if (options.ShowWhileBuilding) show();
+    // Not before: loading the audio library would compete with the window's opening for the processor.
+    sound_.OpenInBackground();
+
     // The canvas is in device pixels; the window repaints the window pixels that hold what changed.
     face_.SetFlush([this](const QRect& area) {
         const QRectF w(area.x() / ratio_, area.y() / ratio_, area.width() / ratio_, area.height() / ratio_);
@@ -162,18 +180,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); },
             Qt::DirectConnection);
 
-    ApplyWindowMode();
-    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
-
-    lampCelebrationRowTimer_.setInterval(200);
-    lampCelebrationAlternateTimer_.setInterval(200);
-    lineFlashTimer_.setInterval(400);
-    freeSpinTextTimer_.setInterval(300);
-    connect(&lampCelebrationRowTimer_, &QTimer::timeout, this, &MainWindow::LampCelebrationRowTick);
-    connect(&lampCelebrationAlternateTimer_, &QTimer::timeout, this,
-            &MainWindow::LampCelebrationAlternateTick);
-    connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
-    connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
+    built_ = true;
     Relayout();
 }
 
@@ -292,8 +299,9 @@ void MainWindow::SetClassicLayout(bool classic)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // Showing the window reports the size it was built for; only a new size needs a new layout.
-    if (size() != laidOutSize_ || devicePixelRatioF() != ratio_) Relayout();
+    // Showing the window reports the size it was built for; only a new size needs a new layout. A window
+    // shown while it is built is laid out once, when the machine is ready.
+    if (built_ && (size() != laidOutSize_ || devicePixelRatioF() != ratio_)) Relayout();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -302,7 +310,7 @@ void MainWindow::showEvent(QShowEvent* event)
     // A window moved to a screen of another resolution draws at that resolution.
     if (QWindow* handle = windowHandle())
         connect(handle, &QWindow::screenChanged, this, &MainWindow::Relayout, Qt::UniqueConnection);
-    if (devicePixelRatioF() != ratio_) Relayout();
+    if (built_ && devicePixelRatioF() != ratio_) Relayout();
 }
 
 QPoint MainWindow::LayoutPoint(QPointF windowPoint) const
