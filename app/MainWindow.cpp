@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -104,15 +105,6 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
 
     engine_.SetEarlyStartupValues();
 
-    if (!LoadPictures())
-        dialogs_.Inform(
-            nullptr,
-            QStringLiteral(
-                "There are BMP files missing which may cause this program to not function properly!"));
-
-    engine_.SetStartupStrips();
-    LoadClickSound();
-
     // The window takes the screen's width less 10 pixels and the height the desktop leaves free.
     const QSettings settings(SettingsPath(), QSettings::IniFormat);
     classic_ = settings.value(ClassicLayoutKey, false).toBool();
@@ -133,8 +125,20 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     // Its size and state settled, the window can open while the machine is built and drawn into it: the
     // first paint comes from the event loop, when all is ready.
     if (options.ShowWhileBuilding) show();
-    // Not before: loading the audio library would compete with the window's opening for the processor.
+    // Not before: the first picture read costs a search of the image plugins, and loading the audio library
+    // would compete with the window's opening for the processor.
+    if (const QIcon icon(options.ApplicationIcon); !icon.isNull()) QApplication::setWindowIcon(icon);
     sound_.OpenInBackground();
+
+    if (!LoadPictures())
+        dialogs_.Inform(
+            nullptr,
+            QStringLiteral(
+                "There are BMP files missing which may cause this program to not function properly!"));
+    ApplyMinimumSize();  // the pictures tell how tall the machine is
+
+    engine_.SetStartupStrips();
+    LoadClickSound();
 
     // The canvas is in device pixels; the window repaints the window pixels that hold what changed.
     face_.SetFlush([this](const QRect& area) {
@@ -244,13 +248,19 @@ void MainWindow::ApplyWindowMode()
         return;
     }
     // Resizable down to what the native layout of the screen's class needs, and opening maximised.
-    const QSize reference = face_.FitReference();
-    const int needed = reference.isEmpty() ? 0 : reference.height();
-    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
-    setMinimumSize(smallest.boundedTo(client));
+    ApplyMinimumSize();
     setMaximumSize(LargestWindow());
     resize(client);
     setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+}
+
+void MainWindow::ApplyMinimumSize()
+{
+    if (classic_) return;
+    const QSize reference = face_.FitReference();
+    const int needed = reference.isEmpty() ? 0 : reference.height();
+    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
+    setMinimumSize(smallest.boundedTo(StartupClientSize()));
 }
 
 void MainWindow::Relayout()

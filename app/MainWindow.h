@@ -49,6 +49,8 @@ struct MainWindowOptions {
     FrameClock* Clock = nullptr;       // default: a SteadyFrameClock; must outlive the window
     // Shows the window as soon as its size is known, before the machine is built: the program opens it so.
     bool ShowWhileBuilding = false;
+    // The application's icon (a file or resource), read once the window is shown; none by default.
+    QString ApplicationIcon;
 };
 
 class MainWindow : public QWidget, public FaceHooks {
@@ -180,6 +182,8 @@ private:
     void Relayout();
     // The window's size rules for the chosen layout.
     void ApplyWindowMode();
+    // How small the resizable window may get: as tall as the machine's pictures need.
+    void ApplyMinimumSize();
     void SaveWindowChoices() const;
     // The window's client size at start-up: the screen's width less 10 by the height the desktop leaves.
     QSize StartupClientSize() const;

@@ -55,7 +55,12 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: %s [-t SECONDS] COMMAND [ARGUMENT...]\n", argv[0]);
         return 2;
     }
+    // A server that has just said it is ready may still refuse the first connection for a moment.
     Display* display = XOpenDisplay(NULL);
+    for (int tries = 0; !display && tries < 200; ++tries) {
+        nanosleep(&(struct timespec){0, 10 * 1000 * 1000}, NULL);
+        display = XOpenDisplay(NULL);
+    }
     if (!display) {
         fprintf(stderr, "map-timer: cannot open the display\n");
         return 2;
