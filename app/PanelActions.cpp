@@ -55,12 +55,12 @@ void PanelActions::AskNewGame()
 
 void PanelActions::ShowSummary()
 {
-    if (state_.LastSpinSummary.empty()) {
+    if (state_.LastSpinSummary.Empty()) {
         dialogs_.Inform(&window_, QStringLiteral("You must spin before viewing a summary of the last spin."));
         return;
     }
     // The summary's lines are joined by carriage return and line feed; a message box wants plain breaks.
-    QString summary = QString::fromStdString(state_.LastSpinSummary);
+    QString summary = QString::fromStdString(state_.LastSpinSummary.Text());
     summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     dialogs_.Inform(&window_, summary);
 }

@@ -61,8 +61,6 @@ public:
     // False for a front end that shows nothing (or no longer does); the engine may then skip the
     // frame-by-frame schedule and pay a count-off at once.
     virtual bool ShowsAnimation() const { return true; }
-    // False for a front end that never reads LastSpinSummary, which the evaluations then leave empty.
-    virtual bool KeepsSpinSummary() const { return true; }
 
     // Auto-save of the current game (slot 8, "CurrentGame"). False when the file could not be written: the
     // front end has shown why, and the auto spin that asked for the save ends there.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/SpinSummary.h"
+
 namespace zorvik {
 
 // Symbol codes; their order is also the order of the cells in the symbols picture.
@@ -93,7 +95,7 @@ struct GameState {
     std::int32_t SpinWin = 0;
     std::int32_t ScreenBonus = 0;    // 0 none, 3-9 Crests, 10 all animals, 7 gold coins on a bonus spin
     std::int32_t FirstWinLine = -1;  // -1 nothing to flash, 0-7 a line, 9 the screen bonus
-    std::string LastSpinSummary{};   // at most 255 characters
+    SpinSummary LastSpinSummary{};   // written out when read, at most 255 characters
     std::string LineBreak = "\r\n";
 
     // Win item by flashing index: 0-7 LineWins, 8 SpinWin, 9 ScreenBonus.

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <string_view>
 
 #include "engine/LampChaser.h"
@@ -18,31 +17,6 @@
 namespace zorvik {
 
 namespace {
-
-constexpr std::size_t SummaryLimit = 255;
-
-// Builds one summary text in a fixed buffer; nothing it holds can exceed the summary limit anyway.
-class Text {
-public:
-    Text& operator<<(std::string_view piece)
-    {
-        const std::size_t n = std::min(piece.size(), sizeof(buffer_) - size_);
-        piece.copy(buffer_ + size_, n);
-        size_ += n;
-        return *this;
-    }
-    Text& operator<<(std::int32_t value)
-    {
-        const auto result = std::to_chars(buffer_ + size_, buffer_ + sizeof(buffer_), value);
-        if (result.ec == std::errc()) size_ = static_cast<std::size_t>(result.ptr - buffer_);
-        return *this;
-    }
-    std::string_view View() const { return {buffer_, size_}; }
-
-private:
-    char buffer_[SummaryLimit + 1];
-    std::size_t size_ = 0;
-};
 
 void ReadCells(const GameState& state, std::uint8_t (&cells)[WheelCount])
 {
@@ -189,12 +163,14 @@ void SlotEngine::SpinWheels()
     hooks_.ShowWinnings(false);
 
     // The 20 draws of a spin, in this order: lamp direction, start lamp, then offset and stop per wheel.
-    const int dir = rng_.Random(2) == 0 ? -1 : 1;
-    const int lamp = rng_.Random(LampCount);
+    std::uint32_t seeds[2 + 2 * WheelCount];
+    rng_.NextSeeds(seeds);
+    const int dir = RandomSource::Scale(seeds[0], 2) == 0 ? -1 : 1;
+    const int lamp = RandomSource::Scale(seeds[1], LampCount);
     std::int32_t offsets[WheelCount];
     for (int w = 0; w < WheelCount; ++w) {
-        offsets[w] = rng_.Random(MotionPictureHeight);
-        s.Stops[w] = rng_.Random(StripLength);
+        offsets[w] = RandomSource::Scale(seeds[2 + 2 * w], MotionPictureHeight);
+        s.Stops[w] = RandomSource::Scale(seeds[3 + 2 * w], StripLength);
     }
     lastSpin_ = SpinRecord{seed, kind, lamp, dir, 0, 0};
 
@@ -276,13 +252,6 @@ bool SlotEngine::IsAnySeven(int code)
     return IsAnySevenCode(code);
 }
 
-void SlotEngine::AppendSummary(std::string_view text)
-{
-    std::string& summary = state_.LastSpinSummary;
-    if (summary.size() >= SummaryLimit) return;
-    summary.append(text.substr(0, SummaryLimit - summary.size()));
-}
-
 void SlotEngine::PlayWave(const char* file)
 {
     if (state_.Sound) hooks_.PlayWave(file);
@@ -313,11 +282,7 @@ void SlotEngine::BookLines(const CellsResult& result)
         s.FreeSpinsLeft = SaturatingAdd(s.FreeSpinsLeft, line.FreeSpins);
         s.LineWins[n] = line.Pay;
         if (line.Pay > 0) {
-            if (summarize_) {
-                Text t;
-                t << "Line " << n + 1 << " paid " << line.Pay << "." << std::string_view(s.LineBreak);
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::Line, n + 1, line.Pay);
             if (s.FirstWinLine == -1) s.FirstWinLine = n;
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, line.Pay);
@@ -327,18 +292,11 @@ void SlotEngine::BookLines(const CellsResult& result)
 void SlotEngine::EvaluateSpin()
 {
     GameState& s = state_;
-    const std::string_view lineBreak = s.LineBreak;
-
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
-    s.LastSpinSummary.clear();
-    summarize_ = hooks_.KeepsSpinSummary();
-    if (s.LinesDoubled && summarize_) {
-        Text t;
-        t << "Return Bet of " << SaturatingMul(s.CoinsPerLine, s.LinesPlayed) << " Credits." << lineBreak
-          << "All Winnings Lines are Doubled." << lineBreak;
-        AppendSummary(t.View());
-    }
+    s.LastSpinSummary.Clear(s.LineBreak);
+    if (s.LinesDoubled)
+        s.LastSpinSummary.Add(SpinSummary::Piece::ReturnBet, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
     std::uint8_t cells[WheelCount];
     ReadCells(s, cells);
@@ -349,28 +307,17 @@ void SlotEngine::EvaluateSpin()
     if (s.LinesPlayed == LineCount) {
         if (s.LinesDoubled) s.GotBonusCount = SaturatingAdd(s.GotBonusCount, 1);
         s.ScreenBonus = result.ScreenBonus;
-        Text t;
         if (result.Crests >= 3) {
-            if (summarize_) {
-                t << "Screen Bonus for " << result.Crests << " Sevens paid " << result.ScreenPay << "."
-                  << lineBreak;
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::CrestScreen, result.Crests, result.ScreenPay);
             s.SevensWon = SaturatingAdd(s.SevensWon, result.ScreenPay);
         } else if (result.AllAnimals) {
-            if (summarize_) {
-                t << "Screen Bonus for All Fruit paid " << result.ScreenPay << "." << lineBreak;
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::AnimalScreen, result.ScreenPay);
             s.FruitWon = SaturatingAdd(s.FruitWon, result.ScreenPay);
             PlayWave("Zorvik10.wav");
         } else if (result.PoolContribution > 0) {
             s.BellPool = SaturatingAdd(s.BellPool, result.PoolContribution);
             hooks_.DrawIdolPool();
-            if (summarize_) {
-                t << result.PoolContribution << " Credits were added to the Bell Pool." << lineBreak;
-                AppendSummary(t.View());
-            }
+            s.LastSpinSummary.Add(SpinSummary::Piece::PoolAdded, result.PoolContribution);
         }
         s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
         if (s.ScreenBonus > 0 && s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
@@ -385,11 +332,7 @@ void SlotEngine::EvaluateSpin()
         }
         const std::int32_t award = s.LinesDoubled ? SaturatingMul(s.BellPool, 2) : s.BellPool;
         s.SpinWin = SaturatingAdd(s.SpinWin, award);
-        if (summarize_) {
-            Text t;
-            t << "Won the Bell Pool Worth " << award << lineBreak;
-            AppendSummary(t.View());
-        }
+        s.LastSpinSummary.Add(SpinSummary::Piece::PoolWon, award);
         s.BellPoolWon = SaturatingAdd(s.BellPoolWon, award);
         s.BellPool = PoolRestartValue;
         lastSpin_.PoolAward = award;
@@ -407,8 +350,7 @@ void SlotEngine::EvaluateSpin()
     if (s.LinesDoubled) s.SpinWin = SaturatingAdd(s.SpinWin, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
     if (s.SpinWin > 0) PayOut(PayOutOrder::NormalSpin);
-    if (summarize_ && s.LastSpinSummary.empty())
-        s.LastSpinSummary = "There were no winning lines on the last spin.";
+    s.LastSpinSummary.CloseSpin();
 }
 
 void SlotEngine::EvaluateCobraRoll()
@@ -426,13 +368,8 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
-    s.LastSpinSummary.clear();
-    summarize_ = hooks_.KeepsSpinSummary();
-    if (s.LinesDoubled && summarize_) {
-        Text t;
-        t << "All Winnings Lines are Doubled.." << std::string_view(s.LineBreak);
-        AppendSummary(t.View());
-    }
+    s.LastSpinSummary.Clear(s.LineBreak);
+    if (s.LinesDoubled) s.LastSpinSummary.Add(SpinSummary::Piece::DoubledBonus, 0);
 
     std::uint8_t cells[WheelCount];
     ReadCells(s, cells);
@@ -442,12 +379,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     if (result.GoldCoins > 0) {
         s.SpinWin = SaturatingAdd(s.SpinWin, result.ScreenPay);
-        if (summarize_) {
-            Text t;
-            t << result.GoldCoins << " Sevens Paid " << result.ScreenPay << "."
-              << std::string_view(s.LineBreak);
-            AppendSummary(t.View());
-        }
+        s.LastSpinSummary.Add(SpinSummary::Piece::GoldCoins, result.GoldCoins, result.ScreenPay);
         if (s.FirstWinLine == -1) s.FirstWinLine = ScreenBonusIndex;
         s.ScreenBonus = result.ScreenBonus;
     }
@@ -457,8 +389,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
         std::int32_t& won = cobraRoll ? s.CherryRollsWon : s.BarRollWon;
         won = SaturatingAdd(won, lastSpin_.Won);
     }
-    if (summarize_ && s.LastSpinSummary.empty())
-        s.LastSpinSummary = "There were no winning lines on the last spin.";
+    s.LastSpinSummary.CloseSpin();
 }
 
 // ---- Payout ----

@@ -86,9 +86,8 @@ private:
     // Books a spin's line results in the game: counter steps with their displays and sounds, the line wins,
     // their summary lines and the first line to flash.
     void BookLines(const CellsResult& result);
-    bool TrySpin();                             // one spin, or a refusal that ends auto spin
-    std::int64_t PaidSpinCount() const;         // Spins, going on past its ceiling
-    void AppendSummary(std::string_view text);  // cut off at 255 characters
+    bool TrySpin();                      // one spin, or a refusal that ends auto spin
+    std::int64_t PaidSpinCount() const;  // Spins, going on past its ceiling
     void PlayWave(const char* file);
     void RefuseBetChange();
     // A bet control: when allowed, clicks, moves field by step and redraws the two displays in this order.
@@ -105,7 +104,6 @@ private:
     std::int64_t spinsPastCeiling_ = 0;
     bool autoLoopRunning_ = false;  // an auto spin loop is on the stack, pausing or spinning
     bool spunDuringPause_ = false;  // the player started a spin in that loop's pause
-    bool summarize_ = true;         // the evaluation under way writes the spin summary
 };
 
 }  // namespace zorvik

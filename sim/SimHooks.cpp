@@ -128,7 +128,7 @@ std::string SimHooks::TraceLine(const GameState& s, const SpinRecord& spin, cons
     out += ",\"cobraRollsLeft\":";
     AppendInt(out, s.CobraRollsLeft);
     out += ",\"summary\":";
-    AppendJsonString(out, s.LastSpinSummary);
+    AppendJsonString(out, s.LastSpinSummary.Text());
     if (card) {
         out += ",\"cardGame\":{\"seed\":";
         AppendInt(out, card->Seed);

@@ -60,8 +60,6 @@ public:
     }
 
     std::uint32_t TimeOfDayMs() override { return seed_; }
-    // Only the amounts count here; the summary's texts would take most of the time.
-    bool KeepsSpinSummary() const override { return false; }
 
     void SpinEvaluated() override
     {

@@ -231,7 +231,7 @@ TEST_F(AccessibilityTest, EachSpinIsToldInOneLine)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         GameState state;
-        state.LastSpinSummary = row.summary;
+        state.LastSpinSummary.SetText(row.summary);
         SpinRecord spin;
         spin.Kind = row.kind;
         spin.Won = row.won;

@@ -288,7 +288,7 @@ TEST_F(ControlPanelTest, AutoSpinSwitchedOnWhileIdleStartsTheSpinCycle)
 TEST_F(ControlPanelTest, SummaryBeforeTheFirstSpinAndAfterIt)
 {
     Click(5);
-    state.LastSpinSummary = "Line 1 paid 10 credits.\r\nLine 3 paid 5 credits.";
+    state.LastSpinSummary.SetText("Line 1 paid 10 credits.\r\nLine 3 paid 5 credits.");
     Click(5);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].kind, PlayerDialogs::Kind::Information);

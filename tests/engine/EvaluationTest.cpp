@@ -95,7 +95,7 @@ TEST_F(Evaluation, WorkedExampleFourCrestScreen)
     EXPECT_EQ(state.ScreenBonus, 4);
     EXPECT_EQ(state.FirstWinLine, 9);
     EXPECT_EQ(state.SevensWon, 80);
-    EXPECT_EQ(state.LastSpinSummary, "Screen Bonus for 4 Sevens paid 80.\r\n");
+    EXPECT_EQ(state.LastSpinSummary.Text(), "Screen Bonus for 4 Sevens paid 80.\r\n");
 }
 
 TEST_F(Evaluation, CrestScreenMultipliersAndSevenLines)
@@ -165,11 +165,11 @@ TEST_F(Evaluation, PoolContributionsFromOneOrTwoCrests)
         EXPECT_EQ(state.BellPool, 100 + c.added);
         EXPECT_EQ(state.SpinWin, 0) << "contributions are not paid to the player";
         if (c.added > 0) {
-            EXPECT_EQ(state.LastSpinSummary,
+            EXPECT_EQ(state.LastSpinSummary.Text(),
                       std::to_string(c.added) + " Credits were added to the Bell Pool.\r\n");
             EXPECT_EQ(hooks.Count("DrawIdolPool"), 1);
         } else {
-            EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
+            EXPECT_EQ(state.LastSpinSummary.Text(), "There were no winning lines on the last spin.");
         }
     }
 }
@@ -218,7 +218,8 @@ TEST_F(Evaluation, PoolIsPaidOnceHoweverFarTheIdolCounterFalls)
     EXPECT_EQ(state.BellPool, 100);
     EXPECT_EQ(state.BellPoolWon, 250);
     EXPECT_EQ(state.SpinWin, 15 + 15 + 250);
-    EXPECT_EQ(state.LastSpinSummary, "Line 1 paid 15.\r\nLine 2 paid 15.\r\nWon the Bell Pool Worth 250\r\n");
+    EXPECT_EQ(state.LastSpinSummary.Text(),
+              "Line 1 paid 15.\r\nLine 2 paid 15.\r\nWon the Bell Pool Worth 250\r\n");
     // Two steps down (1 -> 0 -> -1), then the visible refill 1, 2, 3.
     const std::vector<std::string> expected = {
         "DrawIdolCounter", "PlayWave Zorvik4.wav", "DrawIdolCounter", "PlayWave Zorvik4.wav",
@@ -240,8 +241,8 @@ TEST_F(Evaluation, DoubledSpinWithoutWinReturnsTheBet)
         EXPECT_EQ(state.SpinWin, 2 * lines);
         EXPECT_EQ(state.FirstWinLine, -1);
         EXPECT_EQ(state.GotBonusCount, lines == 8 ? 1 : 0);
-        EXPECT_EQ(state.LastSpinSummary, "Return Bet of " + std::to_string(2 * lines) +
-                                             " Credits.\r\nAll Winnings Lines are Doubled.\r\n");
+        EXPECT_EQ(state.LastSpinSummary.Text(), "Return Bet of " + std::to_string(2 * lines) +
+                                                    " Credits.\r\nAll Winnings Lines are Doubled.\r\n");
     }
 }
 
@@ -273,7 +274,7 @@ TEST_F(Evaluation, NothingPaidLeavesTheNoWinSummary)
     state.SpinWin = 99;  // left over from an instant payoff: must not count
     Evaluate();
     EXPECT_EQ(state.SpinWin, 0);
-    EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
+    EXPECT_EQ(state.LastSpinSummary.Text(), "There were no winning lines on the last spin.");
     EXPECT_EQ(hooks.Count("ShowWinnings"), 0) << "no payout without a win";
 }
 
@@ -290,7 +291,7 @@ TEST_F(Evaluation, SummaryIsCutAt255Characters)
         full += "Line " + std::to_string(n) + " paid 4800.\r\n";
     full += "Screen Bonus for 9 Sevens paid 25600.\r\nWon the Bell Pool Worth 246912\r\n";
     ASSERT_GT(full.size(), 255u);
-    EXPECT_EQ(state.LastSpinSummary, full.substr(0, 255));
+    EXPECT_EQ(state.LastSpinSummary.Text(), full.substr(0, 255));
     EXPECT_EQ(state.SpinWin, 8 * 4800 + 25600 + 246912 + 64);
 }
 
@@ -323,7 +324,7 @@ TEST_F(Evaluation, FreeSpinWorkedExample)
     EXPECT_EQ(state.BarRollWon, 56);
     EXPECT_EQ(state.ScreenBonus, 7);
     EXPECT_EQ(state.FirstWinLine, 0);
-    EXPECT_EQ(state.LastSpinSummary, "Line 1 paid 40.\r\n1 Sevens Paid 16.\r\n");
+    EXPECT_EQ(state.LastSpinSummary.Text(), "Line 1 paid 40.\r\n1 Sevens Paid 16.\r\n");
 }
 
 TEST_F(Evaluation, CobraRollWorkedExampleMakesNoCobraStep)
@@ -388,7 +389,7 @@ TEST_F(Evaluation, BonusSpinPaysEveryCoinWhateverTheLines)
     engine.EvaluateFreeSpin();
     EXPECT_EQ(state.SpinWin, 3 * 2 * 3);
     EXPECT_EQ(state.FirstWinLine, 9);
-    EXPECT_EQ(state.LastSpinSummary, "3 Sevens Paid 18.\r\n");
+    EXPECT_EQ(state.LastSpinSummary.Text(), "3 Sevens Paid 18.\r\n");
 }
 
 TEST_F(Evaluation, DoubledBonusSpinWithoutPayReturnsNoBet)
@@ -399,7 +400,7 @@ TEST_F(Evaluation, DoubledBonusSpinWithoutPayReturnsNoBet)
     engine.EvaluateCobraRoll();
     EXPECT_EQ(state.SpinWin, 0);
     EXPECT_EQ(state.GotBonusCount, 0);
-    EXPECT_EQ(state.LastSpinSummary, "All Winnings Lines are Doubled..\r\n");
+    EXPECT_EQ(state.LastSpinSummary.Text(), "All Winnings Lines are Doubled..\r\n");
 
     SetCells({GoldCoin, Filler, Filler, Filler, Filler, Filler, Filler, Filler, Filler});
     ClearResults();

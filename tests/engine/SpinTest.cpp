@@ -291,7 +291,7 @@ TEST_F(Spin, InstantWinIsNotPaidAgainByTheNextSpin)
     int losing = 0;
     hooks.OnEvaluated = [&] {
         // An instant payoff leaves SpinWin standing; the next losing spin must pay nothing.
-        if (state.LastSpinSummary == "There were no winning lines on the last spin.") {
+        if (state.LastSpinSummary.Text() == "There were no winning lines on the last spin.") {
             ++losing;
             EXPECT_EQ(state.SpinWin, 0);
             EXPECT_EQ(state.Credits, before - 8);
@@ -317,7 +317,8 @@ std::string Snapshot(const GameState& s)
         << s.Credits << ',' << s.Cherries << ',' << s.Bells << ',' << s.BellPool << ',' << s.FreeSpinsLeft
         << ',' << s.CobraRollsLeft << ',' << s.Spins << ',' << s.TotalBets << ',' << s.NumberOfBarRolls << ','
         << s.NumberOfCherryRolls << ',' << s.BarRollWon << ',' << s.CherryRollsWon << ',' << s.BellPoolWon
-        << ',' << s.SevensWon << ',' << s.FruitWon << ',' << s.GotBonusCount << '|' << s.LastSpinSummary;
+        << ',' << s.SevensWon << ',' << s.FruitWon << ',' << s.GotBonusCount << '|'
+        << s.LastSpinSummary.Text();
     return out.str();
 }
 

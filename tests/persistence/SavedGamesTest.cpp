@@ -182,13 +182,13 @@ TEST_F(SavedGamesTest, LoadLeavesTheFieldsOutsideTheFileAlone)
     s.CobraRollsLeft = 2;
     s.AutoSpin = true;
     s.Stops[4] = 13;
-    s.LastSpinSummary = "kept";
+    s.LastSpinSummary.SetText("kept");
     games.LoadGameSlot(s, CurrentGameSlot);
     EXPECT_EQ(s.FreeSpinsLeft, 7);
     EXPECT_EQ(s.CobraRollsLeft, 2);
     EXPECT_TRUE(s.AutoSpin);
     EXPECT_EQ(s.Stops[4], 13);
-    EXPECT_EQ(s.LastSpinSummary, "kept");
+    EXPECT_EQ(s.LastSpinSummary.Text(), "kept");
     EXPECT_EQ(s.Credits, 1234);
 }
 

@@ -59,7 +59,7 @@ protected:
         state.TotalBets = 700;
         state.LinesPlayed = 5;
         state.Sound = false;
-        state.LastSpinSummary = "There were no winning lines on the last spin.";
+        state.LastSpinSummary.SetText("There were no winning lines on the last spin.");
     }
 
     // What a fresh start of the program would load as the current game.
@@ -216,7 +216,7 @@ TEST_F(LoadSaveDialogTest, LoadingSlotSevenReplacesTheGameAndBecomesTheCurrentGa
     EXPECT_EQ(SavedFields(state), SavedFields(other));
     EXPECT_EQ(CurrentGameOnDisk(), SavedFields(other));
     // Fields outside the file keep their values.
-    EXPECT_EQ(state.LastSpinSummary, "There were no winning lines on the last spin.");
+    EXPECT_EQ(state.LastSpinSummary.Text(), "There were no winning lines on the last spin.");
 }
 
 TEST_F(LoadSaveDialogTest, KeysReachEverySlotInReadingOrderAndEnterPicksIt)
