@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <mutex>
+#include <system_error>
 #include <type_traits>
 
 #include <dlfcn.h>
@@ -153,8 +154,12 @@ SoundPlayer::~SoundPlayer()
 void SoundPlayer::OpenInBackground()
 {
     if (openingStarted_) return;
-    openingStarted_ = true;
-    opening_ = std::thread([this] { audio_ = Audio::Open(); });
+    try {
+        opening_ = std::thread([this] { audio_ = Audio::Open(); });
+        openingStarted_ = true;
+    } catch (const std::system_error&) {
+        // No thread to spare: the first sound opens the device itself.
+    }
 }
 
 const SoundPlayer::Audio* SoundPlayer::Device()
