@@ -60,7 +60,7 @@ void PanelActions::ShowSummary()
         return;
     }
     // The summary's lines are joined by carriage return and line feed; a message box wants plain breaks.
-    QString summary = QString::fromStdString(state_.LastSpinSummary.Text());
+    QString summary = QString::fromUtf8(state_.LastSpinSummary.Text());
     summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     dialogs_.Inform(&window_, summary);
 }

@@ -1,19 +1,34 @@
 /* SPDX-License-Identifier: GPL-3.0-or-later */
 /* The least a spin can do, as a yardstick for the engine: a time-of-day seed, the 20 draws from the game's
-   generator, the 97 steps of the lamp chaser, and the eight lines looked up in a pay table. */
+   generator, the 97 steps of the lamp chaser, and the eight lines checked against the pay table. */
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 
-enum { Wheels = 9, StripLength = 20, Lamps = 6, ChaseSteps = 97, MotionHeight = 576, Codes = 12 };
+enum { Wheels = 9, StripLength = 20, Lamps = 6, ChaseSteps = 97, MotionHeight = 576 };
 
+/* The normal strips, as digits of the symbol codes. */
 static const char* const StripDigits[Wheels] = {
     "72491637507463419356", "72491630757269543926", "72491631750745691546",
     "72491630757269543926", "72491631750745671546", "72491637507463419356",
     "72491631750745691546", "72451637505453519356", "72491630757269543926",
 };
-static const uint8_t PayLines[8][3] = {{3, 4, 5}, {0, 1, 2}, {6, 7, 8}, {0, 4, 8},
-                                       {6, 4, 2}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}};
+static const uint8_t PayLines[8][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
+                                       {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {6, 4, 2}};
+
+/* Symbol codes: 0 Crest, 1-3 the sevens, 4 Elephant, 5 Idol, 6 Monkey, 7 Tiger, 8 Blank, 9 Cobra. */
+enum { Blank = 8, Cobra = 9 };
+static const int32_t ThreeOfPay[10] = {300, 150, 100, 50, 20, 15, 14, 12, 0, 10};
+
+/* One line checked the plain way, rule by rule as the pay table reads. */
+static int32_t LinePay(int a, int b, int c)
+{
+    if (a == b && b == c && a != Blank) return ThreeOfPay[a];
+    if (a >= 1 && a <= 3 && b >= 1 && b <= 3 && c >= 1 && c <= 3) return 10;
+    if (a == Cobra && b == Cobra) return 5;
+    if (a == Cobra) return 2;
+    return 0;
+}
 
 static uint32_t seed;
 
@@ -41,11 +56,6 @@ int main(int argc, char** argv)
     for (int w = 0; w < Wheels; ++w)
         for (int p = 0; p < StripLength; ++p)
             strips[w][p] = (uint8_t)(StripDigits[w][p] - '0');
-    /* Three of a kind pays by code; two Cobras (code 9) at the left pay a little. */
-    int16_t pay[Codes][Codes][Codes] = {{{0}}};
-    for (int c = 0; c < Codes; ++c) pay[c][c][c] = (int16_t)(5 + 5 * c);
-    for (int c = 0; c < Codes; ++c) pay[9][9][c] += 2;
-
     int64_t credits = 0, won = 0, lampsLit = 0;
     for (long spin = 0; spin < spins; ++spin) {
         seed = NextTimeOfDay();
@@ -72,7 +82,7 @@ int main(int argc, char** argv)
         for (int w = 0; w < Wheels; ++w) cells[w] = strips[w][stops[w]];
         int32_t win = 0;
         for (int n = 0; n < 8; ++n)
-            win += pay[cells[PayLines[n][0]]][cells[PayLines[n][1]]][cells[PayLines[n][2]]];
+            win += LinePay(cells[PayLines[n][0]], cells[PayLines[n][1]], cells[PayLines[n][2]]);
         if (doubled) win *= 2;
         won += win;
         credits += win;

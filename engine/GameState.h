@@ -96,7 +96,6 @@ struct GameState {
     std::int32_t ScreenBonus = 0;    // 0 none, 3-9 Crests, 10 all animals, 7 gold coins on a bonus spin
     std::int32_t FirstWinLine = -1;  // -1 nothing to flash, 0-7 a line, 9 the screen bonus
     SpinSummary LastSpinSummary{};   // written out when read, at most 255 characters
-    std::string LineBreak = "\r\n";
 
     // Win item by flashing index: 0-7 LineWins, 8 SpinWin, 9 ScreenBonus.
     std::int32_t WinItem(int index) const

@@ -13,6 +13,7 @@ class RandomSource {
 public:
     static constexpr std::uint32_t Multiplier = 134775813u;
     static constexpr std::uint32_t Increment = 1u;
+    static constexpr std::size_t MaxAhead = 32;
 
     void Randomize(std::uint32_t seed) { seed_ = seed; }
     std::uint32_t Seed() const { return seed_; }
@@ -24,41 +25,34 @@ public:
         return Scale(seed_, n);
     }
 
-    // The seeds of the next N draws, exactly as N calls of Random would step through them. Each is worked
-    // out from the current seed alone (the k-th step is one multiply and add with constants), so the
-    // draws of a spin need not wait on one another.
-    template <std::size_t N> void NextSeeds(std::uint32_t (&seeds)[N])
-    {
-        static constexpr auto jumps = Jumps<N>();
-        const std::uint32_t seed = seed_;
-        for (std::size_t k = 0; k < N; ++k)
-            seeds[k] = jumps[k].Multiplier * seed + jumps[k].Increment;
-        seed_ = seeds[N - 1];
-    }
+    // The draw that the (k+1)-th call of Random(n) from here would give, without making it. k steps of
+    // the generator are one multiply and add with constants, so a spin's draws need not wait on one
+    // another, and a draw that nothing uses costs nothing. k is below MaxAhead.
+    std::int32_t Ahead(std::size_t k, std::int32_t n) const { return Scale(Jumps[k].Apply(seed_), n); }
+    // Moves on as count calls of Random would; count is 1 to MaxAhead.
+    void Skip(std::size_t count) { seed_ = Jumps[count - 1].Apply(seed_); }
 
-    // The draw in 0..n-1 that a seed stands for.
+private:
     static std::int32_t Scale(std::uint32_t seed, std::int32_t n)
     {
         return static_cast<std::int32_t>((std::uint64_t{seed} * static_cast<std::uint32_t>(n)) >> 32);
     }
 
-private:
+    // k + 1 steps of the generator as one map: seed -> Factor * seed + Term.
     struct Jump {
-        std::uint32_t Multiplier;
-        std::uint32_t Increment;
+        std::uint32_t Factor;
+        std::uint32_t Term;
+        constexpr std::uint32_t Apply(std::uint32_t seed) const { return Factor * seed + Term; }
     };
-    // Step k + 1 as one affine map: seed -> Multiplier^(k+1) seed + the increments carried along.
-    template <std::size_t N> static constexpr std::array<Jump, N> Jumps()
-    {
-        std::array<Jump, N> jumps{};
+    static constexpr std::array<Jump, MaxAhead> Jumps = [] {
+        std::array<Jump, MaxAhead> jumps{};
         Jump step{1u, 0u};
-        for (std::size_t k = 0; k < N; ++k) {
-            step = Jump{step.Multiplier * RandomSource::Multiplier,
-                        step.Increment * RandomSource::Multiplier + Increment};
-            jumps[k] = step;
+        for (Jump& jump : jumps) {
+            step = Jump{step.Factor * Multiplier, step.Term * Multiplier + Increment};
+            jump = step;
         }
         return jumps;
-    }
+    }();
 
     std::uint32_t seed_ = 0;
 };

@@ -18,19 +18,26 @@ constexpr std::int32_t ClampToInt32(std::int64_t value)
     return static_cast<std::int32_t>(value);
 }
 
+// The overflow checks are the processor's own flag, taken almost never: these run many times a spin.
 constexpr std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
 {
-    return ClampToInt32(std::int64_t{a} + std::int64_t{b});
+    std::int32_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) return b < 0 ? Int32Min : Int32Max;
+    return sum;
 }
 
 constexpr std::int32_t SaturatingSub(std::int32_t a, std::int32_t b)
 {
-    return ClampToInt32(std::int64_t{a} - std::int64_t{b});
+    std::int32_t difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference)) return b > 0 ? Int32Min : Int32Max;
+    return difference;
 }
 
 constexpr std::int32_t SaturatingMul(std::int32_t a, std::int32_t b)
 {
-    return ClampToInt32(std::int64_t{a} * std::int64_t{b});
+    std::int32_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product)) return (a < 0) != (b < 0) ? Int32Min : Int32Max;
+    return product;
 }
 
 }  // namespace zorvik

@@ -42,7 +42,6 @@ void SlotEngine::SetStartupValues()
 void SlotEngine::SetEarlyStartupValues()
 {
     state_.Spinning = false;
-    state_.LineBreak = "\r\n";
     state_.Spins = 0;
     state_.Bells = 3;
     state_.PayMode = true;
@@ -163,15 +162,12 @@ void SlotEngine::SpinWheels()
     hooks_.ShowWinnings(false);
 
     // The 20 draws of a spin, in this order: lamp direction, start lamp, then offset and stop per wheel.
-    std::uint32_t seeds[2 + 2 * WheelCount];
-    rng_.NextSeeds(seeds);
-    const int dir = RandomSource::Scale(seeds[0], 2) == 0 ? -1 : 1;
-    const int lamp = RandomSource::Scale(seeds[1], LampCount);
-    std::int32_t offsets[WheelCount];
-    for (int w = 0; w < WheelCount; ++w) {
-        offsets[w] = RandomSource::Scale(seeds[2 + 2 * w], MotionPictureHeight);
-        s.Stops[w] = RandomSource::Scale(seeds[3 + 2 * w], StripLength);
-    }
+    const RandomSource draws = rng_;
+    rng_.Skip(2 + 2 * WheelCount);
+    const int dir = draws.Ahead(0, 2) == 0 ? -1 : 1;
+    const int lamp = draws.Ahead(1, LampCount);
+    for (int w = 0; w < WheelCount; ++w)
+        s.Stops[w] = draws.Ahead(3 + 2 * w, StripLength);
     lastSpin_ = SpinRecord{seed, kind, lamp, dir, 0, 0};
 
     // The last spin's results are cleared here, so an instant payoff left in SpinWin is never paid twice.
@@ -188,6 +184,10 @@ void SlotEngine::SpinWheels()
 
     if (hooks_.ShowsAnimation()) {
         // The start row is not drawn: the chaser's steps redraw the lamps one by one.
+        // The wheels' offsets in their motion pictures matter only to a spin that is shown.
+        std::int32_t offsets[WheelCount];
+        for (int w = 0; w < WheelCount; ++w)
+            offsets[w] = draws.Ahead(2 + 2 * w, MotionPictureHeight);
         const LampChaser chaser(lamp, dir);
         chaser.LightStartRow(s.Lamps);
         SpinAnimation(s, hooks_).Run(chaser, offsets);
@@ -261,8 +261,9 @@ void SlotEngine::BookLines(const CellsResult& result)
 {
     GameState& s = state_;
     const int lines = std::clamp(s.LinesPlayed, 0, LineCount);
-    for (int n = 0; n < lines; ++n)
-        s.LineWins[n] = 0;
+    // Over all eight, so that the compiler writes them at once instead of calling memset for a few bytes.
+    for (int n = 0; n < LineCount; ++n)
+        s.LineWins[n] = n < lines ? 0 : s.LineWins[n];
     // The matched lines in their order, lowest bit first: the counters step and the summary grows line by
     // line.
     for (unsigned matched = result.MatchedLines; matched != 0; matched &= matched - 1) {
@@ -294,7 +295,7 @@ void SlotEngine::EvaluateSpin()
     GameState& s = state_;
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
-    s.LastSpinSummary.Clear(s.LineBreak);
+    s.LastSpinSummary.Clear();
     if (s.LinesDoubled)
         s.LastSpinSummary.Add(SpinSummary::Piece::ReturnBet, SaturatingMul(s.CoinsPerLine, s.LinesPlayed));
 
@@ -368,7 +369,7 @@ void SlotEngine::EvaluateBonusSpin(bool cobraRoll)
 
     s.LineFlashCount = 0;
     s.FirstWinLine = -1;
-    s.LastSpinSummary.Clear(s.LineBreak);
+    s.LastSpinSummary.Clear();
     if (s.LinesDoubled) s.LastSpinSummary.Add(SpinSummary::Piece::DoubledBonus, 0);
 
     std::uint8_t cells[WheelCount];

@@ -47,7 +47,7 @@ public:
     // Start-up values. SetStartupValues runs the whole sequence; the window may call the pieces instead
     // so that it can interleave its own steps, in this order: Early, Strips, Bet, NewGame, Options.
     void SetStartupValues();
-    void SetEarlyStartupValues();  // Spinning off, LineBreak, Spins 0, Bells 3, PayMode on, Cherries 6
+    void SetEarlyStartupValues();  // Spinning off, Spins 0, Bells 3, PayMode on, Cherries 6
     void SetStartupStrips();       // normal strips at the start-up stops
     void SetStartupBet();          // CoinsPerLine 1, LinesPlayed 8
     void SetStartupOptions();      // bonus modes off, Sound, AutoSpin off, AutoSave, Double

@@ -3,13 +3,13 @@
 #include "engine/SpinSummary.h"
 
 #include <charconv>
-#include <utility>
 
 namespace zorvik {
 
 namespace {
 
-constexpr std::size_t SummaryLimit = 255;
+// Each sentence ends a line, as the message box that shows the summary reads it.
+constexpr std::string_view LineBreak = "\r\n";
 
 // One sentence, written in a fixed buffer before it joins the summary.
 class Sentence {
@@ -30,31 +30,35 @@ public:
     std::string_view View() const { return {buffer_, size_}; }
 
 private:
-    char buffer_[SummaryLimit + 1];
+    char buffer_[256];
     std::size_t size_ = 0;
 };
 
 }  // namespace
 
-void SpinSummary::SetText(std::string text)
+void SpinSummary::SetText(std::string_view text)
 {
     count_ = 0;
     closed_ = false;
     built_ = true;
-    text_ = std::move(text);
+    size_ = text.copy(text_, Limit);
 }
 
-const std::string& SpinSummary::Text() const
+std::string_view SpinSummary::Text() const
 {
     if (!built_) Build();
-    return text_;
+    return {text_, size_};
 }
 
 void SpinSummary::Build() const
 {
-    const std::string_view br = lineBreak_;
-    text_.clear();
-    for (std::size_t i = 0; i < count_ && text_.size() < SummaryLimit; ++i) {
+    const std::string_view br = LineBreak;
+    // Each sentence is cut where the limit falls, and nothing after it is added.
+    const auto append = [this](std::string_view sentence) {
+        size_ += sentence.copy(text_ + size_, Limit - size_);
+    };
+    size_ = 0;
+    for (std::size_t i = 0; i < count_ && size_ < Limit; ++i) {
         const Entry& e = pieces_[i];
         Sentence t;
         switch (e.Kind) {
@@ -83,9 +87,9 @@ void SpinSummary::Build() const
             t << e.A << " Sevens Paid " << e.B << "." << br;
             break;
         }
-        text_.append(t.View().substr(0, SummaryLimit - text_.size()));
+        append(t.View());
     }
-    if (closed_ && text_.empty()) text_ = "There were no winning lines on the last spin.";
+    if (closed_ && size_ == 0) append("There were no winning lines on the last spin.");
     built_ = true;
 }
 

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace zorvik {
@@ -24,13 +23,12 @@ public:
         GoldCoins,     // "{a} Sevens Paid {b}."
     };
 
-    // Starts the summary of a new spin; lineBreak ends each sentence.
-    void Clear(std::string_view lineBreak)
+    // Starts the summary of a new spin.
+    void Clear()
     {
         count_ = 0;
         closed_ = false;
         built_ = false;
-        if (lineBreak_ != lineBreak) lineBreak_ = lineBreak;
     }
     void Add(Piece piece, std::int32_t a, std::int32_t b = 0)
     {
@@ -45,10 +43,10 @@ public:
     }
 
     // A summary given as a whole text, as a game starts with none or a test puts one.
-    void SetText(std::string text);
+    void SetText(std::string_view text);
 
     // The text, at most 255 characters: each sentence is cut where the limit falls.
-    const std::string& Text() const;
+    std::string_view Text() const;
     bool Empty() const { return Text().empty(); }
 
 private:
@@ -62,8 +60,10 @@ private:
     std::array<Entry, 12> pieces_{};  // a spin adds at most 11: the bet, eight lines, the screen, the pool
     std::size_t count_ = 0;
     bool closed_ = false;  // the spin's evaluation ended, so an empty summary has its "no winning lines" text
-    std::string lineBreak_ = "\r\n";
-    mutable std::string text_;
+    // The text is never longer than this, so it needs no memory of its own.
+    static constexpr std::size_t Limit = 255;
+    mutable char text_[Limit] = {};
+    mutable std::size_t size_ = 0;
     mutable bool built_ = true;
 };
 

@@ -65,31 +65,15 @@ bool SeedSource::ReadValue(std::uint32_t& value)
     return false;
 }
 
-// splitmix64's top 32 bits, to be scaled onto the day or the pool.
-std::uint32_t SeedSource::NextBits()
+std::uint32_t SeedSource::NextFromFile()
 {
-    state_ += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return static_cast<std::uint32_t>(z >> 32);
-}
-
-std::uint32_t SeedSource::Next()
-{
-    if (fromFile_) {
-        std::uint32_t value = 0;
-        if (ReadValue(value)) return value;
-        wrapped_ = true;
-        file_.clear();
-        file_.seekg(0);
-        ReadValue(value);
-        return value;
-    }
-    const std::uint64_t bits = NextBits();
-    if (!pool_.empty()) return pool_[(bits * pool_.size()) >> 32];
-    return static_cast<std::uint32_t>((bits * MillisecondsPerDay) >> 32);
+    std::uint32_t value = 0;
+    if (ReadValue(value)) return value;
+    wrapped_ = true;
+    file_.clear();
+    file_.seekg(0);
+    ReadValue(value);
+    return value;
 }
 
 }  // namespace zorvik

@@ -24,12 +24,29 @@ public:
     bool OpenFile(const std::string& path, std::string& error);
 
     // The next seed. A file that runs out starts again from its first value (Wrapped() then says so).
-    std::uint32_t Next();
+    // Inline: it is asked once a spin.
+    std::uint32_t Next()
+    {
+        if (fromFile_) return NextFromFile();
+        const std::uint64_t bits = NextBits();
+        if (!pool_.empty()) return pool_[(bits * pool_.size()) >> 32];
+        return static_cast<std::uint32_t>((bits * MillisecondsPerDay) >> 32);
+    }
     bool Wrapped() const { return wrapped_; }
 
 private:
     bool ReadValue(std::uint32_t& value);
-    std::uint32_t NextBits();
+    std::uint32_t NextFromFile();
+    // splitmix64's top 32 bits, to be scaled onto the day or the pool.
+    std::uint32_t NextBits()
+    {
+        state_ += 0x9E3779B97F4A7C15ull;
+        std::uint64_t z = state_;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return static_cast<std::uint32_t>(z >> 32);
+    }
 
     std::uint64_t state_;
     bool fromFile_ = false;

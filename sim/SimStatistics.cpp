@@ -7,34 +7,6 @@
 
 namespace zorvik {
 
-void SimStatistics::CloseCycle()
-{
-    if (!cycleOpen_) return;
-    const double x = static_cast<double>(cycleWon_);
-    sum_ += x;
-    sumSquares_ += x * x;
-    cycleWon_ = 0;
-    cycleOpen_ = false;
-}
-
-void SimStatistics::AddSpin(const SpinRecord& spin, bool doubled)
-{
-    if (spin.Kind == SpinKind::Paid) {
-        CloseCycle();
-        cycleOpen_ = true;
-        ++paid_;
-        if (spin.Won > 0) ++hits_;
-        if (doubled) ++doubled_;
-    } else if (spin.Kind == SpinKind::Free) {
-        ++free_;
-    } else {
-        ++cobra_;
-    }
-    won_ += spin.Won;
-    cycleWon_ += spin.Won;
-    if (spin.PoolAward != 0) ++poolWins_;
-}
-
 void SimStatistics::AddCardGame(std::int32_t stake, std::int32_t result)
 {
     ++cardGames_;

@@ -14,8 +14,24 @@ public:
     // cardTurns above 0 adds the card game's lines to the report.
     explicit SimStatistics(std::int32_t bet, int cardTurns = 0) : bet_(bet), cardTurns_(cardTurns) {}
 
-    // Called once per SpinWheels call, after its evaluation and payout.
-    void AddSpin(const SpinRecord& spin, bool doubled);
+    // Called once per SpinWheels call, after its evaluation and payout; inline, as it runs every spin.
+    void AddSpin(const SpinRecord& spin, bool doubled)
+    {
+        if (spin.Kind == SpinKind::Paid) {
+            CloseCycle();
+            cycleOpen_ = true;
+            ++paid_;
+            hits_ += spin.Won > 0;
+            doubled_ += doubled;
+        } else if (spin.Kind == SpinKind::Free) {
+            ++free_;
+        } else {
+            ++cobra_;
+        }
+        won_ += spin.Won;
+        cycleWon_ += spin.Won;
+        poolWins_ += spin.PoolAward != 0;
+    }
     // Called once per card game with the winnings before and after it.
     void AddCardGame(std::int32_t stake, std::int32_t result);
     // Adds another finished tally of the same bet (a later block of the same run).
@@ -43,7 +59,15 @@ public:
     void PrintJson(std::FILE* out, std::int32_t finalCredits, double seconds) const;
 
 private:
-    void CloseCycle();
+    void CloseCycle()
+    {
+        if (!cycleOpen_) return;
+        const double x = static_cast<double>(cycleWon_);
+        sum_ += x;
+        sumSquares_ += x * x;
+        cycleWon_ = 0;
+        cycleOpen_ = false;
+    }
 
     std::int32_t bet_;
     int cardTurns_;

@@ -339,13 +339,11 @@ TEST_F(SavedGamesTest, AFileNearTheLimitKeepsItOnEverySave)
     ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 0, "Near"));
     std::string file = ReadWholeFile(path);
     const std::size_t below = AtomicFileWriter::MaxReadSize - 100;
-    // Built by appending: g++ 12 at -O3 takes ";" + std::string(...) for an overlapping copy (-Wrestrict).
-    std::string line(1, ';');
-    line.append(62, '-') += '\n';
+    const std::string line = std::string(";").append(62, '-').append("\n");
     while (file.size() + line.size() <= below)
         file += line;
-    file += ';';
-    file.append(below - file.size() - 1, '.') += '\n';
+    const std::size_t dots = below - file.size() - 2;
+    file.append(";").append(dots, '.').append("\n");
     ASSERT_EQ(file.size(), below);
     WriteWholeFile(path, file);
 

@@ -148,8 +148,8 @@ QString MachineAccessibility::SpinResultLine(const GameState& state, const SpinR
     QString line = spin.Won > 0 ? QStringLiteral("%1 won %2 credits.").arg(kind).arg(spin.Won)
                                 : QStringLiteral("%1 won nothing.").arg(kind);
     // The summary's lines, each a sentence, follow on the same line.
-    const QStringList details = QString::fromStdString(state.LastSpinSummary.Text())
-                                    .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList details =
+        QString::fromUtf8(state.LastSpinSummary.Text()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString& detail : details)
         line += QLatin1Char(' ') + detail.trimmed();
     return line;
