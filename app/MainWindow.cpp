@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -103,20 +104,41 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
 
     engine_.SetEarlyStartupValues();
 
-    if (!LoadPictures())
-        dialogs_.Inform(
-            nullptr,
-            QStringLiteral(
-                "There are BMP files missing which may cause this program to not function properly!"));
-
-    engine_.SetStartupStrips();
-    LoadClickSound();
-
     // The window takes the screen's width less 10 pixels and the height the desktop leaves free.
     const QSettings settings(SettingsPath(), QSettings::IniFormat);
     classic_ = settings.value(ClassicLayoutKey, false).toBool();
     resize(StartupClientSize());
     move(5, 0);
+    ApplyWindowMode();
+    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
+
+    lampCelebrationRowTimer_.setInterval(200);
+    lampCelebrationAlternateTimer_.setInterval(200);
+    lineFlashTimer_.setInterval(400);
+    freeSpinTextTimer_.setInterval(300);
+    connect(&lampCelebrationRowTimer_, &QTimer::timeout, this, &MainWindow::LampCelebrationRowTick);
+    connect(&lampCelebrationAlternateTimer_, &QTimer::timeout, this,
+            &MainWindow::LampCelebrationAlternateTick);
+    connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
+    connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
+    // Its size and state settled, the window can open while the machine is built and drawn into it: the
+    // first paint comes from the event loop, when all is ready.
+    if (options.ShowWhileBuilding) show();
+    // Not before: the first picture read costs a search of the image plugins, and loading the audio library
+    // would compete with the window's opening for the processor.
+    if (const QIcon icon(options.ApplicationIcon); !icon.isNull()) QApplication::setWindowIcon(icon);
+    sound_.OpenInBackground();
+
+    if (!LoadPictures())
+        dialogs_.Inform(
+            nullptr,
+            QStringLiteral(
+                "There are BMP files missing which may cause this program to not function properly!"));
+    ApplyMinimumSize();  // the pictures tell how tall the machine is
+
+    engine_.SetStartupStrips();
+    LoadClickSound();
+
     // The canvas is in device pixels; the window repaints the window pixels that hold what changed.
     face_.SetFlush([this](const QRect& area) {
         const QRectF w(area.x() / ratio_, area.y() / ratio_, area.width() / ratio_, area.height() / ratio_);
@@ -161,18 +183,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); },
             Qt::DirectConnection);
 
-    ApplyWindowMode();
-    if (settings.value(FullScreenKey, false).toBool()) setWindowState(windowState() | Qt::WindowFullScreen);
-
-    lampCelebrationRowTimer_.setInterval(200);
-    lampCelebrationAlternateTimer_.setInterval(200);
-    lineFlashTimer_.setInterval(400);
-    freeSpinTextTimer_.setInterval(300);
-    connect(&lampCelebrationRowTimer_, &QTimer::timeout, this, &MainWindow::LampCelebrationRowTick);
-    connect(&lampCelebrationAlternateTimer_, &QTimer::timeout, this,
-            &MainWindow::LampCelebrationAlternateTick);
-    connect(&lineFlashTimer_, &QTimer::timeout, this, &MainWindow::LineFlashTick);
-    connect(&freeSpinTextTimer_, &QTimer::timeout, this, &MainWindow::FreeSpinTextTick);
+    built_ = true;
     Relayout();
 }
 
@@ -236,13 +247,19 @@ void MainWindow::ApplyWindowMode()
         return;
     }
     // Resizable down to what the native layout of the screen's class needs, and opening maximised.
-    const QSize reference = face_.FitReference();
-    const int needed = reference.isEmpty() ? 0 : reference.height();
-    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
-    setMinimumSize(smallest.boundedTo(client));
+    ApplyMinimumSize();
     setMaximumSize(LargestWindow());
     resize(client);
     setWindowState((windowState() & Qt::WindowFullScreen) | Qt::WindowMaximized);
+}
+
+void MainWindow::ApplyMinimumSize()
+{
+    if (classic_) return;
+    const QSize reference = face_.FitReference();
+    const int needed = reference.isEmpty() ? 0 : reference.height();
+    const QSize smallest(ClassWidth(LayoutClass(screen_.Width)) - 10, needed);
+    setMinimumSize(smallest.boundedTo(StartupClientSize()));
 }
 
 void MainWindow::Relayout()
@@ -291,8 +308,9 @@ void MainWindow::SetClassicLayout(bool classic)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // Showing the window reports the size it was built for; only a new size needs a new layout.
-    if (size() != laidOutSize_ || devicePixelRatioF() != ratio_) Relayout();
+    // Showing the window reports the size it was built for; only a new size needs a new layout. A window
+    // shown while it is built is laid out once, when the machine is ready.
+    if (built_ && (size() != laidOutSize_ || devicePixelRatioF() != ratio_)) Relayout();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -301,7 +319,7 @@ void MainWindow::showEvent(QShowEvent* event)
     // A window moved to a screen of another resolution draws at that resolution.
     if (QWindow* handle = windowHandle())
         connect(handle, &QWindow::screenChanged, this, &MainWindow::Relayout, Qt::UniqueConnection);
-    if (devicePixelRatioF() != ratio_) Relayout();
+    if (built_ && devicePixelRatioF() != ratio_) Relayout();
 }
 
 QPoint MainWindow::LayoutPoint(QPointF windowPoint) const

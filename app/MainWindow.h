@@ -47,6 +47,10 @@ struct MainWindowOptions {
     QString RecentSpinsPath;           // default: recent-spins.dat beside the saved games
     PlayerDialogs* Dialogs = nullptr;  // default: the desktop's modal boxes; must outlive the window
     FrameClock* Clock = nullptr;       // default: a SteadyFrameClock; must outlive the window
+    // Shows the window as soon as its size is known, before the machine is built: the program opens it so.
+    bool ShowWhileBuilding = false;
+    // The application's icon (a file or resource), read once the window is shown; none by default.
+    QString ApplicationIcon;
 };
 
 class MainWindow : public QWidget, public FaceHooks {
@@ -55,7 +59,8 @@ class MainWindow : public QWidget, public FaceHooks {
     Q_CLASSINFO("AccessiblePaintedElements", "yes")
 
 public:
-    // Runs the whole start-up; the window is ready to show when this returns.
+    // Runs the whole start-up; the window is ready to show when this returns (and shown already, with
+    // ShowWhileBuilding).
     explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -177,6 +182,8 @@ private:
     void Relayout();
     // The window's size rules for the chosen layout.
     void ApplyWindowMode();
+    // How small the resizable window may get: as tall as the machine's pictures need.
+    void ApplyMinimumSize();
     void SaveWindowChoices() const;
     // The window's client size at start-up: the screen's width less 10 by the height the desktop leaves.
     QSize StartupClientSize() const;
@@ -206,6 +213,7 @@ private:
     QTimer lampCelebrationRowTimer_, lampCelebrationAlternateTimer_, lineFlashTimer_, freeSpinTextTimer_;
     std::uint32_t clockSkew_ = 0;  // moves the tick count on after the window has closed
     bool closing_ = false;
+    bool built_ = false;  // the constructor has built the machine; until then nothing is laid out
     bool classic_ = false;
     FacePlacement placement_;
     double ratio_ = 1.0;               // device pixels per window pixel the canvas was made for

@@ -7,7 +7,6 @@
 #include "zorvik/Version.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -34,15 +33,16 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zorvik Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorvik::ProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvik.slots"));
-    const QIcon icon(QStringLiteral(":/art/icon.png"));
-    if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
-    zorvik::MainWindow window;
+    // The window opens as soon as its size is known; the machine is drawn into it once it is built.
+    zorvik::MainWindowOptions options;
+    options.ShowWhileBuilding = true;
+    options.ApplicationIcon = QStringLiteral(":/art/icon.png");
+    zorvik::MainWindow window(options);
     // A request to end, from the desktop or a terminal, closes the game the way its close box does.
     zorvik::TerminationSignals termination;
     QObject::connect(&termination, &zorvik::TerminationSignals::Received, &window,
                      &zorvik::MainWindow::CloseForTermination);
-    window.show();
     const int status = app.exec();
     window.SaveAtExit();  // a no-op when the close already saved
     return status;

@@ -7,5 +7,6 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="${1:-build}"
 cmake -S "$here/.." -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target zorvik-sim minimal-spin >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zorvik-sim minimal-spin zorvik-slots empty-window map-timer >/dev/null
 bash "$here/spin-speed.sh" "$build"
+bash "$here/window-start.sh" "$build"

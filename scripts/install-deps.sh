@@ -8,12 +8,14 @@ play=(
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl1-mesa-dev
     # Qt Charts' CMake package needs the OpenGL one, which Debian 12 does not install along with it.
     libqt6opengl6-dev
-    libsdl2-mixer-dev
+    libsdl2-dev
     fonts-liberation fonts-noto-color-emoji
 )
 tools=(
     git libgtest-dev clang clang-format
     xvfb xauth imagemagick xdotool
+    # The benchmark's window timer talks to the X server itself.
+    libx11-dev
     desktop-file-utils appstream
 )
 case "${1:-test}" in

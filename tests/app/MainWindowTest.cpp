@@ -150,6 +150,26 @@ TEST_F(MainWindowTest, OpensWithANewGameWhenNothingWasSaved)
     EXPECT_EQ(At(f.Face().CellRect(4).center()), SymbolColour(Crest));
 }
 
+TEST_F(MainWindowTest, AWindowShownWhileItIsBuiltEndsAsOneShownAfterwards)
+{
+    for (const int width : {1024, 1920}) {
+        SCOPED_TRACE(width);
+        MainWindow& afterwards = Open(width);
+        afterwards.show();
+        const QSize minimum = afterwards.minimumSize(), size = afterwards.size();
+        const QImage canvas = afterwards.Face().Canvas();
+        options.ShowWhileBuilding = true;
+        MainWindow& during = Reopen();
+        options.ShowWhileBuilding = false;
+        EXPECT_TRUE(during.isVisible());
+        // Its smallest size comes from the pictures, which are read only once the window is up.
+        EXPECT_EQ(during.minimumSize().height(), during.Face().FitReference().height());
+        EXPECT_EQ(during.minimumSize(), minimum);
+        EXPECT_EQ(during.size(), size);
+        EXPECT_TRUE(during.Face().Canvas() == canvas);
+    }
+}
+
 TEST_F(MainWindowTest, ClicksOnTheEdgesOfTheAreasCount)
 {
     MainWindow& f = Open(1024);

@@ -1,25 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's sound effects through SDL2_mixer: one voice, so a new sound cuts off the one still playing.
+// The game's sound effects through SDL2's own audio: one voice, so a new sound cuts off the last.
 #include "ui/sound/SoundPlayer.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <type_traits>
+
+#include <dlfcn.h>
 
 namespace zorvik {
 
 namespace {
 
-constexpr int Voice = 0;
 constexpr int Frequency = 22050;
-constexpr int LongestSynchronousWaitMs = 4500;  // ours last at most 1.45 s
+constexpr int Channels = 2;
+constexpr int BytesPerSecond = Frequency * Channels * 2;  // signed 16-bit samples
+constexpr int LongestSynchronousWaitMs = 4500;            // ours last at most 1.45 s
 constexpr qint64 MaxClickBytes = 16 * 1024 * 1024;
+
+// SDL's start and end are not safe to run on two threads at once; two players may open together.
+std::mutex& SdlLock()
+{
+    static std::mutex lock;
+    return lock;
+}
 
 // A 150 ms falling two-tone blip, standing in for a wave file that cannot be played.
 QByteArray MakeDefaultWave()
@@ -52,36 +65,116 @@ QByteArray MakeDefaultWave()
     return wave;
 }
 
-Mix_Chunk* ChunkFromBytes(const QByteArray& bytes)
-{
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
-    return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
-}
-
 }  // namespace
 
-SoundPlayer::SoundPlayer()
-{
-    // SDL must leave Ctrl+C to the desktop and must not touch the display.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    if (Mix_OpenAudio(Frequency, AUDIO_S16SYS, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+// The few functions of SDL the player needs, found in the library loaded at run time, and the open device.
+// Linking SDL instead would load it and the thirty libraries it needs before the window could open.
+struct SoundPlayer::Audio {
+    decltype(&SDL_SetHint) SetHint;
+    decltype(&SDL_InitSubSystem) InitSubSystem;
+    decltype(&SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&SDL_OpenAudioDevice) OpenAudioDevice;
+    decltype(&SDL_CloseAudioDevice) CloseAudioDevice;
+    decltype(&SDL_PauseAudioDevice) PauseAudioDevice;
+    decltype(&SDL_QueueAudio) QueueAudio;
+    decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio;
+    decltype(&SDL_GetQueuedAudioSize) GetQueuedAudioSize;
+    decltype(&SDL_RWFromConstMem) RWFromConstMem;
+    decltype(&SDL_RWFromFile) RWFromFile;
+    decltype(&SDL_LoadWAV_RW) LoadWAV_RW;
+    decltype(&SDL_FreeWAV) FreeWAV;
+    decltype(&SDL_BuildAudioCVT) BuildAudioCVT;
+    decltype(&SDL_ConvertAudio) ConvertAudio;
+    SDL_AudioDeviceID Device = 0;
+
+    // Null without the library or a device.
+    static std::unique_ptr<Audio> Open()
+    {
+        // Never closed: SDL may leave handlers behind that must not point into an unloaded library.
+        void* library = ::dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return nullptr;
+        auto audio = std::make_unique<Audio>();
+        bool found = true;
+        auto find = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(library, name));
+            found = found && function;
+        };
+        find(audio->SetHint, "SDL_SetHint");
+        find(audio->InitSubSystem, "SDL_InitSubSystem");
+        find(audio->QuitSubSystem, "SDL_QuitSubSystem");
+        find(audio->OpenAudioDevice, "SDL_OpenAudioDevice");
+        find(audio->CloseAudioDevice, "SDL_CloseAudioDevice");
+        find(audio->PauseAudioDevice, "SDL_PauseAudioDevice");
+        find(audio->QueueAudio, "SDL_QueueAudio");
+        find(audio->ClearQueuedAudio, "SDL_ClearQueuedAudio");
+        find(audio->GetQueuedAudioSize, "SDL_GetQueuedAudioSize");
+        find(audio->RWFromConstMem, "SDL_RWFromConstMem");
+        find(audio->RWFromFile, "SDL_RWFromFile");
+        find(audio->LoadWAV_RW, "SDL_LoadWAV_RW");
+        find(audio->FreeWAV, "SDL_FreeWAV");
+        find(audio->BuildAudioCVT, "SDL_BuildAudioCVT");
+        find(audio->ConvertAudio, "SDL_ConvertAudio");
+        if (!found) return nullptr;
+
+        const std::lock_guard<std::mutex> hold(SdlLock());
+        // SDL must leave Ctrl+C to the desktop and must not touch the display.
+        audio->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (audio->InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+        SDL_AudioSpec wanted{};
+        wanted.freq = Frequency;
+        wanted.format = AUDIO_S16SYS;
+        wanted.channels = Channels;
+        wanted.samples = 1024;
+        // No changes allowed: whatever the device really takes, SDL converts our format to it.
+        audio->Device = audio->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        if (audio->Device == 0) {
+            audio->QuitSubSystem(SDL_INIT_AUDIO);
+            return nullptr;
+        }
+        audio->PauseAudioDevice(audio->Device, 0);
+        return audio;
     }
-    Mix_AllocateChannels(1);
-    open_ = true;
-}
+
+    void Close()
+    {
+        const std::lock_guard<std::mutex> hold(SdlLock());
+        CloseAudioDevice(Device);
+        QuitSubSystem(SDL_INIT_AUDIO);
+    }
+};
+
+SoundPlayer::SoundPlayer() = default;
 
 SoundPlayer::~SoundPlayer()
 {
-    if (!open_) return;
-    Mix_HaltChannel(-1);
-    if (click_) Mix_FreeChunk(click_);
-    if (current_) Mix_FreeChunk(current_);
-    if (default_) Mix_FreeChunk(default_);
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (opening_.joinable()) opening_.join();
+    if (audio_) audio_->Close();
+}
+
+void SoundPlayer::OpenInBackground()
+{
+    if (openingStarted_) return;
+    try {
+        opening_ = std::thread([this] { audio_ = Audio::Open(); });
+        openingStarted_ = true;
+    } catch (const std::system_error&) {
+        // No thread to spare: the first sound opens the device itself.
+    }
+}
+
+const SoundPlayer::Audio* SoundPlayer::Device()
+{
+    if (!openingStarted_) {
+        openingStarted_ = true;
+        audio_ = Audio::Open();
+    }
+    if (opening_.joinable()) opening_.join();
+    return audio_.get();
+}
+
+bool SoundPlayer::DeviceOpen()
+{
+    return Device() != nullptr;
 }
 
 SoundPlayer::Mode SoundPlayer::ModeOf(const std::string& file)
@@ -119,42 +212,72 @@ bool SoundPlayer::LoadClickSound(const QString& path, QString* error)
         return false;
     }
     clickBytes_ = std::move(bytes);
-    if (open_) click_ = ChunkFromBytes(clickBytes_);  // an undecodable click simply stays silent
+    // Decoded when it first plays, once the device is there.
+    clickDecoded_ = false;
     return true;
 }
 
-Mix_Chunk* SoundPlayer::DefaultSound()
+bool SoundPlayer::Decode(SDL_RWops* rw, Samples* samples)
 {
-    if (!default_ && open_) {
+    const Audio* audio = Device();
+    if (!audio || !rw) return false;
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!audio->LoadWAV_RW(rw, 1, &spec, &data, &length)) return false;
+    SDL_AudioCVT cvt{};
+    bool ok = audio->BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Channels,
+                                   Frequency) >= 0;
+    if (ok) {
+        samples->assign(static_cast<std::size_t>(length) * std::max(1, cvt.len_mult), 0);
+        std::memcpy(samples->data(), data, length);
+        cvt.buf = samples->data();
+        cvt.len = static_cast<int>(length);
+        ok = cvt.needed == 0 || audio->ConvertAudio(&cvt) == 0;
+        samples->resize(cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length);
+    }
+    audio->FreeWAV(data);
+    return ok;
+}
+
+const SoundPlayer::Samples& SoundPlayer::DefaultSound()
+{
+    if (default_.empty()) {
         static const QByteArray wave = MakeDefaultWave();
-        default_ = ChunkFromBytes(wave);
+        if (const Audio* audio = Device())
+            Decode(audio->RWFromConstMem(wave.constData(), static_cast<int>(wave.size())), &default_);
     }
     return default_;
 }
 
-void SoundPlayer::Play(Mix_Chunk* chunk, Mode mode)
+void SoundPlayer::Play(const Samples& samples, Mode mode)
 {
-    if (!open_ || !chunk) return;
-    if (Mix_PlayChannel(Voice, chunk, 0) < 0) return;
+    const Audio* audio = Device();
+    if (!audio || samples.empty()) return;
+    audio->ClearQueuedAudio(audio->Device);
+    if (audio->QueueAudio(audio->Device, samples.data(), static_cast<Uint32>(samples.size())) != 0) return;
     if (mode == Mode::Asynchronous) return;
     // Block only as long as the sound plays, with a ceiling in case the device stops consuming. A long wave
     // put in place of one of ours would freeze the window for its whole length: past the game's longest
     // wait the sound plays on without holding the game.
-    int frequency = Frequency, channels = 2;
-    Uint16 format = AUDIO_S16SYS;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    const int bytesPerSecond =
-        std::max(1, frequency * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8));
-    const double length = std::min(1000.0 * chunk->alen / bytesPerSecond, double{LongestSynchronousWaitMs});
-    const Uint32 limit = SDL_GetTicks() + static_cast<Uint32>(length) + 500;
-    while (Mix_Playing(Voice) && !SDL_TICKS_PASSED(SDL_GetTicks(), limit))
-        SDL_Delay(5);
+    using Clock = std::chrono::steady_clock;
+    const double length =
+        std::min(1000.0 * samples.size() / BytesPerSecond, double{LongestSynchronousWaitMs});
+    const auto limit = Clock::now() + std::chrono::milliseconds(static_cast<int>(length) + 500);
+    while (audio->GetQueuedAudioSize(audio->Device) > 0 && Clock::now() < limit)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
 void SoundPlayer::PlayClick()
 {
     ++requests_;
     last_ = Request{QStringLiteral("click"), Mode::Asynchronous, false};
+    if (!clickDecoded_ && !clickBytes_.isEmpty()) {
+        clickDecoded_ = true;  // an undecodable click simply stays silent
+        if (const Audio* audio = Device())
+            Decode(audio->RWFromConstMem(clickBytes_.constData(), static_cast<int>(clickBytes_.size())),
+                   &click_);
+    }
     Play(click_, Mode::Asynchronous);
 }
 
@@ -162,29 +285,26 @@ void SoundPlayer::PlayWave(const QString& path, Mode mode)
 {
     ++requests_;
     last_ = Request{QFileInfo(path).fileName(), mode, false};
-    if (!open_) {
+    const Audio* audio = Device();
+    if (!audio) {
         last_.usedDefault = !QFileInfo::exists(path);
         return;
     }
-    // The voice is halted before the previous file's chunk is freed; the default sound is never freed.
-    Mix_HaltChannel(Voice);
-    if (current_) {
-        Mix_FreeChunk(current_);
-        current_ = nullptr;
-    }
+    Silence();
     // A named pipe or a device in the file's place would hold the game, so only plain files are opened.
-    if (QFileInfo(path).isFile()) current_ = Mix_LoadWAV(path.toLocal8Bit().constData());
-    if (!current_) {
+    Samples samples;
+    if (!QFileInfo(path).isFile() ||
+        !Decode(audio->RWFromFile(path.toLocal8Bit().constData(), "rb"), &samples)) {
         last_.usedDefault = true;
         Play(DefaultSound(), mode);
         return;
     }
-    Play(current_, mode);
+    Play(samples, mode);
 }
 
 void SoundPlayer::Silence()
 {
-    if (open_) Mix_HaltChannel(-1);
+    if (const Audio* audio = Device()) audio->ClearQueuedAudio(audio->Device);
 }
 
 }  // namespace zorvik

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's sound effects through SDL2_mixer: one voice, so a new sound cuts off the one still playing.
+// The game's sound effects through SDL2's own audio: one voice, so a new sound cuts off the last.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
-struct Mix_Chunk;
+struct SDL_RWops;
 
 namespace zorvik {
 
@@ -22,13 +25,18 @@ public:
         bool usedDefault = false;  // the file could not be played, so our own short sound stood in
     };
 
-    // Opens the audio device only (no video, no signal handlers). Without a device every call is silent.
+    // Opens nothing yet: the audio device (no video, no signal handlers) opens on the first call that needs
+    // it, or earlier, without waiting, after OpenInBackground. Without a device, or without the library,
+    // every call is silent.
     SoundPlayer();
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    bool DeviceOpen() const { return open_; }
+    // Loads the audio library and opens the device on a thread of its own and returns at once, so that the
+    // window never waits for either; the first sound waits for them if it comes before they are ready.
+    void OpenInBackground();
+    bool DeviceOpen();
 
     // Reads the whole click file into memory. On failure returns false with the reason in error and the
     // click stays silent for the rest of the run.
@@ -48,14 +56,21 @@ public:
     int RequestCount() const { return requests_; }
 
 private:
-    void Play(Mix_Chunk* chunk, Mode mode);
-    Mix_Chunk* DefaultSound();
+    struct Audio;
+    using Samples = std::vector<unsigned char>;  // in the device's format
 
-    bool open_ = false;
+    const Audio* Device();
+    bool Decode(SDL_RWops* rw, Samples* samples);  // closes rw
+    void Play(const Samples& samples, Mode mode);
+    const Samples& DefaultSound();
+
+    std::thread opening_;
+    bool openingStarted_ = false;
+    std::unique_ptr<Audio> audio_;  // set by the opening thread; read only after it has been joined
     QByteArray clickBytes_;
-    Mix_Chunk* click_ = nullptr;
-    Mix_Chunk* current_ = nullptr;  // the file sound on the voice, freed when the next one starts
-    Mix_Chunk* default_ = nullptr;
+    Samples click_;
+    bool clickDecoded_ = false;
+    Samples default_;
     Request last_;
     int requests_ = 0;
 };
