@@ -152,6 +152,18 @@ bool AtomicFileWriter::Replace(const std::string& path, const std::string& conte
     return true;
 }
 
+bool AtomicFileWriter::Stamp(const std::string& path, FileStamp& stamp)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        stamp = FileStamp{};
+        return errno == ENOENT;
+    }
+    const auto ns = [](const timespec& t) { return std::int64_t{t.tv_sec} * 1000000000 + t.tv_nsec; };
+    stamp = FileStamp{true, st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim), ns(st.st_ctim)};
+    return true;
+}
+
 AtomicFileWriter::ReadStatus AtomicFileWriter::Read(const std::string& path, std::string& content,
                                                     std::string& error)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <sys/types.h>
 
@@ -14,6 +15,20 @@ namespace zorvik {
 class AtomicFileWriter {
 public:
     enum class ReadStatus { Ok, Missing, Failed };
+
+    // Which file stands at a path and when it last changed: a file replaced whole is a new file, and one
+    // written in place changes its size or its change time.
+    struct FileStamp {
+        bool Exists = false;
+        dev_t Device = 0;
+        ino_t Inode = 0;
+        off_t Size = 0;
+        std::int64_t ModifiedNs = 0;
+        std::int64_t ChangedNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    // The stamp of the file at path (through a symbolic link); false when it cannot be told.
+    static bool Stamp(const std::string& path, FileStamp& stamp);
 
     virtual ~AtomicFileWriter() = default;
 

@@ -235,9 +235,21 @@ ProfileFile SavedGames::ReadFile() const
 {
     std::string content;
     std::string error;
+    AtomicFileWriter::FileStamp before;
+    AtomicFileWriter::FileStamp after;
+    const bool stampedBefore = AtomicFileWriter::Stamp(path_, before);
+    const AtomicFileWriter::ReadStatus status = writer_->Read(path_, content, error);
     // An unreadable file loads like a missing one: the player gets a fresh game instead of an error.
-    if (writer_->Read(path_, content, error) != AtomicFileWriter::ReadStatus::Ok) content.clear();
-    return ProfileFile::Parse(std::move(content));
+    if (status == AtomicFileWriter::ReadStatus::Failed) content.clear();
+    ProfileFile file = ProfileFile::Parse(std::move(content));
+    // Kept only when nothing changed the file while it was read, and never when it could not be read: the
+    // save must then read it again and refuse, rather than write over slots it never saw.
+    if (status != AtomicFileWriter::ReadStatus::Failed && stampedBefore &&
+        AtomicFileWriter::Stamp(path_, after) && before == after)
+        known_ = KnownFile{after, file};
+    else
+        known_.reset();
+    return file;
 }
 
 void SavedGames::LoadGameSlot(GameState& state, int slot)
@@ -331,16 +343,28 @@ bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::s
     case FileLock::Result::Failed:
         return Fail();
     }
-    std::string content;
-    // Never replace a file that exists but cannot be read: the other slots in it would be lost.
-    if (writer_->Read(path_, content, error) == AtomicFileWriter::ReadStatus::Failed) return Fail();
-    ProfileFile file = ProfileFile::Parse(std::move(content));
+    AtomicFileWriter::FileStamp stamp;
+    ProfileFile file;
+    if (known_ && AtomicFileWriter::Stamp(path_, stamp) && stamp == known_->Stamp) {
+        file = std::move(known_->File);
+    } else {
+        std::string content;
+        // Never replace a file that exists but cannot be read: the other slots in it would be lost.
+        if (writer_->Read(path_, content, error) == AtomicFileWriter::ReadStatus::Failed) {
+            known_.reset();
+            return Fail();
+        }
+        file = ProfileFile::Parse(std::move(content));
+    }
+    known_.reset();
     change(file, today);
     std::string text = file.Serialize();
     if (!writer_->Replace(path_, text, error)) return Fail();
     lastError_.clear();
     // Parsed afresh from the bytes on disk, so that what is loaded from it is what a read would give.
-    if (written != nullptr) *written = ProfileFile::Parse(std::move(text));
+    ProfileFile saved = ProfileFile::Parse(std::move(text));
+    if (AtomicFileWriter::Stamp(path_, stamp) && stamp.Exists) known_ = KnownFile{stamp, saved};
+    if (written != nullptr) *written = std::move(saved);
     return true;
 }
 

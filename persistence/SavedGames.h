@@ -11,6 +11,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -124,6 +125,14 @@ private:
     DateSource dateSource_;
     std::shared_ptr<AtomicFileWriter> writer_;
     std::chrono::milliseconds lockWait_ = DefaultLockWait;
+    // The file as this object last read or wrote it, with its stamp then. A save that finds the same stamp
+    // under the lock takes it from here instead of reading the file again; any other copy's save replaces
+    // the file whole, which gives it a new stamp.
+    struct KnownFile {
+        AtomicFileWriter::FileStamp Stamp;
+        ProfileFile File;
+    };
+    mutable std::optional<KnownFile> known_;
 };
 
 }  // namespace zorvik

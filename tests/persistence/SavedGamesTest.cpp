@@ -296,6 +296,19 @@ TEST_F(SavedGamesTest, SavingKeepsEverythingElseInTheFile)
     EXPECT_EQ(s.Credits, 77);
 }
 
+// A save takes the file from memory when it has not changed since this copy read or wrote it; an editor that
+// writes it in place must still be seen.
+TEST_F(SavedGamesTest, AFileEditedInPlaceSinceTheLastSaveIsReadAgain)
+{
+    ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 0, "Mine"));
+    WriteWholeFile(path, ReadWholeFile(path) + "[GameNo2]\r\nGameName=Edited\r\nCredits=77\r\n");
+    ASSERT_TRUE(games.SaveGameSlot(DistinctGame(), 2, "Third"));
+    GameState s;
+    games.LoadGameSlot(s, 1);
+    EXPECT_EQ(games.GameName(), "Edited");
+    EXPECT_EQ(s.Credits, 77);
+}
+
 TEST_F(SavedGamesTest, ADamagedFileLoadsWithDefaultsAndKeepsWhatIsReadable)
 {
     using namespace std::string_literals;

@@ -290,11 +290,11 @@ TEST_F(LoadSaveDialogTest, LeftAndRightStayInANameBeingEdited)
         << "up and down still move between slots";
 }
 
-TEST_F(LoadSaveDialogTest, EverySaveReadsTheFileOnceAndKeepsWhatAnotherCopySavedMeanwhile)
+TEST_F(LoadSaveDialogTest, ASaveReadsTheFileOnlyWhenAnotherCopyHasSavedSinceAndKeepsWhatItSaved)
 {
-    // Opening is a save of the current game, and the panels and the closing load take the file as that save
-    // left it. A slot picked later is another save, which reads the file again under the lock: another copy
-    // of the game may have saved in between.
+    // The file was last written by this copy, so opening (a save of the current game) reads nothing, and the
+    // panels and the closing load take the file as that save left it. Another copy then saves: a slot picked
+    // afterwards finds a new file and reads it again under the lock.
     struct Row {
         const char* name;
         LoadSaveDialog::Mode mode;
@@ -302,9 +302,9 @@ TEST_F(LoadSaveDialogTest, EverySaveReadsTheFileOnceAndKeepsWhatAnotherCopySaved
         int reads;
         std::int32_t credits;  // of the game afterwards
     } rows[] = {
-        {"cancel", LoadSaveDialog::Mode::Load, 0, 1, 2345},
-        {"save into slot 2", LoadSaveDialog::Mode::Save, 2, 2, 2345},
-        {"load slot 7", LoadSaveDialog::Mode::Load, 7, 2, 77},
+        {"cancel", LoadSaveDialog::Mode::Load, 0, 0, 2345},
+        {"save into slot 2", LoadSaveDialog::Mode::Save, 2, 1, 2345},
+        {"load slot 7", LoadSaveDialog::Mode::Load, 7, 1, 77},
     };
     dialogs.textAnswer = "Weekend";
     const GameState start = state;
