@@ -221,13 +221,13 @@ bool SoundPlayer::Decode(SDL_RWops* rw, Samples* samples)
 {
     const Audio* audio = Device();
     if (!audio || !rw) return false;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!audio->LoadWAV_RW(rw, 1, &spec, &data, &length)) return false;
+    if (!audio->LoadWAV_RW(rw, 1, &waveFormat, &data, &length)) return false;
     SDL_AudioCVT cvt{};
-    bool ok = audio->BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Channels,
-                                   Frequency) >= 0;
+    bool ok = audio->BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels, waveFormat.freq,
+                                   AUDIO_S16SYS, Channels, Frequency) >= 0;
     if (ok) {
         samples->assign(static_cast<std::size_t>(length) * std::max(1, cvt.len_mult), 0);
         std::memcpy(samples->data(), data, length);
