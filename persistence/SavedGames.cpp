@@ -245,7 +245,7 @@ ProfileFile SavedGames::ReadFile() const
     // Kept only when nothing changed the file while it was read, and never when it could not be read: the
     // save must then read it again and refuse, rather than write over slots it never saw.
     if (status != AtomicFileWriter::ReadStatus::Failed && stampedBefore &&
-        AtomicFileWriter::Stamp(path_, after) && before == after)
+        AtomicFileWriter::Stamp(path_, after) && before == after && after.Size <= KeptFileLimit)
         known_ = KnownFile{after, file};
     else
         known_.reset();
@@ -363,7 +363,8 @@ bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::s
     lastError_.clear();
     // Parsed afresh from the bytes on disk, so that what is loaded from it is what a read would give.
     ProfileFile saved = ProfileFile::Parse(std::move(text));
-    if (AtomicFileWriter::Stamp(path_, stamp) && stamp.Exists) known_ = KnownFile{stamp, saved};
+    if (AtomicFileWriter::Stamp(path_, stamp) && stamp.Exists && stamp.Size <= KeptFileLimit)
+        known_ = KnownFile{stamp, saved};
     if (written != nullptr) *written = std::move(saved);
     return true;
 }

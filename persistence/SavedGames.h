@@ -133,6 +133,9 @@ private:
         ProfileFile File;
     };
     mutable std::optional<KnownFile> known_;
+    // A file far larger than any the game writes is read again at each save instead of being kept for the
+    // whole session.
+    static constexpr off_t KeptFileLimit = 1 << 20;
 };
 
 }  // namespace zorvik
