@@ -49,6 +49,8 @@ public:
     static ReadStatus ReadAll(const std::string& path, std::string& content, std::string& error);
     // ReadAll, as the saved games read their file; a seam for tests that count or refuse the reads.
     virtual ReadStatus Read(const std::string& path, std::string& content, std::string& error);
+    // Stamp, as the saved games tell whether their file has changed; a seam for tests.
+    virtual bool StampOf(const std::string& path, FileStamp& stamp) { return Stamp(path, stamp); }
 
 protected:
     // Creates and opens a unique file from a mkstemp template (ending in XXXXXX), filling in its name.

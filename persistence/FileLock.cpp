@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -39,7 +40,10 @@ FileLock::Result FileLock::Acquire(const std::string& lockPath, std::chrono::mil
     const auto deadline = std::chrono::steady_clock::now() + wait;
     const auto pause = std::chrono::microseconds(500);
     for (;;) {
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return Result::Locked;
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            held_ = true;
+            return Result::Locked;
+        }
         const int err = errno;
         if (err == EINTR) continue;
         if (err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS) return Result::Locked;
@@ -62,6 +66,63 @@ void FileLock::Release()
     // Closing the only descriptor of the open file drops the lock.
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+    held_ = false;
+}
+
+namespace {
+
+// Eight bytes, lowest first; an empty file (from before counts were kept) counts 0.
+std::optional<std::uint64_t> ReadCount(int fd)
+{
+    unsigned char bytes[8] = {};
+    ssize_t n = 0;
+    do
+        n = ::pread(fd, bytes, sizeof bytes, 0);
+    while (n < 0 && errno == EINTR);
+    if (n == 0) return 0;
+    if (n != static_cast<ssize_t>(sizeof bytes)) return std::nullopt;
+    std::uint64_t count = 0;
+    for (int i = 7; i >= 0; --i)
+        count = count << 8 | bytes[i];
+    return count;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> FileLock::SaveCount() const
+{
+    if (!held_) return std::nullopt;
+    return ReadCount(fd_);
+}
+
+bool FileLock::CountSave(std::uint64_t count)
+{
+    if (!held_) return false;
+    unsigned char bytes[8];
+    for (unsigned char& byte : bytes) {
+        byte = static_cast<unsigned char>(count & 0xFF);
+        count >>= 8;
+    }
+    ssize_t n = 0;
+    do
+        n = ::pwrite(fd_, bytes, sizeof bytes, 0);
+    while (n < 0 && errno == EINTR);
+    return n == static_cast<ssize_t>(sizeof bytes);
+}
+
+std::optional<std::uint64_t> FileLock::SaveCountAt(const std::string& lockPath)
+{
+    const int fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        // No lock file yet: nothing has ever been saved under a lock here.
+        if (errno == ENOENT) return 0;
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::optional<std::uint64_t> count;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) count = ReadCount(fd);
+    ::close(fd);
+    return count;
 }
 
 }  // namespace zorvik

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zorvik {
 
 // flock(2) on the lock file: released by the kernel when the holder exits or is killed, so a crashed copy
-// never leaves the saved games locked. The lock file itself stays; it holds nothing.
+// never leaves the saved games locked. The lock file itself stays; it holds only the count of the saves made
+// under it, by which a copy tells whether another has saved since it last looked.
 class FileLock {
 public:
     enum class Result {
@@ -29,8 +32,17 @@ public:
     Result Acquire(const std::string& lockPath, std::chrono::milliseconds wait, std::string& error);
     void Release();
 
+    // The count of saves recorded in the lock file, read while holding the lock; nothing when the lock is not
+    // really held (a file system without locks) or the file cannot be read.
+    std::optional<std::uint64_t> SaveCount() const;
+    // Records one more save; false when it cannot be written (a lock file made read-only by another user).
+    bool CountSave(std::uint64_t count);
+    // The same count, read without the lock: a copy that has just read the saved games notes it.
+    static std::optional<std::uint64_t> SaveCountAt(const std::string& lockPath);
+
 private:
     int fd_ = -1;
+    bool held_ = false;
 };
 
 }  // namespace zorvik

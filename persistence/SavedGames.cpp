@@ -192,6 +192,11 @@ char SavedGames::LocaleDateSeparator()
     return sep;
 }
 
+std::string SavedGames::LockPath() const
+{
+    return AtomicFileWriter::Target(path_) + ".lock";
+}
+
 std::string SavedGames::Today() const
 {
     std::tm date{};
@@ -237,16 +242,17 @@ ProfileFile SavedGames::ReadFile() const
     std::string error;
     AtomicFileWriter::FileStamp before;
     AtomicFileWriter::FileStamp after;
-    const bool stampedBefore = AtomicFileWriter::Stamp(path_, before);
+    const std::optional<std::uint64_t> saves = FileLock::SaveCountAt(LockPath());
+    const bool stampedBefore = writer_->StampOf(path_, before);
     const AtomicFileWriter::ReadStatus status = writer_->Read(path_, content, error);
     // An unreadable file loads like a missing one: the player gets a fresh game instead of an error.
     if (status == AtomicFileWriter::ReadStatus::Failed) content.clear();
     ProfileFile file = ProfileFile::Parse(std::move(content));
     // Kept only when nothing changed the file while it was read, and never when it could not be read: the
     // save must then read it again and refuse, rather than write over slots it never saw.
-    if (status != AtomicFileWriter::ReadStatus::Failed && stampedBefore &&
-        AtomicFileWriter::Stamp(path_, after) && before == after && after.Size <= KeptFileLimit)
-        known_ = KnownFile{after, file};
+    if (status != AtomicFileWriter::ReadStatus::Failed && saves && stampedBefore &&
+        writer_->StampOf(path_, after) && before == after && after.Size <= KeptFileLimit)
+        known_ = KnownFile{after, *saves, file};
     else
         known_.reset();
     return file;
@@ -335,7 +341,7 @@ bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::s
     // Held from the read to the rename, so that a second copy of the game cannot replace the file in between
     // with one that lacks this save; released on every return.
     FileLock lock;
-    switch (lock.Acquire(AtomicFileWriter::Target(path_) + ".lock", lockWait_, error)) {
+    switch (lock.Acquire(LockPath(), lockWait_, error)) {
     case FileLock::Result::Locked:
         break;
     case FileLock::Result::Busy:
@@ -343,9 +349,11 @@ bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::s
     case FileLock::Result::Failed:
         return Fail();
     }
+    const std::optional<std::uint64_t> saves = lock.SaveCount();
     AtomicFileWriter::FileStamp stamp;
     ProfileFile file;
-    if (known_ && AtomicFileWriter::Stamp(path_, stamp) && stamp == known_->Stamp) {
+    if (known_ && saves == known_->SaveCount && writer_->StampOf(path_, stamp) &&
+        stamp == known_->Stamp) {
         file = std::move(known_->File);
     } else {
         std::string content;
@@ -363,8 +371,10 @@ bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::s
     lastError_.clear();
     // Parsed afresh from the bytes on disk, so that what is loaded from it is what a read would give.
     ProfileFile saved = ProfileFile::Parse(std::move(text));
-    if (AtomicFileWriter::Stamp(path_, stamp) && stamp.Exists && stamp.Size <= KeptFileLimit)
-        known_ = KnownFile{stamp, saved};
+    // Kept only when this save is counted: otherwise the next could not tell it from another copy's.
+    if (saves && lock.CountSave(*saves + 1) && writer_->StampOf(path_, stamp) && stamp.Exists &&
+        stamp.Size <= KeptFileLimit)
+        known_ = KnownFile{stamp, *saves + 1, saved};
     if (written != nullptr) *written = std::move(saved);
     return true;
 }

@@ -110,6 +110,7 @@ public:
 
 private:
     std::string Today() const;
+    std::string LockPath() const;  // beside the file that saves replace
     static SlotSummary Summarize(const ProfileFile& file, int slot, const std::string& today);
     bool Fail(const std::string& detail = {});
     // Reads the file under the lock, lets change edit it with today's date and replaces it; the save behind
@@ -125,11 +126,13 @@ private:
     DateSource dateSource_;
     std::shared_ptr<AtomicFileWriter> writer_;
     std::chrono::milliseconds lockWait_ = DefaultLockWait;
-    // The file as this object last read or wrote it, with its stamp then. A save that finds the same stamp
-    // under the lock takes it from here instead of reading the file again; any other copy's save replaces
-    // the file whole, which gives it a new stamp.
+    // The file as this object last read or wrote it, with its stamp and the lock file's count of saves then.
+    // A save that finds both unchanged under the lock takes the file from here instead of reading it again:
+    // every save by a copy of the game counts itself in the lock file, and a program that writes the file in
+    // place changes its size or its change time.
     struct KnownFile {
         AtomicFileWriter::FileStamp Stamp;
+        std::uint64_t SaveCount = 0;
         ProfileFile File;
     };
     mutable std::optional<KnownFile> known_;

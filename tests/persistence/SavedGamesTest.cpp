@@ -309,6 +309,30 @@ TEST_F(SavedGamesTest, AFileEditedInPlaceSinceTheLastSaveIsReadAgain)
     EXPECT_EQ(s.Credits, 77);
 }
 
+// Another copy's save is seen by its count in the lock file even where the file's stamp could not tell (an
+// inode number used again within one tick of the clock).
+TEST_F(SavedGamesTest, AnotherCopysSaveIsSeenWhenTheStampCannotTell)
+{
+    class SameStamp : public AtomicFileWriter {
+    public:
+        bool StampOf(const std::string&, FileStamp& stamp) override
+        {
+            stamp = FileStamp{true, 1, 2, 3, 4, 5};
+            return true;
+        }
+    };
+    SavedGames mine(path);
+    SavedGames theirs(path);
+    mine.SetWriter(std::make_shared<SameStamp>());
+    theirs.SetWriter(std::make_shared<SameStamp>());
+    ASSERT_TRUE(mine.SaveGameSlot(DistinctGame(), 0, "Mine"));
+    ASSERT_TRUE(theirs.SaveGameSlot(DistinctGame(), 1, "Theirs"));
+    ASSERT_TRUE(mine.SaveGameSlot(DistinctGame(), 2, "Mine again"));
+    GameState s;
+    games.LoadGameSlot(s, 1);
+    EXPECT_EQ(games.GameName(), "Theirs");
+}
+
 TEST_F(SavedGamesTest, ADamagedFileLoadsWithDefaultsAndKeepsWhatIsReadable)
 {
     using namespace std::string_literals;
