@@ -352,8 +352,7 @@ bool SavedGames::Update(const std::function<void(ProfileFile& file, const std::s
     const std::optional<std::uint64_t> saves = lock.SaveCount();
     AtomicFileWriter::FileStamp stamp;
     ProfileFile file;
-    if (known_ && saves == known_->SaveCount && writer_->StampOf(path_, stamp) &&
-        stamp == known_->Stamp) {
+    if (known_ && saves == known_->SaveCount && writer_->StampOf(path_, stamp) && stamp == known_->Stamp) {
         file = std::move(known_->File);
     } else {
         std::string content;
