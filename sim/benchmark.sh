@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the simulator's speed and memory: a long simulation on one and on two threads, with and without the
 # record of recent spins, and --exact.
-# Usage: sim/benchmark.sh [BUILD_DIR]   (default build-tests; the machine should be otherwise idle)
+# Usage: sim/benchmark.sh [BUILD_DIR]   (default build; the machine should be otherwise idle)
 set -euo pipefail
-sim="${1:-build-tests}/bin/zorvik-sim"
+sim="${1:-build}/bin/zorvik-sim"
 spins=20000000
 history="$(mktemp --suffix=.dat)"
 trap 'rm -f "$history"' EXIT
