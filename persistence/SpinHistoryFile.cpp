@@ -326,7 +326,16 @@ void SpinHistoryFile::CloseFile()
 
 bool SpinHistoryFile::OpenForAppend(std::string& error)
 {
-    if (fd_ >= 0) return true;
+    if (fd_ >= 0) {
+        // Another copy of the game may have shortened the file since, which replaces it whole: the records
+        // would go on into the old file, which nothing reads any more.
+        struct stat open {};
+        struct stat named {};
+        if (::fstat(fd_, &open) == 0 && ::stat(path_.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+            open.st_ino == named.st_ino)
+            return true;
+        CloseFile();
+    }
     // A folder that cannot be made shows as the open's error below.
     const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
     std::error_code ec;

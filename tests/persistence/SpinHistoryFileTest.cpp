@@ -162,6 +162,19 @@ TEST_F(SpinHistoryFileTest, ADamagedFileIsSetAsideAndANewRecordBegins)
     }
 }
 
+// Two copies of the game on one file: when one shortens it (a new file), the other's records follow.
+TEST_F(SpinHistoryFileTest, RecordsGoOnIntoTheFileAnotherCopyHasShortened)
+{
+    SpinHistoryFile mine(path, 5);
+    SpinHistoryFile theirs(path, 5);
+    std::string error;
+    ASSERT_TRUE(mine.Append(Record(1), error)) << error;
+    for (std::uint64_t n = 2; n <= 8; ++n)
+        ASSERT_TRUE(theirs.Append(Record(n), error)) << error;  // the sixth of theirs shortens the file
+    ASSERT_TRUE(mine.Append(Record(9), error)) << error;
+    EXPECT_EQ(Numbers(SpinHistoryFile(path, 5).Load().Records), (std::vector<std::uint64_t>{5, 6, 7, 8, 9}));
+}
+
 TEST_F(SpinHistoryFileTest, AFullDiskLeavesTheFileAsItWas)
 {
     const std::string before = WriteRecords(1, 3);
