@@ -3,6 +3,8 @@
 // the saved games, so that two copies saving at once never lose each other's slots.
 #include "persistence/FileLock.h"
 
+#include "persistence/LittleEndian.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -74,17 +76,14 @@ namespace {
 // Eight bytes, lowest first; an empty file (from before counts were kept) counts 0.
 std::optional<std::uint64_t> ReadCount(int fd)
 {
-    unsigned char bytes[8] = {};
+    char bytes[8] = {};
     ssize_t n = 0;
     do
         n = ::pread(fd, bytes, sizeof bytes, 0);
     while (n < 0 && errno == EINTR);
     if (n == 0) return 0;
     if (n != static_cast<ssize_t>(sizeof bytes)) return std::nullopt;
-    std::uint64_t count = 0;
-    for (int i = 7; i >= 0; --i)
-        count = count << 8 | bytes[i];
-    return count;
+    return GetLittleEndian(std::string_view(bytes, sizeof bytes), 0, 8);
 }
 
 }  // namespace
@@ -98,16 +97,13 @@ std::optional<std::uint64_t> FileLock::SaveCount() const
 bool FileLock::CountSave(std::uint64_t count)
 {
     if (!held_) return false;
-    unsigned char bytes[8];
-    for (unsigned char& byte : bytes) {
-        byte = static_cast<unsigned char>(count & 0xFF);
-        count >>= 8;
-    }
+    std::string bytes;
+    PutLittleEndian(bytes, count, 8);
     ssize_t n = 0;
     do
-        n = ::pwrite(fd_, bytes, sizeof bytes, 0);
+        n = ::pwrite(fd_, bytes.data(), bytes.size(), 0);
     while (n < 0 && errno == EINTR);
-    return n == static_cast<ssize_t>(sizeof bytes);
+    return n == static_cast<ssize_t>(bytes.size());
 }
 
 std::optional<std::uint64_t> FileLock::SaveCountAt(const std::string& lockPath)

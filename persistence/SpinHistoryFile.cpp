@@ -2,6 +2,8 @@
 // The file of recent spins: records appended one by one, each checked on reading, kept to the newest ones.
 #include "persistence/SpinHistoryFile.h"
 
+#include "persistence/LittleEndian.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -34,23 +36,9 @@ constexpr std::array<std::uint32_t, 256> CrcTable = [] {
     return table;
 }();
 
-void Put(std::string& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFFu);
-}
-
 void PutInt(std::string& out, std::int32_t value)
 {
-    Put(out, static_cast<std::uint32_t>(value), 4);
-}
-
-std::uint64_t Get(std::string_view data, std::size_t at, int bytes)
-{
-    std::uint64_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value |= std::uint64_t{static_cast<unsigned char>(data[at + i])} << (8 * i);
-    return value;
+    PutLittleEndian(out, static_cast<std::uint32_t>(value), 4);
 }
 
 // Reads fields in order and remembers whether the payload ran out.
@@ -64,7 +52,7 @@ public:
             at_ = data_.size();
             return 0;
         }
-        const std::uint64_t value = Get(data_, at_, bytes);
+        const std::uint64_t value = GetLittleEndian(data_, at_, bytes);
         at_ += bytes;
         return value;
     }
@@ -122,7 +110,7 @@ std::string SpinHistoryFile::PathBeside(const std::string& savedGamesPath)
 std::string SpinHistoryFile::Header()
 {
     std::string header(Magic, sizeof Magic);
-    Put(header, Version, 4);
+    PutLittleEndian(header, Version, 4);
     return header;
 }
 
@@ -139,33 +127,33 @@ std::uint32_t SpinHistoryFile::Crc32(std::string_view data)
 void SpinHistoryFile::Encode(const PaidSpinRecord& r, std::string& out)
 {
     out.clear();
-    Put(out, r.Number, 8);
-    Put(out, static_cast<std::uint64_t>(r.Time), 8);
-    Put(out, r.Lines, 1);
-    Put(out, r.Coins, 1);
+    PutLittleEndian(out, r.Number, 8);
+    PutLittleEndian(out, static_cast<std::uint64_t>(r.Time), 8);
+    PutLittleEndian(out, r.Lines, 1);
+    PutLittleEndian(out, r.Coins, 1);
     PutInt(out, r.CreditsBefore);
     PutInt(out, r.CreditsAfter);
     PutInt(out, r.Borrowed);
-    Put(out, std::min(r.Steps.size(), MaxSteps), 2);
+    PutLittleEndian(out, std::min(r.Steps.size(), MaxSteps), 2);
     for (std::size_t i = 0; i < std::min(r.Steps.size(), MaxSteps); ++i) {
         const SpinStep& s = r.Steps[i];
-        Put(out, static_cast<std::uint8_t>(s.Kind), 1);
-        Put(out, s.Seed, 4);
+        PutLittleEndian(out, static_cast<std::uint8_t>(s.Kind), 1);
+        PutLittleEndian(out, s.Seed, 4);
         for (const std::uint8_t symbol : s.Symbols)
-            Put(out, symbol, 1);
-        Put(out, s.Lamps, 1);
-        Put(out, (s.Doubled ? 1u : 0u) | (s.CardGame ? 2u : 0u), 1);
+            PutLittleEndian(out, symbol, 1);
+        PutLittleEndian(out, s.Lamps, 1);
+        PutLittleEndian(out, (s.Doubled ? 1u : 0u) | (s.CardGame ? 2u : 0u), 1);
         for (const std::int32_t win : s.LineWins)
             PutInt(out, win);
-        Put(out, s.ScreenBonus, 1);
+        PutLittleEndian(out, s.ScreenBonus, 1);
         for (const std::int32_t value : {s.ScreenPay, s.PoolAward, s.ReturnedBet, s.FreeSpinsWon,
                                          s.CobraRollsWon, s.Stake, s.Won, s.CreditsBefore, s.CreditsAfter})
             PutInt(out, value);
         const std::size_t cards = std::min<std::size_t>(s.Cards.size(), MaxCardTurns);
-        Put(out, cards, 1);
+        PutLittleEndian(out, cards, 1);
         for (std::size_t c = 0; c < cards; ++c) {
-            Put(out, s.Cards[c].Rank, 1);
-            Put(out, s.Cards[c].Suit, 1);
+            PutLittleEndian(out, s.Cards[c].Rank, 1);
+            PutLittleEndian(out, s.Cards[c].Suit, 1);
             PutInt(out, s.Cards[c].WinAfter);
         }
     }
@@ -241,14 +229,14 @@ SpinHistoryFile::Scan SpinHistoryFile::ScanContent(std::string_view content)
         const std::string_view rest = content.substr(at);
         // A frame cut short by a crash, or the zeros a power cut can leave where data was due: the end.
         if (rest.size() < FrameHead || AllZero(rest)) break;
-        const std::size_t length = Get(rest, 0, 4);
+        const std::size_t length = GetLittleEndian(rest, 0, 4);
         if (length == 0 || length > MaxPayload) {
             scan.Damaged = true;
             break;
         }
         if (FrameHead + length > rest.size()) break;
         const std::string_view payload = rest.substr(FrameHead, length);
-        if (Crc32(payload) != Get(rest, 4, 4)) {
+        if (Crc32(payload) != GetLittleEndian(rest, 4, 4)) {
             scan.Damaged = true;
             break;
         }
@@ -380,8 +368,8 @@ bool SpinHistoryFile::Append(const PaidSpinRecord& record, std::string& error)
     std::string payload;
     Encode(record, payload);
     std::string frame = before == 0 ? Header() : std::string();
-    Put(frame, payload.size(), 4);
-    Put(frame, Crc32(payload), 4);
+    PutLittleEndian(frame, payload.size(), 4);
+    PutLittleEndian(frame, Crc32(payload), 4);
     frame += payload;
 
     const char* data = frame.data();
@@ -449,8 +437,8 @@ bool SpinHistoryFile::WriteAll(const std::vector<const PaidSpinRecord*>& records
     std::string payload;
     for (const PaidSpinRecord* record : records) {
         Encode(*record, payload);
-        Put(content, payload.size(), 4);
-        Put(content, Crc32(payload), 4);
+        PutLittleEndian(content, payload.size(), 4);
+        PutLittleEndian(content, Crc32(payload), 4);
         content += payload;
     }
     CloseFile();
